@@ -1,0 +1,44 @@
+SHELL := /bin/bash
+# make        builds everything into build/
+# make play   builds, then starts the game
+# make test   builds, then runs every test
+# make bench  builds, then runs the benchmarks
+BUILD ?= build
+SANITIZE ?= OFF
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure play test bench fuzz clean
+
+all: deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DVEX_SANITIZE=$(SANITIZE)
+
+play: all
+	cd $(BUILD) && ./vextalon
+
+test: all
+	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 300
+
+bench: all
+	$(BUILD)/vexbench
+
+# libFuzzer targets (clang), each run for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 30
+fuzz: deps
+	@test -f build-fuzz/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVEX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS)
+	@set -e; for f in build-fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; \
+	  echo "== $$f ($(FUZZ_SECONDS) s)"; \
+	  mkdir -p build-fuzz/corpus/$$(basename $$f); \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 build-fuzz/corpus/$$(basename $$f) 2>&1 | tail -n 12; \
+	  test $${PIPESTATUS[0]} -eq 0; \
+	done
+
+clean:
+	rm -rf build build-asan build-fuzz
