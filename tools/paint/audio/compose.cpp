@@ -409,7 +409,7 @@ class Composer {
                     // Home: the chord's root, which closes the section.
                     int rel = Mod(degree - chord.degree, 7);
                     degree += rel <= 3 ? -rel : 7 - rel;
-                } else if (first || step % 8 == 0 || m.len >= 6 || last) {
+                } else if (first || last || step % 8 == 0 || m.len >= 3) {
                     degree = SnapToChord(chord, degree, m.step);
                 }
                 first = false;
@@ -448,7 +448,7 @@ class Composer {
             for (const LeadNote& n : melody) {
                 const Chord& c = bars_[n.bar].At(n.step % 16);
                 int below = n.degree - 2;
-                if (n.step % 8 == 0 || n.len >= kStep * 6) {
+                if (n.step % 8 == 0 || n.len >= kStep * 4) {
                     for (int d = 2; d <= 5; ++d)
                         if (IsChordDegree(c, n.degree - d)) {
                             below = n.degree - d;
@@ -656,7 +656,16 @@ class Composer {
                     int key = root(s);
                     if (beat == 1) key = root(s) + (c.count > 1 ? c.semis[1] : 7);
                     if (beat == 2) key = fifth(s);
-                    if (beat == 3) key = approach;
+                    // Into the next root by the nearest tone of this chord: a held quarter off the chord
+                    // would grind on the pad.
+                    if (beat == 3) {
+                        int best = root(s) + 12;
+                        for (int k = 0; k < c.count; ++k) {
+                            int p = root(s) + c.semis[k];
+                            if (p != nextRoot && std::abs(p - nextRoot) < std::abs(best - nextRoot)) best = p;
+                        }
+                        key = best;
+                    }
                     note(bar, s, key, 4, beat == 0 ? 6 : 0);
                 }
                 break;
