@@ -205,27 +205,15 @@ void AddCell(std::vector<MNote>& out, const Cell& cell, int at) {
     }
 }
 
-// Steps for the notes from index `from`, following an arch or a fall.
+// Steps for the notes from index `from`, following the contour.
 void AddSteps(std::vector<MNote>& notes, size_t from, Rng& rng, int contour) {
     size_t count = notes.size();
     for (size_t i = from; i < count; ++i) {
         if (notes[i].rest || i == 0) continue;
         bool firstHalf = notes[i].start < 16;
-        int upBias = 50;
-        switch (contour) {
-        case 0:
-            upBias = firstHalf ? 72 : 28;
-            break; // arch
-        case 1:
-            upBias = firstHalf ? 30 : 65;
-            break; // valley
-        case 2:
-            upBias = 35;
-            break; // falling
-        default:
-            upBias = 65;
-            break; // rising
-        }
+        // Contours: 0 arch, 1 valley, 2 falling, 3 rising.
+        static const int kUpFirst[4] = {72, 30, 35, 65}, kUpSecond[4] = {28, 65, 35, 65};
+        int upBias = firstHalf ? kUpFirst[contour & 3] : kUpSecond[contour & 3];
         notes[i].step = RandomStep(rng, upBias);
     }
 }
