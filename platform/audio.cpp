@@ -123,10 +123,13 @@ void Render(int16_t* out, int frames) {
         int n = std::min(frames, kChunkFrames);
         {
             std::lock_guard<std::mutex> lock(mixMutex);
-            if (mixerOpen) MixLocked(mixBuffer, n);
-            else std::memset(mixBuffer, 0, sizeof(float) * 2 * size_t(n));
+            if (mixerOpen)
+                MixLocked(mixBuffer, n);
+            else
+                std::memset(mixBuffer, 0, sizeof(float) * 2 * size_t(n));
         }
-        for (int i = 0; i < 2 * n; ++i) out[i] = ToS16(mixBuffer[i]);
+        for (int i = 0; i < 2 * n; ++i)
+            out[i] = ToS16(mixBuffer[i]);
         out += 2 * n;
         frames -= n;
     }
@@ -388,7 +391,8 @@ void AudioRenderForTests(int16_t* out, int frames) { Render(out, frames); }
 int AudioLiveBuffersForTests() {
     std::lock_guard<std::mutex> lock(mixMutex);
     int n = 0;
-    for (const Voice& v : voices) n += v.inUse ? 1 : 0;
+    for (const Voice& v : voices)
+        n += v.inUse ? 1 : 0;
     return n;
 }
 } // namespace plat

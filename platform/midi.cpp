@@ -31,8 +31,8 @@ struct Sequencer {
     std::vector<uint8_t> file;
     bool playing = false;
     bool atEnd = false;
-    bool notifyPending = false;   // "play ... notify" waiting for the end
-    bool notifyDelivery = false;  // the end was reached; the callback is due
+    bool notifyPending = false;  // "play ... notify" waiting for the end
+    bool notifyDelivery = false; // the end was reached; the callback is due
     fluid_player_t* player = nullptr;
 };
 
@@ -138,8 +138,7 @@ bool EnsureSynth() {
     }
     if (!AudioIsOpen()) {
         std::lock_guard<std::mutex> lock(Lock());
-        if (!noDeviceReported)
-            std::fprintf(stderr, "music: no audio device; playing on without music\n");
+        if (!noDeviceReported) std::fprintf(stderr, "music: no audio device; playing on without music\n");
         noDeviceReported = true;
         return false;
     }
@@ -160,7 +159,8 @@ bool EnsureSynth() {
     if (font.empty() || !FileExists(font.c_str()))
         return fail("no General MIDI soundfont found in /usr/share/sounds/sf2");
 
-    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) fluid_set_log_function(level, nullptr, nullptr);
+    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+        fluid_set_log_function(level, nullptr, nullptr);
     fluid_settings_t* s = new_fluid_settings();
     if (!s) return fail("cannot start the synthesiser");
     fluid_settings_setnum(s, "synth.sample-rate", double(AudioOutputRate()));

@@ -57,7 +57,8 @@ void EncodeWaveFormat(const WaveFormat& f, uint8_t out[kWaveFormatHeadSize]) {
         out[at + 1] = uint8_t(v >> 8);
     };
     auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) out[at + i] = uint8_t(v >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            out[at + i] = uint8_t(v >> (8 * i));
     };
     put16(0, f.formatTag);
     put16(2, f.channels);
@@ -106,10 +107,12 @@ bool ParseWave(const uint8_t* file, size_t size, std::vector<uint8_t>& formatBlo
     if (uint64_t(dataOffset) + dataSize > size) return false;
 
     formatBlock.resize(kWaveFormatHeadSize + extra);
-    for (size_t i = 0; i < 16; ++i) formatBlock[i] = head[i];
+    for (size_t i = 0; i < 16; ++i)
+        formatBlock[i] = head[i];
     formatBlock[16] = uint8_t(extra);
     formatBlock[17] = uint8_t(extra >> 8);
-    for (size_t i = 0; i < extra; ++i) formatBlock[kWaveFormatHeadSize + i] = extraBytes[i];
+    for (size_t i = 0; i < extra; ++i)
+        formatBlock[kWaveFormatHeadSize + i] = extraBytes[i];
     data.assign(file + dataOffset, file + dataOffset + dataSize);
     return true;
 }

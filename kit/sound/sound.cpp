@@ -35,7 +35,8 @@ template <class F> void ForMixes(SoundObject& o, int32_t mix, bool minusTwoIsNex
     } else if (mix == -2 && minusTwoIsNext) {
         if (o.nextMix >= 0 && o.nextMix < Mixes(o)) f(o.nextMix);
     } else {
-        for (int32_t m = 0; m < Mixes(o); ++m) f(m);
+        for (int32_t m = 0; m < Mixes(o); ++m)
+            f(m);
     }
 }
 
@@ -91,7 +92,8 @@ void PlayImpl(int32_t handle, int32_t mix, bool loop) {
 }
 
 void SetFrequencyField(SoundObject& o, int32_t m, int64_t value, bool clamp) {
-    o.frequency[m] = uint32_t(clamp ? Clamp(value, plat::kMinBufferFrequency, plat::kMaxBufferFrequency) : value);
+    o.frequency[m] =
+        uint32_t(clamp ? Clamp(value, plat::kMinBufferFrequency, plat::kMaxBufferFrequency) : value);
     plat::AudioSetFrequency(o.buffers[m], o.frequency[m]);
 }
 
@@ -134,8 +136,10 @@ void EchoStep(int32_t handle, int32_t intervalMs, int32_t count, int32_t volumeS
         SetPan(handle, FloatToInt(o->echoPan), -2);
     }
     SetVolume(handle, Clamp(-int64_t(o->echoCounter) * volumeStep, INT32_MIN, INT32_MAX), -2);
-    if (o->echoLoop == 1) PlayLoop(handle, -3);
-    else Play(handle, -3);
+    if (o->echoLoop == 1)
+        PlayLoop(handle, -3);
+    else
+        Play(handle, -3);
     o->echoCounter += 1;
     if (o->echoCounter > count) o->echoCounter = 0;
 }
@@ -147,7 +151,8 @@ int32_t Init() {
         return 0;
     }
     // A second start-up (a rebuild) must not strand the buffers of the first.
-    for (SoundObject& o : soundObjects) ReleaseBuffers(o);
+    for (SoundObject& o : soundObjects)
+        ReleaseBuffers(o);
     soundReloading = 0;
     soundAvailable = 1;
     return 1;
@@ -162,7 +167,8 @@ void ResetSlots() {
 
 void Release() {
     if (!soundAvailable) return;
-    for (SoundObject& o : soundObjects) ReleaseBuffers(o);
+    for (SoundObject& o : soundObjects)
+        ReleaseBuffers(o);
     plat::AudioClose();
 }
 
@@ -174,7 +180,8 @@ int32_t LoadObject(const char* name, int32_t mix) {
     }
     if (!soundReloading) {
         int32_t slot = 0;
-        while (slot < kObjectCount && soundObjects[slot].used) ++slot;
+        while (slot < kObjectCount && soundObjects[slot].used)
+            ++slot;
         if (slot == kObjectCount) {
             kitSystem::Error(kLoadName, "オブジェクト数が多過ぎます", 0);
             return -1;
@@ -258,9 +265,12 @@ void ReloadAll() {
     for (soundCurrentSlot = 0; soundCurrentSlot < kObjectCount; ++soundCurrentSlot) {
         SoundObject& o = soundObjects[soundCurrentSlot];
         if (!o.used) continue;
-        if (o.stream.streamSize != 0) LoadStream(o.name, o.stream.streamLoopPos - o.stream.streamStart);
-        else if (o.fromPack) LoadPack(o.name, o.mixCount);
-        else LoadObject(o.name, o.mixCount);
+        if (o.stream.streamSize != 0)
+            LoadStream(o.name, o.stream.streamLoopPos - o.stream.streamStart);
+        else if (o.fromPack)
+            LoadPack(o.name, o.mixCount);
+        else
+            LoadObject(o.name, o.mixCount);
     }
     soundReloading = 0;
 }

@@ -144,7 +144,8 @@ TEST_F(Mixer, FrequencyResamplesAndIsClamped) {
     plat::AudioPlay(sine, false);
     std::vector<int16_t> out = Render(44100);
     int crossings = 0;
-    for (size_t i = 2; i < out.size(); i += 2) crossings += (out[i - 2] < 0) != (out[i] < 0);
+    for (size_t i = 2; i < out.size(); i += 2)
+        crossings += (out[i - 2] < 0) != (out[i] < 0);
     EXPECT_NEAR(crossings, 2000, 4);
 }
 

@@ -49,7 +49,8 @@ class MidiSynth : public ::testing::Test {
 } // namespace
 
 TEST_F(MidiSynth, PlaysATrackToItsEndAndAgainAfterARewind) {
-    ASSERT_EQ(plat::MciSendString("open \"" + dir + "midi/two.mid\" type sequencer alias midi"), plat::kMciOk);
+    ASSERT_EQ(plat::MciSendString("open \"" + dir + "midi/two.mid\" type sequencer alias midi"),
+              plat::kMciOk);
     plat::MciSendString("seek midi to start");
     plat::MciSendString("play midi notify");
 
@@ -76,7 +77,8 @@ TEST_F(MidiSynth, PlaysATrackToItsEndAndAgainAfterARewind) {
 }
 
 TEST_F(MidiSynth, StopSilencesAndNeverNotifies) {
-    ASSERT_EQ(plat::MciSendString("open \"" + dir + "MIDI/TWO.MID\" type sequencer alias midi"), plat::kMciOk);
+    ASSERT_EQ(plat::MciSendString("open \"" + dir + "MIDI/TWO.MID\" type sequencer alias midi"),
+              plat::kMciOk);
     plat::MciSendString("seek midi to start");
     plat::MciSendString("play midi notify");
     RenderUntilNotified(10240);
@@ -124,8 +126,10 @@ TEST(MidiSynthNoDevice, OpenFailsWithOneLine) {
     std::string dir = MakeTempDir();
     ASSERT_TRUE(WriteFile(dir + "A.MID", ShortMidi(1)));
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(plat::MciSendString("open \"" + dir + "A.MID\" type sequencer alias midi"), plat::kMciErrNoSynth);
-    EXPECT_EQ(plat::MciSendString("open \"" + dir + "A.MID\" type sequencer alias midi"), plat::kMciErrNoSynth);
+    EXPECT_EQ(plat::MciSendString("open \"" + dir + "A.MID\" type sequencer alias midi"),
+              plat::kMciErrNoSynth);
+    EXPECT_EQ(plat::MciSendString("open \"" + dir + "A.MID\" type sequencer alias midi"),
+              plat::kMciErrNoSynth);
     std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     std::error_code ec;

@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
     const char* out = std::getenv("SDL_DISKAUDIOFILE");
     const char* driver = std::getenv("SDL_AUDIODRIVER");
     if (!out || !driver || std::string(driver) != "disk") {
-        std::fprintf(stderr, "usage: %s <output file> (or SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=...)\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output file> (or SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=...)\n",
+                     argv[0]);
         return 2;
     }
 

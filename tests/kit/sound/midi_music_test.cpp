@@ -30,7 +30,8 @@ void WindowProcNotify(uint32_t status) {
 void DispatchNotifications() {
     std::vector<uint32_t> pending;
     pending.swap(notifications);
-    for (uint32_t s : pending) WindowProcNotify(s);
+    for (uint32_t s : pending)
+        WindowProcNotify(s);
 }
 
 class MidiMusic : public ::testing::Test {
@@ -85,7 +86,8 @@ TEST_F(MidiMusic, StartUpValuesAndStopWithNothingOpen) {
 
 TEST_F(MidiMusic, PlaySendsItsCommandsAndASecondPlayClosesTheFirst) {
     MidiPlay("MIDI/VXTM1.MID", 1);
-    EXPECT_THAT(plat::MidiCommandLogForTests(), ElementsAre(track1, "seek midi to start", "play midi notify"));
+    EXPECT_THAT(plat::MidiCommandLogForTests(),
+                ElementsAre(track1, "seek midi to start", "play midi notify"));
     EXPECT_EQ(midiOpen, 1);
     EXPECT_EQ(midiLoop, 1);
     EXPECT_EQ(midiEnded, 0);

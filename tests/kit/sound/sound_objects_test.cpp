@@ -108,12 +108,14 @@ TEST_F(SoundObjects, MixCountLimitsAndTheSlotLimit) {
     EXPECT_THAT(Load("SOUND/SHOT.WAV", 10, h), IsEmpty());
     EXPECT_EQ(soundObjects[h].mixCount, 10);
     EXPECT_EQ(soundObjects[h].echoCounter, 0);
-    for (int m = 0; m < 10; ++m) EXPECT_GE(soundObjects[h].buffers[m], 0);
+    for (int m = 0; m < 10; ++m)
+        EXPECT_GE(soundObjects[h].buffers[m], 0);
     EXPECT_THAT(Load("SOUND/SHOT.WAV", -10, h), IsEmpty());
     EXPECT_EQ(soundObjects[h].mixCount, 10);
     EXPECT_EQ(soundObjects[h].echoCounter, -1); // duplicates without echo
 
-    for (int i = 2; i < kitSound::kObjectCount; ++i) ASSERT_EQ(kitSound::LoadObject("SOUND/SHOT.WAV", 1), i);
+    for (int i = 2; i < kitSound::kObjectCount; ++i)
+        ASSERT_EQ(kitSound::LoadObject("SOUND/SHOT.WAV", 1), i);
     EXPECT_THAT(Load("SOUND/SHOT.WAV", 1, h), HasSubstr("kitSound::LoadObject : オブジェクト数が多過ぎます"));
     EXPECT_EQ(h, -1);
 }
@@ -151,7 +153,8 @@ TEST_F(SoundObjects, BadFilesAreFailedLoads) {
     EXPECT_THAT(Load("SOUND/EMPTY.WAV", 1, h), HasSubstr(noBuffer));
 
     // None of them took a slot or stranded a buffer.
-    for (int i = 0; i < kitSound::kObjectCount; ++i) EXPECT_EQ(soundObjects[i].used, 0);
+    for (int i = 0; i < kitSound::kObjectCount; ++i)
+        EXPECT_EQ(soundObjects[i].used, 0);
     EXPECT_EQ(plat::AudioLiveBuffersForTests(), 0);
     EXPECT_EQ(kitSound::LoadObject("SOUND/SHOT.WAV", 1), 0);
 }
@@ -346,12 +349,14 @@ TEST_F(SoundObjects, EchoReplaysWithFallingVolume) {
     EXPECT_TRUE(Playing(h, 1));
     EXPECT_EQ(o.volume[1], -1000);
     EXPECT_EQ(o.echoCounter, 2);
-    for (int i = 0; i < 7; ++i) kitSound::Echo(h, 100, 2, 10);
+    for (int i = 0; i < 7; ++i)
+        kitSound::Echo(h, 100, 2, 10);
     EXPECT_TRUE(Playing(h, 2));
     EXPECT_EQ(o.volume[2], -2000);
     EXPECT_EQ(o.echoCounter, 0); // count reached: over
     EXPECT_EQ(o.nextMix, 0);
-    for (int i = 0; i < 20; ++i) kitSound::Echo(h, 100, 2, 10);
+    for (int i = 0; i < 20; ++i)
+        kitSound::Echo(h, 100, 2, 10);
     EXPECT_EQ(o.nextMix, 0);
     EXPECT_EQ(o.volume[0], 0);
 
@@ -360,7 +365,8 @@ TEST_F(SoundObjects, EchoReplaysWithFallingVolume) {
     EXPECT_EQ(o.echoLoop, 1);
     kitSound::Stop(h, -1);
     EXPECT_EQ(o.echoCounter, 0);
-    for (int m = 0; m < 3; ++m) EXPECT_FALSE(Playing(h, m));
+    for (int m = 0; m < 3; ++m)
+        EXPECT_FALSE(Playing(h, m));
 }
 
 TEST_F(SoundObjects, EchoIsUnavailableOnAOneBufferObject) {
@@ -373,7 +379,8 @@ TEST_F(SoundObjects, EchoIsUnavailableOnAOneBufferObject) {
     kitSound::Stop(h, -1);
     EXPECT_EQ(soundObjects[h].echoCounter, -1);
     frameDt = 1.0f;
-    for (int i = 0; i < 10; ++i) kitSound::Echo(h, 1, 5, 10);
+    for (int i = 0; i < 10; ++i)
+        kitSound::Echo(h, 1, 5, 10);
     EXPECT_FALSE(Playing(h, 0));
     EXPECT_EQ(soundObjects[h].volume[0], -500);
 }

@@ -18,10 +18,12 @@ inline void Put16(Bytes& b, uint32_t v) {
     b.push_back(uint8_t(v >> 8));
 }
 inline void Put32(Bytes& b, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        b.push_back(uint8_t(v >> (8 * i)));
 }
 inline void PutId(Bytes& b, const char* id) {
-    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(id[i]));
+    for (int i = 0; i < 4; ++i)
+        b.push_back(uint8_t(id[i]));
 }
 
 // The 16-byte PCM format head (tag, channels, rate, byte rate, block, bits).
@@ -64,7 +66,8 @@ inline Bytes PcmWave(uint16_t channels, uint32_t rate, uint16_t bits, const Byte
 // Mono 16-bit samples all of one value.
 inline Bytes Constant16(uint32_t frames, int16_t value) {
     Bytes b;
-    for (uint32_t i = 0; i < frames; ++i) Put16(b, uint16_t(value));
+    for (uint32_t i = 0; i < frames; ++i)
+        Put16(b, uint16_t(value));
     return b;
 }
 
@@ -118,7 +121,8 @@ inline bool WriteFile(const std::string& path, const Bytes& b) {
 // Peak absolute sample of interleaved 16-bit audio.
 inline int Peak(const std::vector<int16_t>& s, size_t from = 0, size_t to = SIZE_MAX) {
     int peak = 0;
-    for (size_t i = from; i < s.size() && i < to; ++i) peak = std::max(peak, std::abs(int(s[i])));
+    for (size_t i = from; i < s.size() && i < to; ++i)
+        peak = std::max(peak, std::abs(int(s[i])));
     return peak;
 }
 } // namespace testmedia
