@@ -443,3 +443,26 @@ TEST_F(SoundObjects, ErrorBeepSoundsBesideTheEffects) {
     EXPECT_GT(Peak(Render(1000)), 1000);
     EXPECT_FALSE(Playing(h, 0));
 }
+
+TEST_F(SoundObjects, ReadWaveFileHandsBackTheFormatBlockAndSamples) {
+    std::vector<uint8_t> format = {9}, data = {9};
+    uint32_t formatSize = 7, dataSize = 7;
+    EXPECT_EQ(ReadWaveFile((dir + "sound/shot.wav").c_str(), format, formatSize, data, dataSize), 0);
+    EXPECT_EQ(formatSize, 18u);
+    EXPECT_EQ(format.size(), 18u);
+    EXPECT_EQ(dataSize, 8000u);
+    EXPECT_EQ(data.size(), 8000u);
+
+    Bytes c;
+    Bytes fmt14 = FmtBody(1, 1, 22050, 16);
+    fmt14.resize(14);
+    Chunk(c, "fmt ", fmt14);
+    Chunk(c, "data", Constant16(100, 1));
+    WriteFile(dir + "SOUND/FMT14.WAV", Riff(c));
+    EXPECT_EQ(ReadWaveFile((dir + "SOUND/FMT14.WAV").c_str(), format, formatSize, data, dataSize), 1);
+    EXPECT_EQ(formatSize, 0u);
+    EXPECT_EQ(dataSize, 0u);
+    EXPECT_TRUE(format.empty() && data.empty());
+    EXPECT_EQ(ReadWaveFile((dir + "SOUND/MISSING.WAV").c_str(), format, formatSize, data, dataSize), 1);
+    EXPECT_EQ(ReadWaveFile(nullptr, format, formatSize, data, dataSize), 1);
+}
