@@ -107,8 +107,8 @@ bool DecodePlain(Reader& r, int bpp, const Palette& pal, const Channel* ch, BmpI
             }
             case 32: {
                 const uint8_t* q = s + size_t(x) * 4;
-                const uint32_t v = uint32_t(q[0]) | (uint32_t(q[1]) << 8) | (uint32_t(q[2]) << 16) |
-                                   (uint32_t(q[3]) << 24);
+                const uint32_t v =
+                    uint32_t(q[0]) | (uint32_t(q[1]) << 8) | (uint32_t(q[2]) << 16) | (uint32_t(q[3]) << 24);
                 uint8_t* p = paint.At(x, row);
                 p[0] = Expand(ch[0], v);
                 p[1] = Expand(ch[1], v);
@@ -157,7 +157,7 @@ bool DecodeRle(Reader& r, bool four, const Palette& pal, BmpImage& img) {
             y += int32_t(dy);
             if (x > w || y > h) return false;
             if (y == h) return true; // moved past the last row: nothing left to draw
-        } else { // absolute run of b pixels, padded to a 16-bit boundary
+        } else {                     // absolute run of b pixels, padded to a 16-bit boundary
             if (int64_t(x) + b > w) return false;
             const size_t bytes = four ? ((b + 3) / 4) * 2 : ((b + 1) / 2) * 2;
             const uint8_t* s = r.take(bytes);
@@ -311,7 +311,8 @@ bool DecodeBmp(const uint8_t* data, size_t size, BmpImage& out) {
     return ok;
 }
 
-int32_t StretchRgbToSurface(Surface* dst, const BmpImage& src, int32_t sx, int32_t sy, int32_t sw, int32_t sh) {
+int32_t StretchRgbToSurface(Surface* dst, const BmpImage& src, int32_t sx, int32_t sy, int32_t sw,
+                            int32_t sh) {
     if (!dst || src.width <= 0 || src.height <= 0) return kErrGeneric;
     if (sw == 0 || sh == 0) {
         sw = src.width;
@@ -323,7 +324,8 @@ int32_t StretchRgbToSurface(Surface* dst, const BmpImage& src, int32_t sx, int32
     if (rc != kOk) return rc;
     const PixelFormat f = dst->format;
     for (int32_t y = 0; y < dst->height; ++y) {
-        uint16_t* d = reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(pixels) + size_t(y) * size_t(pitch));
+        uint16_t* d =
+            reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(pixels) + size_t(y) * size_t(pitch));
         const int64_t py = int64_t(sy) + int64_t(y) * sh / dst->height;
         for (int32_t x = 0; x < dst->width; ++x) {
             const int64_t px = int64_t(sx) + int64_t(x) * sw / dst->width;

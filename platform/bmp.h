@@ -44,6 +44,7 @@ inline uint16_t ColorRefToPixel(PixelFormat f, uint32_t colorRef) {
 // surface, scaled by nearest pixel when the sizes differ (sw or sh 0: the
 // picture's own size). Source pixels outside the picture read as black.
 // Fails on a null or lost surface or a null picture.
-int32_t StretchRgbToSurface(Surface* dst, const BmpImage& src, int32_t sx, int32_t sy, int32_t sw, int32_t sh);
+int32_t StretchRgbToSurface(Surface* dst, const BmpImage& src, int32_t sx, int32_t sy, int32_t sw,
+                            int32_t sh);
 
 } // namespace plat

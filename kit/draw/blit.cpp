@@ -32,8 +32,8 @@ bool Fits32(int64_t v) {
 // Clips against the clip rectangle and copies. The right and bottom cuts use
 // the arguments as given; the left and top cuts move the source origin by as
 // much as the destination moved, so a sprite keeps its screen alignment.
-void ClippedCopy(plat::Surface* dst, int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
-                 int32_t bottom, bool keyed) {
+void ClippedCopy(plat::Surface* dst, int32_t x, int32_t y, int32_t img, int32_t left, int32_t top,
+                 int32_t right, int32_t bottom, bool keyed) {
     const ImageRecord* rec = ImageAt(img);
     if (!dst || !rec || !rec->surface) return;
     int64_t X = x, Y = y, L = left, T = top, R = right, B = bottom;
@@ -101,8 +101,8 @@ void BlitOpaqueToImage(int32_t dstImg, int32_t x, int32_t y, int32_t srcImg, int
     ClippedCopy(ImageSurface(dstImg), x, y, srcImg, left, top, right, bottom, false);
 }
 
-void BlitWaveRows(int32_t x, int32_t y, int32_t amplitude, int32_t divisor, float speed, int32_t img, int32_t left,
-                  int32_t top, int32_t right, int32_t bottom, int32_t alternate) {
+void BlitWaveRows(int32_t x, int32_t y, int32_t amplitude, int32_t divisor, float speed, int32_t img,
+                  int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t alternate) {
     for (int64_t i = top; i < bottom; ++i) {
         int32_t offset = WaveOffset(WaveIndex(int32_t(i), divisor, waveRowsPhase), amplitude);
         if (alternate != 0) {
@@ -122,8 +122,8 @@ void BlitTiledScroll(float speedX, float speedY, int32_t img, int32_t left, int3
     if (w <= 0 || h <= 0) return; // an empty tile would divide by zero
     for (int64_t j = 0; j < screenHeight / h + 2; ++j)
         for (int64_t i = 0; i < screenWidth / w + 2; ++i)
-            BlitKeyed(Sat32(w * i + FloatToInt(tiledScrollX)), Sat32(h * j + FloatToInt(tiledScrollY)), img, left,
-                      top, right, bottom);
+            BlitKeyed(Sat32(w * i + FloatToInt(tiledScrollX)), Sat32(h * j + FloatToInt(tiledScrollY)), img,
+                      left, top, right, bottom);
     tiledScrollX += frameDt * speedX;
     tiledScrollY += frameDt * speedY;
     if (tiledScrollX < -float(w)) tiledScrollX += float(w);
@@ -133,21 +133,24 @@ void BlitTiledScroll(float speedX, float speedY, int32_t img, int32_t left, int3
 }
 
 void BlitWaveRowsScroll(int32_t x, int32_t y, int32_t amplitude, int32_t divisor, float phaseSpeed,
-                        float scrollSpeed, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+                        float scrollSpeed, int32_t img, int32_t left, int32_t top, int32_t right,
+                        int32_t bottom) {
     const int64_t h = int64_t(bottom) - top;
     if (h <= 0) return;
     for (int64_t i = top; i < bottom; ++i) {
         const int32_t offset = WaveOffset(WaveIndex(int32_t(i), divisor, waveScrollPhase), amplitude);
         int64_t s = FloatToInt(waveScrollOffset) + i;
         if (s >= bottom) s = top + (s - bottom) + 1;
-        BlitKeyed(Sat32(int64_t(x) + offset), Sat32(int64_t(y) + i), img, left, Sat32(s), right, Sat32(s + 1));
+        BlitKeyed(Sat32(int64_t(x) + offset), Sat32(int64_t(y) + i), img, left, Sat32(s), right,
+                  Sat32(s + 1));
     }
     AdvancePhase(waveScrollPhase, phaseSpeed);
     AdvanceScroll(waveScrollOffset, scrollSpeed, h);
 }
 
 void BlitWaveTiledRows(int32_t rowFrom, int32_t rowTo, int32_t amplitude, int32_t divisor, float phaseSpeed,
-                       float scrollSpeed, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+                       float scrollSpeed, int32_t img, int32_t left, int32_t top, int32_t right,
+                       int32_t bottom) {
     const int64_t w = int64_t(right) - left;
     const int64_t h = int64_t(bottom) - top;
     if (w <= 0 || h <= 0) return; // an empty tile would divide by zero

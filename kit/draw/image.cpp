@@ -84,7 +84,8 @@ int32_t CreateObject(int32_t width, int32_t height, int32_t /*memoryMode*/) {
     rec.fromPack = 0;
     rec.reloadMode = 2;
     rec.surface = plat::CreateSurface(width, height);
-    if (!rec.surface) return kitSystem::Error("kitDraw::CreateObject", kMsgCannotCreate, plat::kErrOutOfMemory);
+    if (!rec.surface)
+        return kitSystem::Error("kitDraw::CreateObject", kMsgCannotCreate, plat::kErrOutOfMemory);
     rec.width = uint16_t(width);
     rec.height = uint16_t(height);
     ApplyNewImageKey(rec);
@@ -189,7 +190,8 @@ int32_t TintRect(int32_t left, int32_t top, int32_t right, int32_t bottom, uint1
     const size_t step = size_t(pitch) / 2;
     for (int32_t y = top; y < bottom; ++y) {
         uint16_t* p = pixels + size_t(y) * step;
-        for (int32_t x = left; x < right; ++x) p[x] = uint16_t(((p[x] >> 1) & halfMask) + c);
+        for (int32_t x = left; x < right; ++x)
+            p[x] = uint16_t(((p[x] >> 1) & halfMask) + c);
     }
     plat::Unlock(backBuffer);
     return 1;

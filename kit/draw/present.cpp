@@ -69,7 +69,8 @@ void DrawWipe(int32_t kind, int64_t c) {
             if (y % c != 0) Piece(0, y, 0, y, W, y + 1);
         break;
     case 2:
-        for (int64_t y = 0; y < H; y += s) Piece(0, y, 0, y, W, y + c + 1);
+        for (int64_t y = 0; y < H; y += s)
+            Piece(0, y, 0, y, W, y + c + 1);
         break;
     case 3: {
         const int64_t span = (s - c) * 2 + 2;
@@ -175,7 +176,8 @@ int32_t CopyToScreen() {
     for (int64_t y = 0; y < dh; ++y) {
         const uint16_t* src = backBuffer->Row(int32_t(s.top + y * sh / dh)) + s.left;
         uint16_t* dst = primarySurface->Row(int32_t(d.top + y)) + d.left;
-        for (int64_t x = 0; x < dw; ++x) dst[x] = src[x * sw / dw];
+        for (int64_t x = 0; x < dw; ++x)
+            dst[x] = src[x * sw / dw];
     }
     return plat::kOk;
 }
@@ -299,7 +301,8 @@ int32_t PresentFrame() {
         else
             DrawWipe(transitionKind, transitionCounter);
         transitionCounter += transitionStep;
-        if ((transitionStep == -1 && transitionCounter < 1) || (transitionStep == 1 && transitionCounter > 10)) {
+        if ((transitionStep == -1 && transitionCounter < 1) ||
+            (transitionStep == 1 && transitionCounter > 10)) {
             transitionCounter = 0;
             transitionStep = 0;
         }
@@ -317,7 +320,8 @@ void SetVSyncWait(int32_t on) { vsyncWait = on; }
 int32_t SnapshotToImage(int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     const ImageRecord* rec = ImageAt(img);
     if (!rec || !rec->surface || !backBuffer) return plat::kErrInvalidParams;
-    const int32_t rc = plat::BltFast(rec->surface, 0, 0, backBuffer, plat::Rect{left, top, right, bottom}, false);
+    const int32_t rc =
+        plat::BltFast(rec->surface, 0, 0, backBuffer, plat::Rect{left, top, right, bottom}, false);
     if (rc == plat::kErrSurfaceLost) kitDraw::Restore();
     return rc;
 }

@@ -32,8 +32,8 @@ uint32_t Rgb24At(int32_t x, int32_t y) {
             const Rgb c = want(x, y);
             if (p[0] != c[0] || p[1] != c[1] || p[2] != c[2])
                 return ::testing::AssertionFailure()
-                       << "pixel " << x << "," << y << " is " << int(p[0]) << "," << int(p[1]) << "," << int(p[2])
-                       << " want " << int(c[0]) << "," << int(c[1]) << "," << int(c[2]);
+                       << "pixel " << x << "," << y << " is " << int(p[0]) << "," << int(p[1]) << ","
+                       << int(p[2]) << " want " << int(c[0]) << "," << int(c[1]) << "," << int(c[2]);
         }
     return ::testing::AssertionSuccess();
 }
@@ -144,7 +144,8 @@ TEST(BmpDecode, SixteenBitChannelsExpandSoTheyConvertBackExactly) {
     f.compression = 3;
     f.masks = {0xF800, 0x07E0, 0x001F};
     f.width = 64;
-    f.pixels = Rows(64, 1, 16, false, [](int32_t x, int32_t) { return uint32_t((x << 11) | (x << 5) | (x / 2)); });
+    f.pixels =
+        Rows(64, 1, 16, false, [](int32_t x, int32_t) { return uint32_t((x << 11) | (x << 5) | (x / 2)); });
     ASSERT_TRUE(Decodes(Build(f), img));
     for (int x = 0; x < 64; ++x) {
         const uint8_t* p = img.rgb.data() + x * 3;

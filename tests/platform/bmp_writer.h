@@ -55,10 +55,13 @@ inline std::vector<uint8_t> Build(const Spec& s) {
         Put32(info, 0);
         const bool inHeader = s.headerSize != 40 && s.headerSize != 64;
         if (inHeader)
-            for (size_t i = 0; i < 3; ++i) Put32(info, i < s.masks.size() ? s.masks[i] : 0);
-        while (info.size() < s.headerSize) info.push_back(0);
+            for (size_t i = 0; i < 3; ++i)
+                Put32(info, i < s.masks.size() ? s.masks[i] : 0);
+        while (info.size() < s.headerSize)
+            info.push_back(0);
         if (!inHeader)
-            for (uint32_t m : s.masks) Put32(info, m);
+            for (uint32_t m : s.masks)
+                Put32(info, m);
     }
     for (const Rgb& c : s.palette) {
         info.push_back(c[2]);
@@ -69,7 +72,8 @@ inline std::vector<uint8_t> Build(const Spec& s) {
     std::vector<uint8_t> out;
     out.push_back('B');
     out.push_back('M');
-    const uint32_t offBits = s.offBitsOverride >= 0 ? uint32_t(s.offBitsOverride) : uint32_t(14 + info.size());
+    const uint32_t offBits =
+        s.offBitsOverride >= 0 ? uint32_t(s.offBitsOverride) : uint32_t(14 + info.size());
     Put32(out, uint32_t(14 + info.size() + s.pixels.size()));
     Put32(out, 0);
     Put32(out, offBits);
@@ -108,7 +112,8 @@ inline std::vector<uint8_t> Rows(int32_t w, int32_t h, int bpp, bool topDown,
                 row[x * 3 + 2] = uint8_t(v >> 16); // red
                 break;
             case 32:
-                for (int i = 0; i < 4; ++i) row[size_t(x) * 4 + size_t(i)] = uint8_t(v >> (8 * i));
+                for (int i = 0; i < 4; ++i)
+                    row[size_t(x) * 4 + size_t(i)] = uint8_t(v >> (8 * i));
                 break;
             }
         }
@@ -117,7 +122,8 @@ inline std::vector<uint8_t> Rows(int32_t w, int32_t h, int bpp, bool topDown,
 }
 
 // A 24-bit picture; colour(x, y) returns 0xRRGGBB.
-inline std::vector<uint8_t> Picture24(int32_t w, int32_t h, const std::function<uint32_t(int32_t, int32_t)>& colour,
+inline std::vector<uint8_t> Picture24(int32_t w, int32_t h,
+                                      const std::function<uint32_t(int32_t, int32_t)>& colour,
                                       bool topDown = false) {
     Spec s;
     s.width = w;

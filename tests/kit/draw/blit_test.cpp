@@ -19,7 +19,8 @@ class BlitTest : public DrawFixture {
         ASSERT_EQ(sprite_, 4);
         plat::Surface* s = imageTable[sprite_].surface;
         for (int32_t y = 0; y < 30; ++y)
-            for (int32_t x = 0; x < 40; ++x) s->Row(y)[x] = SpritePx(x, y);
+            for (int32_t x = 0; x < 40; ++x)
+                s->Row(y)[x] = SpritePx(x, y);
         Fill(backBuffer, kBg);
         kitDraw::SetClip(180, 0, 620, 600);
     }
@@ -93,7 +94,8 @@ TEST_F(BlitTest, EmptyInvertedOrOutsideRectanglesDrawNothing) {
     BlitKeyed(hi, hi, sprite_, 0, 0, 40, 30);
     BlitKeyed(hi - 10, 10, sprite_, lo, 0, hi, 30);
     BlitOpaque(lo + 5, 10, sprite_, hi - 5, 0, hi, 30);
-    for (int32_t x = 180; x < 620; x += 37) EXPECT_EQ(backBuffer->Pixel(x, 10), kBg);
+    for (int32_t x = 180; x < 620; x += 37)
+        EXPECT_EQ(backBuffer->Pixel(x, 10), kBg);
     // Handles outside the table or without a surface.
     BlitKeyed(300, 10, -1, 0, 0, 40, 30);
     BlitKeyed(300, 10, 500, 0, 0, 40, 30);
@@ -166,7 +168,8 @@ TEST_F(BlitTest, WavedRowsAlternateAndCarryTheirSignAcrossCalls) {
     Fill(backBuffer, kBg);
     waveRowsPhase = 90.0f; // cos(90 + i / 4) * 10 for rows 0..3: 0, 0, 0, 0
     BlitWaveRows(400, 300, 10, 4, 700.0f, sprite_, 0, 0, 1, 4, 0);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(backBuffer->Pixel(400, 300 + i), SpritePx(0, i)) << i;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(backBuffer->Pixel(400, 300 + i), SpritePx(0, i)) << i;
     EXPECT_FLOAT_EQ(waveRowsPhase, 90.0f + 350.0f - 360.0f);
 }
 
@@ -194,7 +197,8 @@ TEST_F(BlitTest, RowRepeatTilesAndScrolledRows) {
     BlitTiledScroll(-100.0f, 0.0f, sprite_, 0, 0, 40, 30);
     EXPECT_EQ(backBuffer->Pixel(0, 0), SpritePx(10, 0));
     EXPECT_EQ(backBuffer->Pixel(799, 599), SpritePx((799 + 10) % 40, 599 % 30));
-    for (int i = 0; i < 5; ++i) BlitTiledScroll(-100.0f, 0.0f, sprite_, 0, 0, 40, 30);
+    for (int i = 0; i < 5; ++i)
+        BlitTiledScroll(-100.0f, 0.0f, sprite_, 0, 0, 40, 30);
     EXPECT_GE(tiledScrollX, -40.0f);
     EXPECT_LE(tiledScrollX, 0.0f);
     const float before = tiledScrollX;

@@ -58,8 +58,10 @@ class DrawFixture : public ::testing::Test {
         kitDraw::SetPixelFormat(m.red, m.green, m.blue);
         kitDraw::BuildSineTable();
         const char* names[4] = {"内部用１", "内部用２", "内部用３", "内部用４"};
-        for (int slot = 0; slot < kImageSlots; ++slot) imageTable[slot] = ImageRecord{};
-        for (int slot = 0; slot < kImageSlots; ++slot) imageTable[slot].reloadMode = 2;
+        for (int slot = 0; slot < kImageSlots; ++slot)
+            imageTable[slot] = ImageRecord{};
+        for (int slot = 0; slot < kImageSlots; ++slot)
+            imageTable[slot].reloadMode = 2;
         for (int slot = 0; slot < 4; ++slot) {
             ImageRecord& rec = imageTable[slot];
             rec.surface = plat::CreateSurface(kW, kH);
@@ -102,7 +104,8 @@ class DrawFixture : public ::testing::Test {
     // Every pixel of the surface different: 16-bit value from the position.
     static void Pattern(plat::Surface* s, uint16_t salt = 1) {
         for (int32_t y = 0; y < s->height; ++y)
-            for (int32_t x = 0; x < s->width; ++x) s->Row(y)[x] = uint16_t((x * 7 + y * 131 + salt) | 1);
+            for (int32_t x = 0; x < s->width; ++x)
+                s->Row(y)[x] = uint16_t((x * 7 + y * 131 + salt) | 1);
     }
 
     std::string dir_;

@@ -22,7 +22,8 @@ std::string Errors(const std::function<void()>& f) {
 // 4x2: red, black, a dark grey that has no 16-bit value, white; then green,
 // blue, black, red.
 uint32_t Sample(int32_t x, int32_t y) {
-    static const uint32_t c[2][4] = {{0xFF0000, 0x000000, 0x070307, 0xFFFFFF}, {0x00FF00, 0x0000FF, 0, 0xFF0000}};
+    static const uint32_t c[2][4] = {{0xFF0000, 0x000000, 0x070307, 0xFFFFFF},
+                                     {0x00FF00, 0x0000FF, 0, 0xFF0000}};
     return c[y][x];
 }
 
@@ -105,7 +106,8 @@ TEST_F(ImageTest, NamesOfThirtyCharactersLoadAndThirtyOneAreRefused) {
 
 TEST_F(ImageTest, The497thLoadFindsNoFreeSlot) {
     WriteFile("IMAGE/DOT.BMP", Solid(1, 1, 0xFFFFFF));
-    for (int32_t i = 0; i < 496; ++i) ASSERT_EQ(kitDraw::LoadObject("IMAGE/DOT.BMP", 1), 4 + i);
+    for (int32_t i = 0; i < 496; ++i)
+        ASSERT_EQ(kitDraw::LoadObject("IMAGE/DOT.BMP", 1), 4 + i);
     EXPECT_EQ(fatalFlag, 0);
     int32_t got = -1;
     std::string err = Errors([&] { got = kitDraw::LoadObject("IMAGE/DOT.BMP", 1); });
@@ -234,7 +236,8 @@ TEST_F(ImageTest, AfterASurfaceLossEveryPictureIsReloaded) {
     const std::string err = Errors([&] { BlitOpaque(0, 0, ship, 0, 0, 4, 2); });
     EXPECT_FALSE(plat::IsLost(backBuffer));
     EXPECT_FALSE(plat::IsLost(primarySurface));
-    for (int slot = 0; slot < 4; ++slot) EXPECT_FALSE(plat::IsLost(imageTable[slot].surface));
+    for (int slot = 0; slot < 4; ++slot)
+        EXPECT_FALSE(plat::IsLost(imageTable[slot].surface));
     EXPECT_EQ(backBuffer->Pixel(0, 0), 0);
     ASSERT_NE(imageTable[ship].surface, nullptr);
     EXPECT_FALSE(plat::IsLost(imageTable[ship].surface));

@@ -30,7 +30,8 @@ class PresentTest : public DrawFixture {
         transitionKind = transitionCounter = transitionStep = transitionLength = 0;
         vsyncWait = 1;
         for (int32_t y = 0; y < kH; ++y)
-            for (int32_t x = 0; x < kW; ++x) backBuffer->Row(y)[x] = OldPx(x, y);
+            for (int32_t x = 0; x < kW; ++x)
+                backBuffer->Row(y)[x] = OldPx(x, y);
     }
     // What the scene switch does: snapshot the finished picture, start the wipe.
     void StartWipe(int32_t kind, int32_t length) {
@@ -209,8 +210,9 @@ TEST_F(PresentTest, BrokenWipeSettingsDrawNothingAndStillEnd) {
 
 TEST_F(PresentTest, FadeOutEndsWhenTheCounterPassesTenAndTheSceneThenChanges) {
     // A ten-frame sheet: frame k is filled with its own colour.
-    WriteFile("IMAGE/FADE.BMP",
-              testbmp::Picture24(640, 48, [](int32_t x, int32_t) { return uint32_t(0x100000 * (x / 64 + 1)); }));
+    WriteFile("IMAGE/FADE.BMP", testbmp::Picture24(640, 48, [](int32_t x, int32_t) {
+                  return uint32_t(0x100000 * (x / 64 + 1));
+              }));
     LoadTransitionSheet("IMAGE/FADE.BMP");
     ASSERT_EQ(transitionSheet, 4);
     auto sheetColour = [](int32_t frame) { return Px(uint8_t(16 * (frame + 1)), 0, 0); };
@@ -297,7 +299,7 @@ TEST_F(PresentTest, PageOverlayScrollsWithinItsPage) {
     EXPECT_EQ(Shown(181, 0), pageRow(0));
     EXPECT_EQ(Shown(181, 599), pageRow(599));
     EXPECT_EQ(Shown(180, 10), Px(0, 255, 0)); // a tile through the page's black
-    EXPECT_EQ(Shown(100, 10), kNew);           // the overlay is clipped like every draw
+    EXPECT_EQ(Shown(100, 10), kNew);          // the overlay is clipped like every draw
     EXPECT_FLOAT_EQ(pageScroll, 100.0f);
     EXPECT_FLOAT_EQ(pageTileOffsetX, -10.0f);
     PresentFrame();
