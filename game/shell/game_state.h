@@ -11,11 +11,11 @@ constexpr float ParkX = -500.0f;
 constexpr float ParkY = 2550.0f;
 
 // --- Game-state block -------------------------------------------------------
-extern int32_t score;      // shown with 9 digits, capped at 999999999
-extern int32_t highScore;  // 500 from LoadAssets, raised by AddScore
-extern int32_t lives;      // 999 for a new game, 111 after a continue
-extern int32_t bombStock;  // 5 for a new game
-extern int32_t gameMode;   // 0 before the setup screen, then 1 (F1) or 3 (F2)
+extern int32_t score;       // shown with 9 digits, capped at 999999999
+extern int32_t highScore;   // 500 from LoadAssets, raised by AddScore
+extern int32_t lives;       // 999 for a new game, 111 after a continue
+extern int32_t bombStock;   // 5 for a new game
+extern int32_t gameMode;    // 0 before the setup screen, then 1 (F1) or 3 (F2)
 extern int32_t mainShotsOn; // 1 = automatic shot release; only ever stored 0
 
 // Branch values of the stage scripts (the title stores 1 and 0).
@@ -31,10 +31,10 @@ extern int32_t effectDrawMode;
 extern int32_t weaponType;
 
 // --- Stage progress -----------------------------------------------------------
-extern float scrollDistance;       // stage progress; windows open on it
-extern int32_t stageFrameCounter;  // frames of the running stage
-extern int32_t pauseFlag;          // play frozen
-extern int32_t continuePrompt;     // continue picture up, waiting for Y
+extern float scrollDistance;      // stage progress; windows open on it
+extern int32_t stageFrameCounter; // frames of the running stage
+extern int32_t pauseFlag;         // play frozen
+extern int32_t continuePrompt;    // continue picture up, waiting for Y
 
 // Play countdown (its ticker is never called, but the reset arms its values).
 extern int32_t countdownSeconds;

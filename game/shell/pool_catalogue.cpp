@@ -45,7 +45,8 @@ consteval bool WellFormed(const Recipe& r) {
     for (int s = 0; s < r.stepCount; ++s) {
         const RecipeStep& st = r.steps[s];
         if (st.first > st.last) return false;
-        if ((st.value == ParkValue::RandMod || st.value == ParkValue::RandFloat) && (st.mod <= 0 || st.first != st.last))
+        if ((st.value == ParkValue::RandMod || st.value == ParkValue::RandFloat) &&
+            (st.mod <= 0 || st.first != st.last))
             return false;
         for (int rel = st.first; rel <= st.last; ++rel) {
             int word = r.xWord + rel;
@@ -57,16 +58,23 @@ consteval bool WellFormed(const Recipe& r) {
 }
 
 template <typename T> consteval int AngleWord() {
-    if constexpr (requires { &T::angle; }) return static_cast<int>(offsetof(T, angle) / 4);
-    else if constexpr (requires { &T::heading; }) return static_cast<int>(offsetof(T, heading) / 4);
-    else if constexpr (requires { &T::spareAngle; }) return static_cast<int>(offsetof(T, spareAngle) / 4);
-    else return -1;
+    if constexpr (requires { &T::angle; })
+        return static_cast<int>(offsetof(T, angle) / 4);
+    else if constexpr (requires { &T::heading; })
+        return static_cast<int>(offsetof(T, heading) / 4);
+    else if constexpr (requires { &T::spareAngle; })
+        return static_cast<int>(offsetof(T, spareAngle) / 4);
+    else
+        return -1;
 }
 
 template <typename T> consteval int FrameWord() {
-    if constexpr (requires { &T::frame; }) return static_cast<int>(offsetof(T, frame) / 4);
-    else if constexpr (requires { &T::animFrame; }) return static_cast<int>(offsetof(T, animFrame) / 4);
-    else return -1;
+    if constexpr (requires { &T::frame; })
+        return static_cast<int>(offsetof(T, frame) / 4);
+    else if constexpr (requires { &T::animFrame; })
+        return static_cast<int>(offsetof(T, animFrame) / 4);
+    else
+        return -1;
 }
 
 // The record's named fields sit where the recipe parks them: x and y of the
@@ -95,14 +103,16 @@ template <typename T> consteval bool Fits(const Recipe& r) {
         if (!WordIs(r, offsetof(T, waveTimer), ParkValue::Zero)) return false;
     for (int s = 0; s < r.stepCount; ++s) {
         const RecipeStep& st = r.steps[s];
-        if ((st.value == ParkValue::AngleA || st.value == ParkValue::AngleB) && AngleWord<T>() != r.xWord + st.first)
+        if ((st.value == ParkValue::AngleA || st.value == ParkValue::AngleB) &&
+            AngleWord<T>() != r.xWord + st.first)
             return false;
         if (st.value == ParkValue::RandMod && FrameWord<T>() != r.xWord + st.first) return false;
     }
     return true;
 }
 
-template <const Recipe& R, typename Pool> constexpr PoolEntry Entry(const char* name, Pool& pool, PoolGroup group) {
+template <const Recipe& R, typename Pool>
+constexpr PoolEntry Entry(const char* name, Pool& pool, PoolGroup group) {
     static_assert(std::is_array_v<Pool> && std::rank_v<Pool> <= 2, "a pool is a one- or two-level array");
     using Record = std::remove_all_extents_t<Pool>;
     static_assert(std::is_standard_layout_v<Record> && std::is_trivially_copyable_v<Record>);
@@ -711,14 +721,22 @@ uint32_t Bits(float f) {
 
 uint32_t ValueOf(const RecipeStep& st) {
     switch (st.value) {
-    case ParkValue::Zero: return 0;
-    case ParkValue::ParkX: return Bits(ParkX);
-    case ParkValue::ParkY: return Bits(ParkY);
-    case ParkValue::IntParkX: return static_cast<uint32_t>(-500);
-    case ParkValue::IntParkY: return 500u;
-    case ParkValue::AngleA: return Bits(kParkAngle);
-    case ParkValue::AngleB: return Bits(kParkAngleSlow);
-    case ParkValue::RandMod: return static_cast<uint32_t>(kitSystem::Random() % st.mod);
+    case ParkValue::Zero:
+        return 0;
+    case ParkValue::ParkX:
+        return Bits(ParkX);
+    case ParkValue::ParkY:
+        return Bits(ParkY);
+    case ParkValue::IntParkX:
+        return static_cast<uint32_t>(-500);
+    case ParkValue::IntParkY:
+        return 500u;
+    case ParkValue::AngleA:
+        return Bits(kParkAngle);
+    case ParkValue::AngleB:
+        return Bits(kParkAngleSlow);
+    case ParkValue::RandMod:
+        return static_cast<uint32_t>(kitSystem::Random() % st.mod);
     case ParkValue::RandFloat: {
         const int r = kitSystem::Random() % st.mod;
         return Bits(static_cast<float>(r + st.add));

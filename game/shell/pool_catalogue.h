@@ -49,14 +49,15 @@ constexpr RecipeStep Zeros(int first, int last) {
     return {static_cast<int8_t>(first), static_cast<int8_t>(last), ParkValue::Zero, 0, 0};
 }
 constexpr RecipeStep Rand(int rel, int mod) {
-    return {static_cast<int8_t>(rel), static_cast<int8_t>(rel), ParkValue::RandMod, static_cast<int16_t>(mod), 0};
+    return {static_cast<int8_t>(rel), static_cast<int8_t>(rel), ParkValue::RandMod, static_cast<int16_t>(mod),
+            0};
 }
 constexpr RecipeStep RandF(int rel, int mod, int add) {
-    return {static_cast<int8_t>(rel), static_cast<int8_t>(rel), ParkValue::RandFloat, static_cast<int16_t>(mod),
-            static_cast<int16_t>(add)};
+    return {static_cast<int8_t>(rel), static_cast<int8_t>(rel), ParkValue::RandFloat,
+            static_cast<int16_t>(mod), static_cast<int16_t>(add)};
 }
-constexpr ParkValue X = ParkValue::ParkX, Y = ParkValue::ParkY, IX = ParkValue::IntParkX, IY = ParkValue::IntParkY,
-                    A = ParkValue::AngleA, B = ParkValue::AngleB;
+constexpr ParkValue X = ParkValue::ParkX, Y = ParkValue::ParkY, IX = ParkValue::IntParkX,
+                    IY = ParkValue::IntParkY, A = ParkValue::AngleA, B = ParkValue::AngleB;
 } // namespace recipe_parts
 
 // The recipes, named by record length in bytes and a letter. Steps are listed

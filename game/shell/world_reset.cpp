@@ -58,7 +58,8 @@ void ResetPlayState() {
     bombClock = 0;
     muzzleFlashNarrow = 0;
     for (auto& kind : homingChainClock)
-        for (int32_t& clock : kind) clock = 0;
+        for (int32_t& clock : kind)
+            clock = 0;
 }
 
 void ParkLargeEnemy(LargeEnemyRecord& e) {

@@ -20,9 +20,9 @@ struct BossRecord {
     int32_t spare1;
     float behaviourClock; // +10 per second in the update
     float hp;
-    float defeatTimer; // +10 per second while hp <= 0
-    int32_t deadFlag;  // the collision code skips the boss while not 0; only the reset writes it
-    int32_t flashShown; // set when the draw consumes a hit flash; read by nothing
+    float defeatTimer;    // +10 per second while hp <= 0
+    int32_t deadFlag;     // the collision code skips the boss while not 0; only the reset writes it
+    int32_t flashShown;   // set when the draw consumes a hit flash; read by nothing
     int32_t BossHitFlash; // 1 = hit since the last draw
 };
 
