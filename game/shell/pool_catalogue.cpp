@@ -24,18 +24,19 @@ namespace {
 
 // --- Compile-time checks of recipes and records ---------------------------------
 
-// The step that writes a word (word counted from the record's start), or null.
-consteval const RecipeStep* StepAt(const Recipe& r, int word) {
+// The index of the step that writes a word (word counted from the record's
+// start), or -1.
+consteval int StepAt(const Recipe& r, int word) {
     for (int s = 0; s < r.stepCount; ++s) {
         const RecipeStep& st = r.steps[s];
-        if (word >= r.xWord + st.first && word <= r.xWord + st.last) return &r.steps[s];
+        if (word >= r.xWord + st.first && word <= r.xWord + st.last) return s;
     }
-    return nullptr;
+    return -1;
 }
 
 consteval bool WordIs(const Recipe& r, std::size_t byteOffset, ParkValue v) {
-    const RecipeStep* st = StepAt(r, static_cast<int>(byteOffset / 4));
-    return st && st->value == v;
+    const int s = StepAt(r, static_cast<int>(byteOffset / 4));
+    return s >= 0 && r.steps[s].value == v;
 }
 
 // Every word written at most once, inside the record, and the first word named.
