@@ -498,4 +498,18 @@ TEST(WorldReset, DrawsTheRandomNumbersTheCatalogueImplies) {
         ASSERT_EQ(star.y, float(y));
         ASSERT_EQ(star.vy, float(vy));
     }
+    // ResetWorldB draws the two beam frames first, then the scene-2 pools in
+    // catalogue order, record by record.
+    const int beam1 = kitSystem::Random() % 10;
+    const int beam2 = kitSystem::Random() % 10;
+    EXPECT_EQ(scene6BossVerticalBeam1.frame, beam1);
+    EXPECT_EQ(scene6BossVerticalBeam2.frame, beam2);
+    for (const auto& shot : scene2BossAimedQuadVolley1Pool) {
+        const int frame = kitSystem::Random() % 7;
+        ASSERT_EQ(shot.frame, frame);
+    }
+    for (const auto& shot : scene2BossAimedShotPool1Pool) {
+        const int frame = kitSystem::Random() % 10;
+        ASSERT_EQ(shot.frame, frame);
+    }
 }
