@@ -1,0 +1,166 @@
+#include "game/shell/world_reset.h"
+
+#include "game/enemies/large_enemies.h"
+#include "game/player/player_pools.h"
+#include "game/player/player_state.h"
+#include "game/shell/game_state.h"
+#include "game/shell/pool_catalogue.h"
+#include "game/stages/scene2/scene2_boss.h"
+#include "game/stages/scene3/scene3_boss.h"
+#include "game/stages/scene4/scene4_boss.h"
+#include "game/stages/scene5/scene5_boss.h"
+#include "game/stages/scene6/scene6_boss.h"
+#include "game/stages/scene7/scene7_boss.h"
+#include "game/stages/scene8/scene8_boss.h"
+#include "game/stages/scene9/scene9_boss.h"
+#include "kit/system/random.h"
+#include "platform/time.h"
+
+namespace {
+
+// The item is parked; the power state that lives in its record carries over.
+void ParkPowerItem() {
+    powerItem.x = ParkX;
+    powerItem.y = ParkY;
+    powerItem.spare0 = 0;
+    powerItem.fallSpeed = 0.0f;
+    powerItem.active = 0;
+    powerItem.pickedUp = 0;
+    powerItem.spare1 = 0;
+    powerItem.spare2 = 0;
+}
+
+void ResetPlayState() {
+    scrollDistance = 0.0f;
+    stageFrameCounter = 0;
+    pauseFlag = 0;
+    continuePrompt = 0;
+    playerVulnerable = 1;
+    clearEnemyShots = 0;
+    countdownExpired = 0;
+    countdownSeconds = 800;
+    countdownArmed = 0;
+    // playerX and playerY stay where they are: a reset after NewGameSetup
+    // keeps the start position it set.
+    playerVX = 0.0f;
+    playerVY = 0.0f;
+    playerBank = 3;
+    playerBankStep = 0;
+    respawnInvulnerable = 0;
+    respawnCounter = 0;
+    respawnBlink = 0;
+    narrowShotClock = 0;
+    wideShotClock = 0;
+    burstClock = 0;
+    narrowShotsEnabled = 1;
+    wideShotsEnabled = 1;
+    burstActive = 0;
+    bombClock = 0;
+    muzzleFlashNarrow = 0;
+    for (auto& kind : homingChainClock)
+        for (int32_t& clock : kind)
+            clock = 0;
+}
+
+void ParkLargeEnemy(LargeEnemyRecord& e) {
+    e = LargeEnemyRecord{};
+    e.x = ParkX;
+    e.y = ParkY;
+}
+
+// The spiral streams' ticks carry over from wave to wave and stage to stage.
+void ParkLargeEnemy(LargeEnemyStopRecord& e) {
+    const int32_t tick1 = e.spiralTick1;
+    const int32_t tick2 = e.spiralTick2;
+    e = LargeEnemyStopRecord{};
+    e.spiralTick1 = tick1;
+    e.spiralTick2 = tick2;
+    e.x = ParkX;
+    e.y = ParkY;
+}
+
+void ParkLargeEnemy(LargeEnemyStepRecord& e) {
+    e = LargeEnemyStepRecord{};
+    e.x = ParkX;
+    e.y = ParkY;
+}
+
+void ParkIntro(BossIntro& intro) { intro = BossIntro{ParkX, ParkY, 0.0f, 0}; }
+
+// Everything up to the dead flag restarts; only the scene-2 boss also clears
+// its hit-flash pair, the others keep theirs.
+void ResetBoss(BossRecord& boss, float startHp, bool clearFlash) {
+    const int32_t flashShown = boss.flashShown;
+    const int32_t hitFlash = boss.BossHitFlash;
+    boss = BossRecord{};
+    boss.x = ParkX;
+    boss.y = ParkY;
+    boss.hp = startHp;
+    if (!clearFlash) {
+        boss.flashShown = flashShown;
+        boss.BossHitFlash = hitFlash;
+    }
+}
+
+void ParkBeam(VerticalBeam& beam) {
+    beam.frame = kitSystem::Random() % 10;
+    beam.x = ParkX;
+    beam.y = ParkY;
+    beam.active = 0;
+}
+
+} // namespace
+
+void ResetWorldA() {
+    kitSystem::SeedRandom(static_cast<uint32_t>(plat::CalendarSeconds()));
+    ParkPowerItem();
+    ResetPlayState();
+    lockSightX = -500;
+    lockSightY = 500;
+
+    ParkPoolGroup(PoolGroup::Shell);
+    ParkPoolGroup(PoolGroup::Player);
+    ParkPoolGroup(PoolGroup::EnemyKinds);
+    ParkPoolGroup(PoolGroup::SquadsAndLargeEnemies);
+
+    ParkLargeEnemy(largeEnemyD50);
+    ParkLargeEnemy(largeEnemyD51);
+    ParkLargeEnemy(largeEnemyD52);
+    ParkLargeEnemy(largeEnemyS53L);
+    ParkLargeEnemy(largeEnemyS53R);
+    ParkLargeEnemy(largeEnemyS50L);
+    ParkLargeEnemy(largeEnemyS50R);
+    ParkLargeEnemy(largeEnemyS54L);
+    ParkLargeEnemy(largeEnemyS54R);
+    ParkLargeEnemy(largeEnemyT60);
+
+    // The star field is re-seeded last, so its draws follow every pool's.
+    ParkPoolGroup(PoolGroup::StarField);
+}
+
+void ResetWorldB() {
+    ParkIntro(scene2BossSilhouette);
+    ParkIntro(scene6BossIntro);
+    ParkIntro(scene3BossIntro);
+
+    ResetBoss(scene2Boss, kScene2BossStartHp, true);
+    ResetBoss(scene3Boss, kScene3BossStartHp, false);
+    ResetBoss(scene4Boss, kScene4BossStartHp, false);
+    ResetBoss(scene5Boss, kScene5BossStartHp, false);
+    ResetBoss(scene6Boss, kScene6BossStartHp, false);
+    ResetBoss(scene7Boss, kScene7BossStartHp, false);
+    ResetBoss(scene8Boss, kScene8BossStartHp, false);
+    ResetBoss(scene9Boss, kScene9BossStartHp, false);
+
+    ParkBeam(scene6BossVerticalBeam1);
+    ParkBeam(scene6BossVerticalBeam2);
+
+    ParkPoolGroup(PoolGroup::Scene2);
+    ParkPoolGroup(PoolGroup::Scene3);
+    ParkPoolGroup(PoolGroup::Scene4);
+    ParkPoolGroup(PoolGroup::Scene5);
+    ParkPoolGroup(PoolGroup::Scene6);
+    ParkPoolGroup(PoolGroup::Scene7);
+    ParkPoolGroup(PoolGroup::Scene8);
+    ParkPoolGroup(PoolGroup::Scene9);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The scene-4 boss (an unplayed stage): its record, lock points, defeat
+// explosions, the pools of its patterns and its hit setter. Its update, draw,
+// defeat and the patterns' operations come with the stage.
+#include <cstdint>
+
+#include "game/enemies/bullet_records.h"
+#include "game/enemies/lock_marker.h"
+#include "game/stages/scene2/boss_record.h"
+#include "game/stages/scene2/pattern_records.h"
+
+constexpr float kScene4BossStartHp = 600.0f;
+extern BossRecord scene4Boss;
+
+// Lock points A and B; the body draw reads every entry, the lock-on code the
+// first ones its weapon uses.
+constexpr int kScene4BossLockPoints = 4;
+extern LockMarker scene4BossLockPointsA[kScene4BossLockPoints];
+extern LockMarker scene4BossLockPointsB[kScene4BossLockPoints];
+
+extern BossExplosion scene4BossBigExplosions[kBigExplosions];
+extern BossExplosion scene4BossSmallExplosions[kSmallExplosions];
+
+// Pattern pools, named after their instances (Scene4Boss_TimedVolley1 ->
+// scene4BossTimedVolley1Pool).
+extern AimedRingBurstRecord scene4BossAimedRingBurst1Pool[72];
+extern AimedRingBurstRecord scene4BossAimedRingBurst2Pool[72];
+extern DropShot scene4BossPairedDropShot1Pool[2];
+extern DropShot scene4BossPairedDropShot2Pool[3];
+extern DropShot scene4BossPairedDropShot3Pool[3];
+extern DropShot scene4BossPairedDropShot4Pool[3];
+extern DropShot scene4BossPairedDropShot5Pool[4];
+extern TimedVolleyShortRecord scene4BossTimedVolley1Pool[50];
+extern TimedVolleyShortRecord scene4BossTimedVolley2Pool[50];
+extern TimedVolleyShortRecord scene4BossTimedVolley3Pool[50];
+extern TimedVolleyShortRecord scene4BossTimedVolley4Pool[50];
+extern TimedVolleyShortRecord scene4BossTimedVolley5Pool[50];
+
+// Raises the boss's hit flash; the caller lowers its hp.
+void Scene4Boss_SetHit();

@@ -1,0 +1,61 @@
+#pragma once
+// The scene-6 boss (the fourth stage played): its record, lock points, defeat
+// explosions, the pools of its patterns and its hit setter. Its update, draw,
+// defeat and the patterns' operations come with the stage.
+#include <cstdint>
+
+#include "game/enemies/bullet_records.h"
+#include "game/enemies/lock_marker.h"
+#include "game/stages/scene2/boss_record.h"
+#include "game/stages/scene2/pattern_records.h"
+#include "game/stages/scene6/vertical_beam.h"
+#include "game/stages/scene8/curving_stream.h"
+
+constexpr float kScene6BossStartHp = 1000.0f;
+extern BossRecord scene6Boss;
+extern BossIntro scene6BossIntro;
+extern VerticalBeam scene6BossVerticalBeam1; // Scene6Boss_VerticalBeam1 (left)
+extern VerticalBeam scene6BossVerticalBeam2; // Scene6Boss_VerticalBeam2 (right)
+
+// Lock points A and B; the body draw reads every entry, the lock-on code the
+// first ones its weapon uses.
+constexpr int kScene6BossLockPoints = 6;
+extern LockMarker scene6BossLockPointsA[kScene6BossLockPoints];
+extern LockMarker scene6BossLockPointsB[kScene6BossLockPoints];
+
+extern BossExplosionShort scene6BossBigExplosions[kBigExplosions];
+extern BossExplosionShort scene6BossSmallExplosions[kSmallExplosions];
+
+// Pattern pools, named after their instances (Scene6Boss_TimedVolley1 ->
+// scene6BossTimedVolley1Pool).
+extern BigFanVolleyRecord scene6BossBigFanVolley1Pool[35];
+extern BigFanVolleyRecord scene6BossBigFanVolley2Pool[35];
+extern CurvingShot scene6BossCurvingStream1Pool[50];
+extern CurvingShot scene6BossCurvingStream2Pool[50];
+extern CurvingShot scene6BossCurvingStream3Pool[50];
+extern CurvingShot scene6BossCurvingStream4Pool[50];
+extern CurvingShot scene6BossCurvingStream5Pool[50];
+extern CurvingShot scene6BossCurvingStream6Pool[50];
+extern FanVolleyRecord scene6BossFanVolley1Pool[25];
+extern FanVolleyRecord scene6BossFanVolley2Pool[25];
+extern DropShot scene6BossPairedDropShot1Pool[2];
+extern DropShot scene6BossPairedDropShot2Pool[2];
+extern DropShot scene6BossPairedDropShot3Pool[2];
+extern DropShot scene6BossPairedDropShot4Pool[3];
+extern DropShot scene6BossPairedDropShot5Pool[3];
+extern DropShot scene6BossPairedDropShot6Pool[3];
+extern DropShot scene6BossPairedDropShot7Pool[3];
+extern DropShot scene6BossPairedDropShot8Pool[3];
+extern DropShot scene6BossPairedDropShot9Pool[4];
+extern TimedVolleyShortRecord scene6BossTimedVolley1Pool[50];
+extern TimedVolleyShortRecord scene6BossTimedVolley2Pool[50];
+extern TimedVolleyShortRecord scene6BossTimedVolley3Pool[50];
+extern TimedVolleyShortRecord scene6BossTimedVolley4Pool[50];
+extern TimedVolleyShortRecord scene6BossTimedVolley5Pool[50];
+extern TimedVolleyShortRecord scene6BossTimedVolley6Pool[50];
+extern TimedVolleyShortRecord scene6BossTimedVolley7Pool[50];
+extern TurningStreamRecord scene6BossTurningStream1Pool[7];
+extern TurningStreamRecord scene6BossTurningStream2Pool[7];
+
+// Raises the boss's hit flash; the caller lowers its hp.
+void Scene6Boss_SetHit();

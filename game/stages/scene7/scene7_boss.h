@@ -1,0 +1,55 @@
+#pragma once
+// The scene-7 boss (an unplayed stage): its record, lock points, defeat
+// explosions, the pools of its patterns and its hit setter. Its update, draw,
+// defeat and the patterns' operations come with the stage.
+#include <cstdint>
+
+#include "game/enemies/bullet_records.h"
+#include "game/enemies/lock_marker.h"
+#include "game/stages/scene2/boss_record.h"
+#include "game/stages/scene2/pattern_records.h"
+#include "game/stages/scene7/lightning_chain.h"
+#include "game/stages/scene7/spread_volley_trail.h"
+
+constexpr float kScene7BossStartHp = 1400.0f;
+extern BossRecord scene7Boss;
+
+// Lock points A and B; the body draw reads every entry, the lock-on code the
+// first ones its weapon uses.
+constexpr int kScene7BossLockPoints = 9;
+extern LockMarker scene7BossLockPointsA[kScene7BossLockPoints];
+extern LockMarker scene7BossLockPointsB[kScene7BossLockPoints];
+
+extern BossExplosion scene7BossBigExplosions[kBigExplosions];
+extern BossExplosion scene7BossSmallExplosions[kSmallExplosions];
+
+// Pattern pools, named after their instances (Scene7Boss_TimedVolley1 ->
+// scene7BossTimedVolley1Pool).
+extern AimedRingBurstRecord scene7BossAimedRingBurst1Pool[300];
+extern ChainJoint scene7BossLightningChain1Pool[6];
+extern ChainJoint scene7BossLightningChain2Pool[6];
+extern ChainJoint scene7BossLightningChain3Pool[6];
+extern ChainJoint scene7BossLightningChain4Pool[6];
+extern ChainJoint scene7BossLightningChain5Pool[6];
+extern ChainJoint scene7BossLightningChain6Pool[6];
+extern DropShot scene7BossPairedDropShot1Pool[2];
+extern DropShot scene7BossPairedDropShot2Pool[2];
+extern DropShot scene7BossPairedDropShot3Pool[2];
+extern DropShot scene7BossPairedDropShot4Pool[3];
+extern DropShot scene7BossPairedDropShot5Pool[3];
+extern DropShot scene7BossPairedDropShot6Pool[3];
+extern DropShot scene7BossPairedDropShot7Pool[3];
+extern DropShot scene7BossPairedDropShot8Pool[3];
+extern DropShot scene7BossPairedDropShot9Pool[4];
+extern SpreadShot scene7BossSpreadVolleyTrail1Pool[50];
+extern SpreadShot scene7BossSpreadVolleyTrail2Pool[50];
+extern TimedVolleyShortRecord scene7BossTimedVolley1Pool[20];
+extern TimedVolleyShortRecord scene7BossTimedVolley2Pool[20];
+extern TimedVolleyShortRecord scene7BossTimedVolley3Pool[50];
+extern TimedVolleyShortRecord scene7BossTimedVolley4Pool[50];
+extern TimedVolleyShortRecord scene7BossTimedVolley5Pool[50];
+extern TimedVolleyShortRecord scene7BossTimedVolley6Pool[50];
+extern TimedVolleyShortRecord scene7BossTimedVolley7Pool[50];
+
+// Raises the boss's hit flash; the caller lowers its hp.
+void Scene7Boss_SetHit();

@@ -1,0 +1,70 @@
+#pragma once
+// The scene-8 boss (the last stage played): its record, lock points, defeat
+// explosions, the pools of its patterns and its hit setter. Its update, draw,
+// defeat and the patterns' operations come with the stage.
+#include <cstdint>
+
+#include "game/enemies/bullet_records.h"
+#include "game/enemies/lock_marker.h"
+#include "game/stages/scene2/boss_record.h"
+#include "game/stages/scene2/pattern_records.h"
+#include "game/stages/scene8/curving_stream.h"
+
+constexpr float kScene8BossStartHp = 1500.0f;
+extern BossRecord scene8Boss;
+
+// Lock points A and B; the body draw reads every entry, the lock-on code the
+// first ones its weapon uses.
+constexpr int kScene8BossLockPoints = 6;
+extern LockMarker scene8BossLockPointsA[kScene8BossLockPoints];
+extern LockMarker scene8BossLockPointsB[kScene8BossLockPoints];
+
+extern BossExplosion scene8BossBigExplosions[kBigExplosions];
+extern BossExplosion scene8BossSmallExplosions[kSmallExplosions];
+
+// Pattern pools, named after their instances (Scene8Boss_TimedVolley1 ->
+// scene8BossTimedVolley1Pool).
+extern AimedRingBurstRecord scene8BossAimedRingBurst1Pool[200];
+extern AimedRingBurstRecord scene8BossAimedRingBurst2Pool[300];
+extern AimedRingBurstRecord scene8BossAimedRingBurst3Pool[200];
+extern AimedRingBurstRecord scene8BossAimedRingBurst4Pool[300];
+extern AimedRingBurstRecord scene8BossAimedRingBurst5Pool[300];
+extern CurvingShot scene8BossCurvingStream1Pool[50];
+extern CurvingShot scene8BossCurvingStream2Pool[50];
+extern CurvingShot scene8BossCurvingStream3Pool[50];
+extern CurvingShot scene8BossCurvingStream4Pool[50];
+extern CurvingShot scene8BossCurvingStream5Pool[50];
+extern CurvingShot scene8BossCurvingStream6Pool[50];
+extern CurvingShot scene8BossCurvingStream7Pool[50];
+extern CurvingShot scene8BossCurvingStream8Pool[50];
+extern DropShot scene8BossPairedDropShot1Pool[2];
+extern DropShot scene8BossPairedDropShot2Pool[3];
+extern DropShot scene8BossPairedDropShot3Pool[3];
+extern DropShot scene8BossPairedDropShot4Pool[3];
+extern DropShot scene8BossPairedDropShot5Pool[3];
+extern DropShot scene8BossPairedDropShot6Pool[3];
+extern DropShot scene8BossPairedDropShot7Pool[4];
+extern SpiralStreamRecord scene8BossSpiralStream1Pool[36];
+extern SpiralStreamRecord scene8BossSpiralStream2Pool[36];
+extern SpiralStreamRecord scene8BossSpiralStream3Pool[36];
+extern SpiralStreamRecord scene8BossSpiralStream4Pool[36];
+extern SpiralStreamRecord scene8BossSpiralStream5Pool[36];
+extern SpiralStreamRecord scene8BossSpiralStream6Pool[36];
+extern SpiralStreamRecord scene8BossSpiralStream7Pool[36];
+extern SpiralStreamRecord scene8BossSpiralStream8Pool[36];
+extern SpiralStreamRecord scene8BossSpiralStream9Pool[108];
+extern SpiralStreamRecord scene8BossSpiralStream10Pool[108];
+extern StreamShot scene8BossStraightDropStream1Pool[20];
+extern StreamShot scene8BossStraightDropStream2Pool[20];
+extern StreamShot scene8BossStraightDropStream3Pool[20];
+extern StreamShot scene8BossStraightDropStream4Pool[20];
+extern TimedVolleyShortRecord scene8BossTimedVolley1Pool[20];
+extern TimedVolleyShortRecord scene8BossTimedVolley2Pool[20];
+extern TimedVolleyShortRecord scene8BossTimedVolley3Pool[50];
+extern TimedVolleyShortRecord scene8BossTimedVolley4Pool[50];
+extern TimedVolleyShortRecord scene8BossTimedVolley5Pool[50];
+extern TimedVolleyShortRecord scene8BossTimedVolley6Pool[50];
+extern TimedVolleyShortRecord scene8BossTimedVolley7Pool[50];
+
+// Raises the boss's hit flash; the caller lowers its hp.
+void Scene8Boss_SetHit();

@@ -1,0 +1,42 @@
+#pragma once
+// The scene-9 boss (an unplayed stage): its record, lock points, defeat
+// explosions, the pools of its patterns and its hit setter. Its update, draw,
+// defeat and the patterns' operations come with the stage.
+#include <cstdint>
+
+#include "game/enemies/bullet_records.h"
+#include "game/enemies/lock_marker.h"
+#include "game/stages/scene2/boss_record.h"
+#include "game/stages/scene2/pattern_records.h"
+
+constexpr float kScene9BossStartHp = 1220.0f;
+extern BossRecord scene9Boss;
+
+// Lock points A and B; the body draw reads every entry, the lock-on code the
+// first ones its weapon uses.
+constexpr int kScene9BossLockPoints = 6;
+extern LockMarker scene9BossLockPointsA[kScene9BossLockPoints];
+extern LockMarker scene9BossLockPointsB[kScene9BossLockPoints];
+
+extern BossExplosion scene9BossBigExplosions[kBigExplosions];
+extern BossExplosion scene9BossSmallExplosions[kSmallExplosions];
+
+// Pattern pools, named after their instances (Scene9Boss_TimedVolley1 ->
+// scene9BossTimedVolley1Pool).
+extern DropShot scene9BossPairedDropShot1Pool[2];
+extern DropShot scene9BossPairedDropShot2Pool[2];
+extern DropShot scene9BossPairedDropShot3Pool[2];
+extern DropShot scene9BossPairedDropShot4Pool[3];
+extern DropShot scene9BossPairedDropShot5Pool[3];
+extern DropShot scene9BossPairedDropShot6Pool[3];
+extern DropShot scene9BossPairedDropShot7Pool[3];
+extern DropShot scene9BossPairedDropShot8Pool[3];
+extern DropShot scene9BossPairedDropShot9Pool[4];
+extern TimedVolleyShortRecord scene9BossTimedVolley1Pool[50];
+extern TimedVolleyShortRecord scene9BossTimedVolley2Pool[50];
+extern TimedVolleyShortRecord scene9BossTimedVolley3Pool[50];
+extern TimedVolleyShortRecord scene9BossTimedVolley4Pool[50];
+extern TimedVolleyShortRecord scene9BossTimedVolley5Pool[50];
+
+// Raises the boss's hit flash; the caller lowers its hp.
+void Scene9Boss_SetHit();
