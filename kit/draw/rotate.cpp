@@ -108,19 +108,19 @@ void CutToScreen(Box& b) {
 template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) {
     const T s = T(m.s), c = T(m.c), offX = T(m.offX), offY = T(m.offY);
     const T sxMin = T(m.sxMin), sxMax = T(m.sxMax), syMin = T(m.syMin), syMax = T(m.syMax);
-    const int32_t i0 = int32_t(b.i0), i1 = int32_t(b.i1);
-    const uint16_t* src = L.sp + m.base;
-    const int64_t spitch = L.spitch;
+    const int32_t count = int32_t(b.i1 - b.i0); // at most the screen's width
+    const uint16_t* src = L.sp;
+    const int64_t base = m.base, spitch = L.spitch;
     for (int64_t j = b.j0; j < b.j1; ++j) {
         T u = T(m.rowU - j * m.s + b.i0 * m.c);
         T v = T(m.rowV + j * m.c + b.i0 * m.s);
-        uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + b.x1;
-        for (int32_t i = i0; i < i1; ++i) {
+        uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0);
+        for (int32_t k = 0; k < count; ++k) {
             const T sx = u / 360 - offX;
             const T sy = v / 360 - offY;
             if (sx >= sxMin && sx < sxMax && sy >= syMin && sy < syMax) {
-                const uint16_t p = src[int64_t(sy) * spitch + sx];
-                if (p != 0) d[i] = p;
+                const uint16_t p = src[base + int64_t(sy) * spitch + sx];
+                if (p != 0) d[k] = p;
             }
             u += c;
             v += s;
@@ -134,10 +134,10 @@ template <class Pick> void WalkBox(const Box& b, const Map& m, const Locked& L, 
     for (int64_t j = b.j0; j < b.j1; ++j) {
         int64_t u = m.rowU - j * m.s + b.i0 * m.c;
         int64_t v = m.rowV + j * m.c + b.i0 * m.s;
-        uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + b.x1;
-        for (int64_t i = b.i0; i < b.i1; ++i) {
+        uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0);
+        for (int64_t k = 0; k < b.i1 - b.i0; ++k) {
             uint16_t p = 0;
-            if (pick(u, v, j, p) && p != 0) d[i] = p;
+            if (pick(u, v, j, p) && p != 0) d[k] = p;
             u += m.c;
             v += m.s;
         }
@@ -163,7 +163,8 @@ int32_t Rotated(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, i
     if (!LockBoth(img, L)) return 0;
     CutToScreen(b);
     const Map m = MakeMap(b, angle, left, top, right, bottom, L);
-    if (b.i0 < b.i1 && b.j0 < b.j1) body(b, m, L);
+    // Nothing of the source lies inside the image: nothing can be fetched.
+    if (b.i0 < b.i1 && b.j0 < b.j1 && m.sxMin < m.sxMax && m.syMin < m.syMax) body(b, m, L);
     UnlockBoth(L);
     return 1;
 }
