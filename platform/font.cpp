@@ -155,9 +155,12 @@ bool FamilyInstalled(const std::string& family) {
 }
 
 // The family to look for: an installed family by its own name, otherwise the
-// IPA face that stands in for the Japanese faces of the other system.
-std::string FamilyFor(const std::string& utf8Name, uint8_t charSet) {
+// IPA face that stands in for the Japanese faces of the other system
+// (standIn is then set).
+std::string FamilyFor(const std::string& utf8Name, uint8_t charSet, bool* standIn) {
+    *standIn = false;
     if (FamilyInstalled(utf8Name)) return utf8Name;
+    *standIn = true;
     const std::string low = Lower(utf8Name);
     const bool proportional = utf8Name.find("Ｐ") != std::string::npos || low.find(" p") != std::string::npos ||
                               low.find("pgothic") != std::string::npos || low.find("pmincho") != std::string::npos;
@@ -167,6 +170,7 @@ std::string FamilyFor(const std::string& utf8Name, uint8_t charSet) {
     if (utf8Name.find("ゴシック") != std::string::npos || low.find("gothic") != std::string::npos)
         return proportional ? "IPAPGothic" : "IPAGothic";
     if (utf8Name.empty() || charSet == kShiftJisCharset) return "IPAGothic";
+    *standIn = false;
     return utf8Name;
 }
 
@@ -232,15 +236,20 @@ bool SameDescription(const LogFont& a, const LogFont& b) {
 }
 
 // Cell height to the face's em size, the way the other system sizes a font
-// by its cell: the cell is the face's ascent plus descent.
-void SizeFace(FT_Face face, const LogFont& lf, TextMetrics* metrics) {
+// by its cell: the cell is the face's ascent plus descent. A stand-in for a
+// Japanese system face takes that face's metrics (cell = em, ascent 0.859 em),
+// so text keeps its size and line pitch.
+void SizeFace(FT_Face face, const LogFont& lf, bool standIn, TextMetrics* metrics) {
     const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    const double upem = face->units_per_EM ? face->units_per_EM : 1000.0;
     double asc = face->ascender, desc = -double(face->descender);
-    if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
+    if (standIn) {
+        asc = upem * 0.859;
+        desc = upem - asc;
+    } else if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
         asc = os2->usWinAscent;
         desc = os2->usWinDescent;
     }
-    const double upem = face->units_per_EM ? face->units_per_EM : 1000.0;
     const double cellUnits = asc + desc > 0 ? asc + desc : upem;
     double ppem;
     int32_t cell;
@@ -327,23 +336,25 @@ Font* CreateFontIndirect(const LogFont& lf) {
     LogFont desc = lf;
     desc.faceName[sizeof desc.faceName - 1] = 0;
     const std::string name = Cp932ToUtf8(std::string_view(desc.faceName, std::strlen(desc.faceName)));
-    const std::string family = FamilyFor(name, desc.charSet);
+    bool standIn = false;
+    const std::string family = FamilyFor(name, desc.charSet, &standIn);
     FaceFile file = MatchFace(family, desc.charSet == kShiftJisCharset);
     FT_Face face = OpenFace(file);
     FaceFile fallbackFile = MatchFace("IPAGothic", true);
     if (!face) {
         file = fallbackFile;
         face = OpenFace(file);
+        standIn = true;
     }
     if (!face) return nullptr;
     auto font = std::make_unique<Font>();
     font->desc = desc;
     font->path = file.path;
     font->face = face;
-    SizeFace(face, desc, &font->metrics);
+    SizeFace(face, desc, standIn, &font->metrics);
     if (fallbackFile.path != file.path) {
         font->fallback = OpenFace(fallbackFile);
-        if (font->fallback) SizeFace(font->fallback, desc, nullptr);
+        if (font->fallback) SizeFace(font->fallback, desc, true, nullptr);
     }
     font->bold = desc.weight >= 600 && !(face->style_flags & FT_STYLE_FLAG_BOLD);
     font->metrics.overhang = font->bold ? 1 : 0;
