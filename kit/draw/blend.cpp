@@ -4,6 +4,7 @@
 #include "kit/placeholders_blend.h"
 #include "kit/system/fint.h"
 #include "kit/system/random.h"
+#include "platform/pixel_rows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -116,38 +117,6 @@ template <class F> void ForEachPixel(const Run& run, F f) {
     }
 }
 
-// The additive blend in arithmetic form: the same values the decode and
-// additive tables give (5-bit channels, each saturating at 31), written so
-// the compiler can vectorise the row. In 5-5-5 a value with bit 15 set
-// decodes to black, as in the decode table.
-template <int RS, int GS, bool TopBitBlack>
-void AdditiveRow(uint16_t* __restrict d, const uint16_t* __restrict s, int32_t w) {
-    for (int32_t c = 0; c < w; ++c) {
-        const uint16_t sv = s[c], dv = d[c];
-        uint16_t sm = sv, dm = dv;
-        if constexpr (TopBitBlack) {
-            sm = uint16_t(sv & uint16_t((sv >> 15) - 1));
-            dm = uint16_t(dv & uint16_t((dv >> 15) - 1));
-        }
-        uint16_t r = uint16_t(((sm >> RS) & 31) + ((dm >> RS) & 31));
-        uint16_t g = uint16_t(((sm >> GS) & 31) + ((dm >> GS) & 31));
-        uint16_t b = uint16_t((sm & 31) + (dm & 31));
-        r = r > 31 ? 31 : r;
-        g = g > 31 ? 31 : g;
-        b = b > 31 ? 31 : b;
-        const uint16_t res = uint16_t((r << RS) | (g << GS) | b);
-        d[c] = sv ? res : dv;
-    }
-}
-
-void HalfRow(uint16_t* __restrict d, const uint16_t* __restrict s, int32_t w, uint16_t hm) {
-    for (int32_t c = 0; c < w; ++c) {
-        const uint16_t sv = s[c], dv = d[c];
-        const uint16_t res = uint16_t(((sv >> 1) & hm) + ((dv >> 1) & hm));
-        d[c] = sv ? res : dv;
-    }
-}
-
 uint16_t AddTable(uint16_t s, uint16_t d, int32_t level) {
     return uint16_t(additiveTable[0][level][DecR(s)][DecR(d)] | additiveTable[1][level][DecG(s)][DecG(d)] |
                     additiveTable[2][level][DecB(s)][DecB(d)]);
@@ -192,8 +161,10 @@ int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t to
             const uint16_t* s = run.SrcRow(r);
             uint16_t* d = run.DstRow(r);
             switch (layout) {
-            case Layout::RGB565: AdditiveRow<11, 6, false>(d, s, run.w); break;
-            case Layout::RGB555: AdditiveRow<10, 5, true>(d, s, run.w); break;
+            // The decode and additive tables in arithmetic form: the same
+            // values (5-bit channels each held at 31), eight pixels at a time.
+            case Layout::RGB565: plat::rows::AdditiveRow<11, 6, false>(d, s, run.w); break;
+            case Layout::RGB555: plat::rows::AdditiveRow<10, 5, true>(d, s, run.w); break;
             case Layout::Other:
                 for (int32_t c = 0; c < run.w; ++c)
                     if (s[c] != 0) d[c] = AddTable(s[c], d[c], 0);
@@ -214,7 +185,7 @@ int32_t BlitHalfTranslucent(int32_t x, int32_t y, int32_t img, int32_t left, int
                 for (int32_t c = 0; c < run.w; ++c)
                     if (s[c] != 0) d[c] = uint16_t(((s[c] >> 1) & hm) + ((d[c] >> 1) & hm));
             } else {
-                HalfRow(run.DstRow(r), run.SrcRow(r), run.w, hm);
+                plat::rows::HalfRow(run.DstRow(r), run.SrcRow(r), run.w, hm);
             }
         }
     });
