@@ -71,7 +71,8 @@ void SetUp() {
         sdlSprite[i] = Wrap(rec.surface);
     }
     for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) backBuffer->Row(y)[x] = uint16_t((x * 7 + y * 13) & 0x7BEF);
+        for (int x = 0; x < 800; ++x)
+            backBuffer->Row(y)[x] = uint16_t((x * 7 + y * 13) & 0x7BEF);
 }
 
 enum class Kind { Keyed, Opaque, Additive, Half, Rotated };
@@ -81,8 +82,11 @@ void Prepare(SDL_Surface* s, Kind kind) {
     SDL_SetSurfaceAlphaMod(s, 255);
     SDL_SetColorKey(s, SDL_FALSE, 0);
     switch (kind) {
-    case Kind::Keyed: SDL_SetColorKey(s, SDL_TRUE, 0); break;
-    case Kind::Opaque: break;
+    case Kind::Keyed:
+        SDL_SetColorKey(s, SDL_TRUE, 0);
+        break;
+    case Kind::Opaque:
+        break;
     case Kind::Additive:
         SDL_SetColorKey(s, SDL_TRUE, 0);
         SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_ADD);
@@ -93,17 +97,28 @@ void Prepare(SDL_Surface* s, Kind kind) {
         SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_BLEND);
         SDL_SetSurfaceAlphaMod(s, 128);
         break;
-    case Kind::Rotated: break;
+    case Kind::Rotated:
+        break;
     }
 }
 
 void Ours(Kind kind, const Sprite& sp, int32_t x, int32_t y, int32_t angle) {
     switch (kind) {
-    case Kind::Keyed: BlitKeyed(x, y, sp.slot, 0, 0, sp.w, sp.h); break;
-    case Kind::Opaque: BlitOpaque(x, y, sp.slot, 0, 0, sp.w, sp.h); break;
-    case Kind::Additive: BlitAdditive(x, y, sp.slot, 0, 0, sp.w, sp.h); break;
-    case Kind::Half: BlitHalfTranslucent(x, y, sp.slot, 0, 0, sp.w, sp.h); break;
-    case Kind::Rotated: BlitRotated(x, y, x + sp.w, y + sp.h, angle, sp.slot, 0, 0, sp.w, sp.h); break;
+    case Kind::Keyed:
+        BlitKeyed(x, y, sp.slot, 0, 0, sp.w, sp.h);
+        break;
+    case Kind::Opaque:
+        BlitOpaque(x, y, sp.slot, 0, 0, sp.w, sp.h);
+        break;
+    case Kind::Additive:
+        BlitAdditive(x, y, sp.slot, 0, 0, sp.w, sp.h);
+        break;
+    case Kind::Half:
+        BlitHalfTranslucent(x, y, sp.slot, 0, 0, sp.w, sp.h);
+        break;
+    case Kind::Rotated:
+        BlitRotated(x, y, x + sp.w, y + sp.h, angle, sp.slot, 0, 0, sp.w, sp.h);
+        break;
     }
 }
 
@@ -120,7 +135,8 @@ void Run(benchmark::State& state, Kind kind, int index) {
     int32_t angle = 0;
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        for (int i = 0; i < batch; ++i) Ours(kind, sp, x + (i & 7) * 2, y + (i >> 3) * 2, angle);
+        for (int i = 0; i < batch; ++i)
+            Ours(kind, sp, x + (i & 7) * 2, y + (i >> 3) * 2, angle);
         const auto t1 = Clock::now();
         if (withSdl)
             for (int i = 0; i < batch; ++i) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <unordered_map>
@@ -130,13 +131,17 @@ FcConfig* Config() {
     static bool tried = false;
     if (!tried) {
         tried = true;
-        if (FcInit()) config = FcConfigGetCurrent();
+        if (FcInit()) {
+            config = FcConfigGetCurrent();
+            std::atexit(FcFini); // hand fontconfig's caches back at exit
+        }
     }
     return config;
 }
 
 std::string Lower(std::string s) {
-    for (char& c : s) c = char(std::tolower(uint8_t(c)));
+    for (char& c : s)
+        c = char(std::tolower(uint8_t(c)));
     return s;
 }
 
@@ -162,8 +167,9 @@ std::string FamilyFor(const std::string& utf8Name, uint8_t charSet, bool* standI
     if (FamilyInstalled(utf8Name)) return utf8Name;
     *standIn = true;
     const std::string low = Lower(utf8Name);
-    const bool proportional = utf8Name.find("Ｐ") != std::string::npos || low.find(" p") != std::string::npos ||
-                              low.find("pgothic") != std::string::npos || low.find("pmincho") != std::string::npos;
+    const bool proportional =
+        utf8Name.find("Ｐ") != std::string::npos || low.find(" p") != std::string::npos ||
+        low.find("pgothic") != std::string::npos || low.find("pmincho") != std::string::npos;
     if (utf8Name.find("明朝") != std::string::npos || low.find("mincho") != std::string::npos ||
         low.find("serif") != std::string::npos)
         return proportional ? "IPAPMincho" : "IPAMincho";
@@ -230,9 +236,10 @@ std::vector<std::unique_ptr<Font>>& FontCache() {
 }
 
 bool SameDescription(const LogFont& a, const LogFont& b) {
-    return a.height == b.height && a.width == b.width && a.escapement == b.escapement && a.weight == b.weight &&
-           a.italic == b.italic && a.underline == b.underline && a.strikeOut == b.strikeOut &&
-           a.charSet == b.charSet && std::strncmp(a.faceName, b.faceName, sizeof a.faceName) == 0;
+    return a.height == b.height && a.width == b.width && a.escapement == b.escapement &&
+           a.weight == b.weight && a.italic == b.italic && a.underline == b.underline &&
+           a.strikeOut == b.strikeOut && a.charSet == b.charSet &&
+           std::strncmp(a.faceName, b.faceName, sizeof a.faceName) == 0;
 }
 
 // Cell height to the face's em size, the way the other system sizes a font
@@ -292,7 +299,8 @@ FT_Face OpenFace(const FaceFile& f) {
 bool RenderInto(FT_Face face, uint32_t cp, bool bold, bool italic, Glyph& g) {
     const FT_UInt index = FT_Get_Char_Index(face, cp);
     if (index == 0 && cp != 0) return false;
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO | FT_LOAD_NO_BITMAP) != 0) return false;
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO | FT_LOAD_NO_BITMAP) != 0)
+        return false;
     FT_GlyphSlot slot = face->glyph;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
         if (bold) FT_Outline_EmboldenXY(&slot->outline, 64, 0);

@@ -32,13 +32,20 @@ void Span(Surface* s, int64_t y, int64_t x0, int64_t x1, uint16_t p) {
 bool HatchBit(int32_t hatch, int64_t x, int64_t y) {
     const int32_t hx = int32_t(x & 7), hy = int32_t(y & 7);
     switch (hatch) {
-    case kHatchHorizontal: return hy == 7;
-    case kHatchVertical: return hx == 7;
-    case kHatchFDiagonal: return hx == hy;
-    case kHatchBDiagonal: return hx == 7 - hy;
-    case kHatchCross: return hx == 7 || hy == 7;
-    case kHatchDiagCross: return hx == hy || hx == 7 - hy;
-    default: return false;
+    case kHatchHorizontal:
+        return hy == 7;
+    case kHatchVertical:
+        return hx == 7;
+    case kHatchFDiagonal:
+        return hx == hy;
+    case kHatchBDiagonal:
+        return hx == 7 - hy;
+    case kHatchCross:
+        return hx == 7 || hy == 7;
+    case kHatchDiagCross:
+        return hx == hy || hx == 7 - hy;
+    default:
+        return false;
     }
 }
 
@@ -111,7 +118,8 @@ template <class Plot> void Walk(int64_t x0, int64_t y0, int64_t x1, int64_t y1, 
 
 // Cuts a line to a box around the surface (widened by the pen), so a line
 // from far outside costs no more than one across the surface.
-bool CutLine(double& x0, double& y0, double& x1, double& y1, double minX, double minY, double maxX, double maxY) {
+bool CutLine(double& x0, double& y0, double& x1, double& y1, double minX, double minY, double maxX,
+             double maxY) {
     double t0 = 0.0, t1 = 1.0;
     const double dx = x1 - x0, dy = y1 - y0;
     auto clip = [&](double p, double q) {
@@ -274,7 +282,8 @@ int32_t ReleaseDC(Surface* s, DC* dc) {
 
 int32_t DCsInUse() {
     int32_t n = 0;
-    for (const DC& dc : dcPool) n += dc.inUse ? 1 : 0;
+    for (const DC& dc : dcPool)
+        n += dc.inUse ? 1 : 0;
     return n;
 }
 
@@ -368,7 +377,8 @@ bool Rectangle(DC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom)
         BrushSpan(dc, y, l, r);
     if (r - l < 1 || b - t < 1) return true;
     const int64_t xs[5] = {l, r - 1, r - 1, l, l}, ys[5] = {t, t, b - 1, b - 1, t};
-    for (int k = 0; k < 4; ++k) PenLine(dc, xs[k], ys[k], xs[k + 1], ys[k + 1], true);
+    for (int k = 0; k < 4; ++k)
+        PenLine(dc, xs[k], ys[k], xs[k + 1], ys[k + 1], true);
     return true;
 }
 
@@ -410,7 +420,8 @@ bool PolyBezier(DC* dc, const Point* pts, int32_t count) {
     for (int32_t k = 0; k + 3 < count; k += 3) {
         const double x0 = pts[k].x, y0 = pts[k].y, x1 = pts[k + 1].x, y1 = pts[k + 1].y, x2 = pts[k + 2].x,
                      y2 = pts[k + 2].y, x3 = pts[k + 3].x, y3 = pts[k + 3].y;
-        const double len = std::hypot(x1 - x0, y1 - y0) + std::hypot(x2 - x1, y2 - y1) + std::hypot(x3 - x2, y3 - y2);
+        const double len =
+            std::hypot(x1 - x0, y1 - y0) + std::hypot(x2 - x1, y2 - y1) + std::hypot(x3 - x2, y3 - y2);
         const int steps = int(std::clamp(len / 4.0, 4.0, 256.0));
         int64_t px = pts[k].x, py = pts[k].y;
         for (int i = 1; i <= steps; ++i) {
@@ -436,7 +447,8 @@ bool InvertRect(DC* dc, const Rect& r) {
     const uint16_t mask = ColourMaskOf(s->format);
     for (int64_t y = t; y < b; ++y) {
         uint16_t* row = s->Row(int32_t(y));
-        for (int64_t x = l; x < rr; ++x) row[x] ^= mask;
+        for (int64_t x = l; x < rr; ++x)
+            row[x] ^= mask;
     }
     return true;
 }
@@ -485,11 +497,14 @@ int32_t DrawText(DC* dc, const char* text, int32_t length, Rect* rect, uint32_t 
         int64_t width;
     };
     std::vector<Line> lines;
-    auto widthOf = [&](size_t b, size_t e) { return DrawRun(dc, 0, 0, str.data() + b, e - b, nullptr, false); };
+    auto widthOf = [&](size_t b, size_t e) {
+        return DrawRun(dc, 0, 0, str.data() + b, e - b, nullptr, false);
+    };
     size_t i = 0;
     while (i <= str.size()) {
         size_t end = i;
-        while (end < str.size() && str[end] != '\n' && str[end] != '\r') end += CharLength(&str[end], str.size() - end);
+        while (end < str.size() && str[end] != '\n' && str[end] != '\r')
+            end += CharLength(&str[end], str.size() - end);
         if (flags & kDtSingleLine) end = str.size();
         // Break the paragraph [i, end) into lines that fit.
         size_t start = i;
@@ -508,12 +523,14 @@ int32_t DrawText(DC* dc, const char* text, int32_t length, Rect* rect, uint32_t 
             size_t cut = lastBreak > start ? lastBreak : pos;
             if (cut == start) { // one word wider than the box: it keeps its line
                 cut = start;
-                while (cut < end && str[cut] != ' ') cut += CharLength(&str[cut], end - cut);
+                while (cut < end && str[cut] != ' ')
+                    cut += CharLength(&str[cut], end - cut);
                 if (cut == start) cut += CharLength(&str[cut], end - cut);
             }
             lines.push_back({start, cut, widthOf(start, cut)});
             start = cut;
-            while (start < end && str[start] == ' ') ++start;
+            while (start < end && str[start] == ' ')
+                ++start;
             if (start >= end) break;
         }
         if (end >= str.size()) break;
@@ -522,7 +539,8 @@ int32_t DrawText(DC* dc, const char* text, int32_t length, Rect* rect, uint32_t 
     const int32_t height = int32_t(lines.size()) * lineH;
     if (flags & kDtCalcRect) {
         int64_t widest = 0;
-        for (const Line& l : lines) widest = std::max(widest, l.width);
+        for (const Line& l : lines)
+            widest = std::max(widest, l.width);
         if (!(flags & kDtWordBreak) || widest > boxW)
             rect->right = int32_t(std::clamp<int64_t>(rect->left + widest, INT32_MIN, INT32_MAX));
         rect->bottom = rect->top + height;
@@ -532,9 +550,12 @@ int32_t DrawText(DC* dc, const char* text, int32_t length, Rect* rect, uint32_t 
     for (size_t k = 0; k < lines.size(); ++k) {
         const Line& l = lines[k];
         int64_t x = rect->left;
-        if (flags & kDtCenter) x = rect->left + (boxW - l.width) / 2;
-        else if (flags & kDtRight) x = rect->right - l.width;
-        DrawRun(dc, x, int64_t(rect->top) + int64_t(k) * lineH, str.data() + l.begin, l.end - l.begin, rect, true);
+        if (flags & kDtCenter)
+            x = rect->left + (boxW - l.width) / 2;
+        else if (flags & kDtRight)
+            x = rect->right - l.width;
+        DrawRun(dc, x, int64_t(rect->top) + int64_t(k) * lineH, str.data() + l.begin, l.end - l.begin, rect,
+                true);
     }
     return height;
 }
@@ -551,8 +572,8 @@ int32_t EnumFonts(DC* dc, FontEnumProc proc, intptr_t data) {
     return last;
 }
 
-bool StretchBlt(DC* dst, int32_t x, int32_t y, int32_t w, int32_t h, DC* src, int32_t sx, int32_t sy, int32_t sw,
-                int32_t sh) {
+bool StretchBlt(DC* dst, int32_t x, int32_t y, int32_t w, int32_t h, DC* src, int32_t sx, int32_t sy,
+                int32_t sw, int32_t sh) {
     if (!Usable(dst) || !Usable(src) || w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return false;
     Surface* d = dst->surface;
     Surface* s = src->surface;
@@ -571,7 +592,8 @@ bool StretchBlt(DC* dst, int32_t x, int32_t y, int32_t w, int32_t h, DC* src, in
             uint16_t p = at(sx + xa, sy + ya);
             if (andTogether)
                 for (int64_t v = ya; v < yb; ++v)
-                    for (int64_t u = xa; u < xb; ++u) p = uint16_t(p & at(sx + u, sy + v));
+                    for (int64_t u = xa; u < xb; ++u)
+                        p = uint16_t(p & at(sx + u, sy + v));
             row[x + c] = p;
         }
     }
@@ -582,8 +604,8 @@ int32_t BltStretch(Surface* dst, const Rect& dr, Surface* src, const Rect& sr, b
     if (!dst || !src) return kErrInvalidParams;
     if (dst->lost || src->lost) return kErrSurfaceLost;
     auto inside = [](const Surface* s, const Rect& r) {
-        return r.left >= 0 && r.top >= 0 && r.right <= s->width && r.bottom <= s->height && r.left < r.right &&
-               r.top < r.bottom;
+        return r.left >= 0 && r.top >= 0 && r.right <= s->width && r.bottom <= s->height &&
+               r.left < r.right && r.top < r.bottom;
     };
     if (!inside(dst, dr) || !inside(src, sr)) return kErrInvalidRect;
     const int64_t w = dr.right - dr.left, h = dr.bottom - dr.top;

@@ -111,8 +111,8 @@ int32_t EnumFonts(DC* dc, FontEnumProc proc, intptr_t data);
 // Copies the source rectangle scaled into the destination rectangle through
 // the contexts (destination clipped to its surface; what lies outside the
 // source reads as black). Negative or zero sizes draw nothing.
-bool StretchBlt(DC* dst, int32_t x, int32_t y, int32_t w, int32_t h, DC* src, int32_t sx, int32_t sy, int32_t sw,
-                int32_t sh);
+bool StretchBlt(DC* dst, int32_t x, int32_t y, int32_t w, int32_t h, DC* src, int32_t sx, int32_t sy,
+                int32_t sw, int32_t sh);
 // The surface-level stretched copy: both rectangles must lie inside their
 // surfaces and be non-empty, else kErrInvalidRect and nothing is drawn.
 int32_t BltStretch(Surface* dst, const Rect& dstRect, Surface* src, const Rect& srcRect, bool useSourceKey);

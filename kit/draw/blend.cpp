@@ -98,9 +98,12 @@ int32_t Blend(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int3
               Body body, bool sourceUnbounded = false) {
     Run run;
     switch (Begin(run, x, y, img, left, top, right, bottom, sourceUnbounded)) {
-    case Start::NothingToDraw: return 1;
-    case Start::LockFailed: return 0;
-    case Start::Draw: break;
+    case Start::NothingToDraw:
+        return 1;
+    case Start::LockFailed:
+        return 0;
+    case Start::Draw:
+        break;
     }
     body(run);
     End(run);
@@ -154,7 +157,8 @@ struct FadeCounter {
 
 } // namespace
 
-int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
+                     int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [](const Run& run) {
         const Layout layout = run.src == run.dst ? Layout::Other : CurrentLayout();
         for (int32_t r = 0; r < run.h; ++r) {
@@ -163,8 +167,12 @@ int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t to
             switch (layout) {
             // The decode and additive tables in arithmetic form: the same
             // values (5-bit channels each held at 31), eight pixels at a time.
-            case Layout::RGB565: plat::rows::AdditiveRow<11, 6, false>(d, s, run.w); break;
-            case Layout::RGB555: plat::rows::AdditiveRow<10, 5, true>(d, s, run.w); break;
+            case Layout::RGB565:
+                plat::rows::AdditiveRow<11, 6, false>(d, s, run.w);
+                break;
+            case Layout::RGB555:
+                plat::rows::AdditiveRow<10, 5, true>(d, s, run.w);
+                break;
             case Layout::Other:
                 for (int32_t c = 0; c < run.w; ++c)
                     if (s[c] != 0) d[c] = AddTable(s[c], d[c], 0);
@@ -191,13 +199,14 @@ int32_t BlitHalfTranslucent(int32_t x, int32_t y, int32_t img, int32_t left, int
     });
 }
 
-int32_t BlitAlphaRGB(int32_t x, int32_t y, float aR, float aG, float aB, int32_t img, int32_t left, int32_t top,
-                     int32_t right, int32_t bottom) {
+int32_t BlitAlphaRGB(int32_t x, int32_t y, float aR, float aG, float aB, int32_t img, int32_t left,
+                     int32_t top, int32_t right, int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [=](const Run& run) {
         const float bR = 1.0f - aR, bG = 1.0f - aG, bB = 1.0f - aB;
         ForEachPixel(run, [&](uint16_t s, uint16_t d) {
             const Fields a = Split(s), b = Split(d);
-            return Join(FloatToInt(float(a.r) * aR + float(b.r) * bR), FloatToInt(float(a.g) * aG + float(b.g) * bG),
+            return Join(FloatToInt(float(a.r) * aR + float(b.r) * bR),
+                        FloatToInt(float(a.g) * aG + float(b.g) * bG),
                         FloatToInt(float(a.b) * aB + float(b.b) * bB));
         });
     });
@@ -214,7 +223,8 @@ int32_t BlitAlphaFade(int32_t x, int32_t y, float aR, float aG, float aB, int32_
         const float startW[3] = {1.0f - aR, 1.0f - aG, 1.0f - aB};
         float wt[3] = {startW[0], startW[1], startW[2]};
         auto drop = [&] {
-            for (float& v : wt) v = std::max(0.0f, v - 0.03125f);
+            for (float& v : wt)
+                v = std::max(0.0f, v - 0.03125f);
         };
         FadeCounter fade{start, every};
         for (int32_t r = 0; r < run.h; ++r) {
@@ -238,8 +248,8 @@ int32_t BlitAlphaFade(int32_t x, int32_t y, float aR, float aG, float aB, int32_
     });
 }
 
-int32_t BlitMixRGB(int32_t x, int32_t y, int32_t levelR, int32_t levelG, int32_t levelB, int32_t img, int32_t left,
-                   int32_t top, int32_t right, int32_t bottom) {
+int32_t BlitMixRGB(int32_t x, int32_t y, int32_t levelR, int32_t levelG, int32_t levelB, int32_t img,
+                   int32_t left, int32_t top, int32_t right, int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [=](const Run& run) {
         const int32_t lr = ClampLevel(31 - int64_t(levelR)), lg = ClampLevel(31 - int64_t(levelG)),
                       lb = ClampLevel(31 - int64_t(levelB));
@@ -263,7 +273,8 @@ int32_t BlitMixFade(int32_t x, int32_t y, int32_t levelR, int32_t levelG, int32_
                                    ClampLevel(31 - int64_t(levelB))};
         int32_t lv[3] = {startL[0], startL[1], startL[2]};
         auto drop = [&] {
-            for (int32_t& v : lv) v = std::max(0, v - 1);
+            for (int32_t& v : lv)
+                v = std::max(0, v - 1);
         };
         FadeCounter fade{start, every};
         for (int32_t r = 0; r < run.h; ++r) {
@@ -285,8 +296,8 @@ int32_t BlitMixFade(int32_t x, int32_t y, int32_t levelR, int32_t levelG, int32_
     });
 }
 
-int32_t BlitAdditiveLevel(int32_t x, int32_t y, float a, int32_t img, int32_t left, int32_t top, int32_t right,
-                          int32_t bottom) {
+int32_t BlitAdditiveLevel(int32_t x, int32_t y, float a, int32_t img, int32_t left, int32_t top,
+                          int32_t right, int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [=](const Run& run) {
         const int32_t level = ClampLevel(FloatToInt(31.0f - a * 31.0f));
         ForEachPixel(run, [&](uint16_t s, uint16_t d) { return AddTable(s, d, level); });
@@ -326,13 +337,14 @@ int32_t BlitScaleColourRGB(int32_t x, int32_t y, float fR, float fG, float fB, i
     return Blend(x, y, img, left, top, right, bottom, [=](const Run& run) {
         ForEachPixel(run, [&](uint16_t s, uint16_t) {
             const Fields a = Split(s);
-            return Join(FloatToInt(float(a.r) * fR), FloatToInt(float(a.g) * fG), FloatToInt(float(a.b) * fB));
+            return Join(FloatToInt(float(a.r) * fR), FloatToInt(float(a.g) * fG),
+                        FloatToInt(float(a.b) * fB));
         });
     });
 }
 
-int32_t BlitScaleColour(int32_t x, int32_t y, float factor, int32_t img, int32_t left, int32_t top, int32_t right,
-                        int32_t bottom) {
+int32_t BlitScaleColour(int32_t x, int32_t y, float factor, int32_t img, int32_t left, int32_t top,
+                        int32_t right, int32_t bottom) {
     return BlitScaleColourRGB(x, y, factor, factor, factor, img, left, top, right, bottom);
 }
 
@@ -345,7 +357,8 @@ int32_t BlitChannelMask(int32_t x, int32_t y, int32_t keepR, int32_t keepG, int3
     });
 }
 
-int32_t BlitGrey(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+int32_t BlitGrey(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
+                 int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [](const Run& run) {
         ForEachPixel(run, [](uint16_t s, uint16_t) {
             const uint32_t grey = thirdTable[DecR(s) + DecG(s) + DecB(s)];
@@ -428,8 +441,8 @@ int32_t BlitDisplace(int32_t x, int32_t y, float a, int32_t img, int32_t left, i
     });
 }
 
-int32_t BlitKeyedMirror(int32_t x, int32_t y, int32_t mode, int32_t img, int32_t left, int32_t top, int32_t right,
-                        int32_t bottom) {
+int32_t BlitKeyedMirror(int32_t x, int32_t y, int32_t mode, int32_t img, int32_t left, int32_t top,
+                        int32_t right, int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [=](const Run& run) {
         const bool flipX = mode == 1 || mode == 3, flipY = mode == 2 || mode == 3;
         for (int32_t r = 0; r < run.h; ++r) {
@@ -458,7 +471,8 @@ int32_t BlitSmear(int32_t x, int32_t y, int32_t mode, int32_t edge, int32_t img,
                     // Left of the picture the edge pixel runs to the screen's edge.
                     const uint16_t edgePixel = SrcAt(run, edge, r);
                     uint16_t* row = run.dstPixels + screenRow * run.dstPitch;
-                    for (int32_t c = 0; c < run.x && c < bb->width; ++c) row[c] = edgePixel;
+                    for (int32_t c = 0; c < run.x && c < bb->width; ++c)
+                        row[c] = edgePixel;
                 }
                 uint16_t last = 0;
                 for (int32_t c = 0; c < run.w; ++c) {
@@ -468,10 +482,18 @@ int32_t BlitSmear(int32_t x, int32_t y, int32_t mode, int32_t edge, int32_t img,
                         if (c < edge) last = SrcAt(run, c, r);
                         p = last;
                         break;
-                    case 1: p = SrcAt(run, c < edge ? edge : c, r); break;
-                    case 2: p = r < edge ? SrcAt(run, c, r) : (edge >= 1 ? SrcAt(run, c, int64_t(edge) - 1) : 0); break;
-                    case 3: p = SrcAt(run, c, r < edge ? edge : r); break;
-                    default: p = SrcAt(run, c, r); break;
+                    case 1:
+                        p = SrcAt(run, c < edge ? edge : c, r);
+                        break;
+                    case 2:
+                        p = r < edge ? SrcAt(run, c, r) : (edge >= 1 ? SrcAt(run, c, int64_t(edge) - 1) : 0);
+                        break;
+                    case 3:
+                        p = SrcAt(run, c, r < edge ? edge : r);
+                        break;
+                    default:
+                        p = SrcAt(run, c, r);
+                        break;
                     }
                     if (p != 0) d[c] = p;
                 }
@@ -507,8 +529,8 @@ void BlitRowSkip(int32_t x, int32_t y, int32_t step, int32_t img, int32_t left, 
     }
 }
 
-void BlitRowJitter(int32_t x, int32_t y, int32_t amount, int32_t img, int32_t left, int32_t top, int32_t right,
-                   int32_t bottom) {
+void BlitRowJitter(int32_t x, int32_t y, int32_t amount, int32_t img, int32_t left, int32_t top,
+                   int32_t right, int32_t bottom) {
     if (amount < 1) {
         BlitKeyed(x, y, img, left, top, right, bottom);
         return;
@@ -520,8 +542,8 @@ void BlitRowJitter(int32_t x, int32_t y, int32_t amount, int32_t img, int32_t le
     }
 }
 
-void BlitRollOpaque(int32_t x, int32_t y, int32_t direction, float speed, int32_t img, int32_t left, int32_t top,
-                    int32_t right, int32_t bottom) {
+void BlitRollOpaque(int32_t x, int32_t y, int32_t direction, float speed, int32_t img, int32_t left,
+                    int32_t top, int32_t right, int32_t bottom) {
     static float rollPhase = 0.0f;
     const int64_t H = int64_t(bottom) - top;
     if (H < 1) return;

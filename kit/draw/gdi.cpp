@@ -68,15 +68,16 @@ void GetPixelRGB(int32_t x, int32_t y, int32_t* red, int32_t* green, int32_t* bl
     if (blue) *blue = int32_t((value >> 16) & 255);
 }
 
-void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t fillColour, uint32_t penColour,
-               int32_t penWidth) {
+void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t fillColour,
+               uint32_t penColour, int32_t penWidth) {
     WithBackDC(plat::Pen{plat::kPenSolid, penWidth, penColour}, plat::Brush{plat::kBrushSolid, fillColour, 0},
                [&](plat::DC* dc) { plat::Rectangle(dc, left, top, right, bottom); });
 }
 
 void Polygon(const plat::Point* points, int32_t count, uint32_t colour, uint32_t backColour, int32_t penWidth,
              int32_t fillMode) {
-    const plat::Brush brush = fillMode == 0 ? kNoBrush : plat::Brush{plat::kBrushHatched, colour, plat::kHatchDiagCross};
+    const plat::Brush brush =
+        fillMode == 0 ? kNoBrush : plat::Brush{plat::kBrushHatched, colour, plat::kHatchDiagCross};
     WithBackDC(plat::Pen{plat::kPenSolid, penWidth, colour}, brush, [&](plat::DC* dc) {
         plat::SetBkColor(dc, backColour);
         if (fillMode == 2) plat::SetBkMode(dc, plat::kBkTransparent);
@@ -138,8 +139,8 @@ void DrawFps() {
     }
     if (fpsFrames < 999) ++fpsFrames;
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%3.1f fps ( max %3.1f / min %3.1f )", double(fpsValue), double(fpsMax),
-                  double(fpsMin));
+    std::snprintf(buffer, sizeof buffer, "%3.1f fps ( max %3.1f / min %3.1f )", double(fpsValue),
+                  double(fpsMax), double(fpsMin));
     fpsText.assign(buffer);
     WhiteLine(0, 0, fpsText.c_str());
 }
@@ -159,7 +160,8 @@ int32_t SaveScreenshot(const char* fileName, int32_t width, int32_t height) {
         file[at + 1] = uint8_t(v >> 8);
     };
     auto put32 = [&](size_t at, uint32_t v) {
-        for (int k = 0; k < 4; ++k) file[at + size_t(k)] = uint8_t(v >> (8 * k));
+        for (int k = 0; k < 4; ++k)
+            file[at + size_t(k)] = uint8_t(v >> (8 * k));
     };
     file[0] = 'B';
     file[1] = 'M';

@@ -22,8 +22,8 @@ namespace kitDraw {
 void SetPixel(int32_t x, int32_t y, uint32_t colour);
 // red := value & 255, green := (value >> 8) & 255, blue := (value >> 16) & 255.
 void GetPixelRGB(int32_t x, int32_t y, int32_t* red, int32_t* green, int32_t* blue);
-void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t fillColour, uint32_t penColour,
-               int32_t penWidth);
+void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t fillColour,
+               uint32_t penColour, int32_t penWidth);
 // fillMode 0 outline only; otherwise a diagonal-cross hatch in colour over
 // backColour, whose gaps stay transparent with fillMode 2.
 void Polygon(const plat::Point* points, int32_t count, uint32_t colour, uint32_t backColour, int32_t penWidth,

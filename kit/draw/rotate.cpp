@@ -177,9 +177,9 @@ int32_t BlitRotated(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angl
                     int32_t top, int32_t right, int32_t bottom) {
     return Rotated(x1, y1, x2, y2, angle, img, left, top, right, bottom,
                    [](const Box& b, const Map& m, const Locked& L) {
-                       const bool narrow = std::llabs(b.W0) <= kNarrowLimit && std::llabs(b.H0) <= kNarrowLimit &&
-                                           std::llabs(m.srcW) <= kNarrowLimit &&
-                                           std::llabs(m.srcH) <= kNarrowLimit;
+                       const bool narrow =
+                           std::llabs(b.W0) <= kNarrowLimit && std::llabs(b.H0) <= kNarrowLimit &&
+                           std::llabs(m.srcW) <= kNarrowLimit && std::llabs(m.srcH) <= kNarrowLimit;
                        if (narrow)
                            RotateLoop<int32_t>(b, m, L);
                        else
@@ -187,28 +187,29 @@ int32_t BlitRotated(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angl
                    });
 }
 
-int32_t BlitRotatedTiled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, int32_t img, int32_t left,
-                         int32_t top, int32_t right, int32_t bottom) {
+int32_t BlitRotatedTiled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, int32_t img,
+                         int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (int64_t(right) - left <= 0 || int64_t(bottom) - top <= 0) return 1; // nothing to tile with
     return Rotated(x1, y1, x2, y2, angle, img, left, top, right, bottom,
                    [](const Box& b, const Map& m, const Locked& L) {
                        WalkBox(b, m, L, [&](int64_t u, int64_t v, int64_t, uint16_t& p) {
                            bool ok;
-                           p = Fetch(m, L, TileIndex(u / 360 - m.offX, m.srcW), TileIndex(v / 360 - m.offY, m.srcH),
-                                     ok);
+                           p = Fetch(m, L, TileIndex(u / 360 - m.offX, m.srcW),
+                                     TileIndex(v / 360 - m.offY, m.srcH), ok);
                            return ok;
                        });
                    });
 }
 
-int32_t BlitRotatedScaled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, float scale, int32_t img,
-                          int32_t left, int32_t top, int32_t right, int32_t bottom) {
+int32_t BlitRotatedScaled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, float scale,
+                          int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (scale == 0.0f) return 1; // no picture at zero size
     return Rotated(x1, y1, x2, y2, angle, img, left, top, right, bottom,
                    [=](const Box& b, const Map& m, const Locked& L) {
                        WalkBox(b, m, L, [&](int64_t u, int64_t v, int64_t, uint16_t& p) {
                            bool ok;
-                           p = Fetch(m, L, Scaled(u / 360 - m.offX, scale), Scaled(v / 360 - m.offY, scale), ok);
+                           p = Fetch(m, L, Scaled(u / 360 - m.offX, scale), Scaled(v / 360 - m.offY, scale),
+                                     ok);
                            return ok;
                        });
                    });
@@ -229,30 +230,32 @@ int32_t BlitRotatedScaledTiled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, i
 }
 
 int32_t BlitRotatedPerspective(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, float scaleX,
-                               float stepX, float scaleY, float stepY, float factorR, float factorG, float factorB,
-                               int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+                               float stepX, float scaleY, float stepY, float factorR, float factorG,
+                               float factorB, int32_t img, int32_t left, int32_t top, int32_t right,
+                               int32_t bottom) {
     if (int64_t(right) - left <= 0 || int64_t(bottom) - top <= 0) return 1;
-    return Rotated(
-        x1, y1, x2, y2, angle, img, left, top, right, bottom, [=](const Box& b, const Map& m, const Locked& L) {
-            // The scales grow row by row from the box's first row, drawn or not.
-            float sx = scaleX, sy = scaleY;
-            int64_t row = 0;
-            WalkBox(b, m, L, [&](int64_t u, int64_t v, int64_t j, uint16_t& p) {
-                for (; row < j; ++row) {
-                    sx += stepX;
-                    sy += stepY;
-                }
-                bool ok;
-                const uint16_t q = Fetch(m, L, TileIndex(FloatToInt(float(u / 360 - m.offX) / sx), m.srcW),
-                                         TileIndex(FloatToInt(float(v / 360 - m.offY) / sy), m.srcH), ok);
-                if (!ok || q == 0) return false;
-                const uint32_t r = uint32_t(FloatToInt(float(pixelDecodeTable[q][0]) * factorR));
-                const uint32_t g = uint32_t(FloatToInt(float(pixelDecodeTable[q][1]) * factorG));
-                const uint32_t bl = uint32_t(FloatToInt(float(pixelDecodeTable[q][2]) * factorB));
-                p = kitDraw::Pack5(r, g, bl);
-                return true;
-            });
-        });
+    return Rotated(x1, y1, x2, y2, angle, img, left, top, right, bottom,
+                   [=](const Box& b, const Map& m, const Locked& L) {
+                       // The scales grow row by row from the box's first row, drawn or not.
+                       float sx = scaleX, sy = scaleY;
+                       int64_t row = 0;
+                       WalkBox(b, m, L, [&](int64_t u, int64_t v, int64_t j, uint16_t& p) {
+                           for (; row < j; ++row) {
+                               sx += stepX;
+                               sy += stepY;
+                           }
+                           bool ok;
+                           const uint16_t q =
+                               Fetch(m, L, TileIndex(FloatToInt(float(u / 360 - m.offX) / sx), m.srcW),
+                                     TileIndex(FloatToInt(float(v / 360 - m.offY) / sy), m.srcH), ok);
+                           if (!ok || q == 0) return false;
+                           const uint32_t r = uint32_t(FloatToInt(float(pixelDecodeTable[q][0]) * factorR));
+                           const uint32_t g = uint32_t(FloatToInt(float(pixelDecodeTable[q][1]) * factorG));
+                           const uint32_t bl = uint32_t(FloatToInt(float(pixelDecodeTable[q][2]) * factorB));
+                           p = kitDraw::Pack5(r, g, bl);
+                           return true;
+                       });
+                   });
 }
 
 int32_t BlitRipple(int32_t x, int32_t y, int32_t amplitude, int32_t frequency, int32_t step, float scale,

@@ -10,18 +10,19 @@
 int32_t BlitRotated(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, int32_t img, int32_t left,
                     int32_t top, int32_t right, int32_t bottom);
 // The picture repeated (and mirrored about the source origin) over the whole box.
-int32_t BlitRotatedTiled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, int32_t img, int32_t left,
-                         int32_t top, int32_t right, int32_t bottom);
+int32_t BlitRotatedTiled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, int32_t img,
+                         int32_t left, int32_t top, int32_t right, int32_t bottom);
 // A scale above 1 enlarges the picture.
-int32_t BlitRotatedScaled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, float scale, int32_t img,
-                          int32_t left, int32_t top, int32_t right, int32_t bottom);
+int32_t BlitRotatedScaled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, float scale,
+                          int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom);
 int32_t BlitRotatedScaledTiled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, float scale,
                                int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom);
 // Tiled with per-axis scales that grow by a step after every row (a receding
 // floor), and each channel weighted by a factor.
 int32_t BlitRotatedPerspective(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, float scaleX,
-                               float stepX, float scaleY, float stepY, float factorR, float factorG, float factorB,
-                               int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom);
+                               float stepX, float scaleY, float stepY, float factorR, float factorG,
+                               float factorB, int32_t img, int32_t left, int32_t top, int32_t right,
+                               int32_t bottom);
 // A ripple distortion; no angle.
 int32_t BlitRipple(int32_t x, int32_t y, int32_t amplitude, int32_t frequency, int32_t step, float scale,
                    float shear, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom);

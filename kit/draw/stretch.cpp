@@ -20,7 +20,8 @@ void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32
         dstRect = {x, y, Sat(int64_t(x) + w), Sat(int64_t(y) + h)};
         srcRect = {left, top, right, bottom};
         if (!src || !backBuffer) return;
-        if (plat::BltStretch(backBuffer, dstRect, src, srcRect, keyed) == plat::kErrSurfaceLost) kitDraw::Restore();
+        if (plat::BltStretch(backBuffer, dstRect, src, srcRect, keyed) == plat::kErrSurfaceLost)
+            kitDraw::Restore();
         return;
     }
     // Scale into the scratch image's top-left corner, then draw it from there.
@@ -39,12 +40,12 @@ void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32
 
 } // namespace
 
-void BlitStretchKeyed(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                      int32_t w, int32_t h) {
+void BlitStretchKeyed(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
+                      int32_t bottom, int32_t w, int32_t h) {
     Stretch(x, y, img, left, top, right, bottom, w, h, true);
 }
 
-void BlitStretchOpaque(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                       int32_t w, int32_t h) {
+void BlitStretchOpaque(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
+                       int32_t bottom, int32_t w, int32_t h) {
     Stretch(x, y, img, left, top, right, bottom, w, h, false);
 }

@@ -6,7 +6,7 @@
 // with BlitKeyed / BlitOpaque, clipped like every other sprite.
 #include <cstdint>
 
-void BlitStretchKeyed(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                      int32_t w, int32_t h);
-void BlitStretchOpaque(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                       int32_t w, int32_t h);
+void BlitStretchKeyed(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
+                      int32_t bottom, int32_t w, int32_t h);
+void BlitStretchOpaque(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
+                       int32_t bottom, int32_t w, int32_t h);

@@ -114,7 +114,8 @@ void HalveGlyphImage(int32_t left, int32_t top, int32_t w2, int32_t h2) {
     h2 = std::min(h2, big->height);
     for (int32_t Y = 0; Y < (h2 + 1) / 2; ++Y) {
         const int64_t dy = int64_t(top) + Y;
-        if (dy < clipTop || dy >= clipBottom || dy < 0 || dy >= half->height || dy >= backBuffer->height) continue;
+        if (dy < clipTop || dy >= clipBottom || dy < 0 || dy >= half->height || dy >= backBuffer->height)
+            continue;
         for (int32_t X = 0; X < (w2 + 1) / 2; ++X) {
             const int64_t dx = int64_t(left) + X;
             if (dx < clipLeft || dx >= clipRight || dx < 0 || dx >= half->width || dx >= backBuffer->width)
@@ -261,7 +262,8 @@ void FreeFontState() {
     logFont = plat::LogFont{};
 }
 
-plat::Font* SetFont(int32_t face, int32_t size, int32_t angle, int32_t weight, uint8_t italic, uint8_t underline) {
+plat::Font* SetFont(int32_t face, int32_t size, int32_t angle, int32_t weight, uint8_t italic,
+                    uint8_t underline) {
     if (face == 0 || face == 1) SetFaceName(FaceName(face).c_str());
     Describe(size, angle, weight, italic, underline);
     return Attach(backBuffer);
@@ -295,7 +297,8 @@ void TextOutAt(int32_t x, int32_t y, const char* text) {
     plat::TextOut(textDC, x, y, text, int32_t(std::strlen(text)));
 }
 
-int32_t DrawTextInRect(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text, int32_t align) {
+int32_t DrawTextInRect(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text,
+                       int32_t align) {
     if (!text || align < 0 || align > 2) return 0;
     static const uint32_t alignFlag[3] = {plat::kDtLeft, plat::kDtCenter, plat::kDtRight};
     plat::Rect r{left, top, right, bottom};
@@ -352,7 +355,8 @@ void BuildGlyphs(int32_t left, int32_t top, int32_t right, int32_t bottom, const
     glyphAutoDraw = 1;
 }
 
-void BuildGlyphsHidden(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text, uint16_t flags) {
+void BuildGlyphsHidden(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text,
+                       uint16_t flags) {
     glyphAutoDraw = 0;
     BuildGlyphs(left, top, right, bottom, text, flags);
 }

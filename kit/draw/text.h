@@ -43,14 +43,16 @@ void FreeFontState();
 
 // face 0 "標準明朝", 1 "標準ゴシック", anything else keeps the face already
 // described; weight 0 normal (400), 1 bold (700), else the default weight.
-plat::Font* SetFont(int32_t face, int32_t size, int32_t angle, int32_t weight, uint8_t italic, uint8_t underline);
+plat::Font* SetFont(int32_t face, int32_t size, int32_t angle, int32_t weight, uint8_t italic,
+                    uint8_t underline);
 plat::Font* SetFontByName(const char* faceName, int32_t size, int32_t angle, int32_t weight, uint8_t italic,
                           uint8_t underline);
 void ReleaseFont();
 void SetTextColors(uint32_t text, uint32_t background, int32_t transparent);
 void TextOutAt(int32_t x, int32_t y, const char* text);
 // align 0 left, 1 centre, 2 right (other values draw nothing); words wrap.
-int32_t DrawTextInRect(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text, int32_t align);
+int32_t DrawTextInRect(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text,
+                       int32_t align);
 // The height the text would take, without drawing.
 int32_t MeasureTextRect(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text);
 
@@ -61,8 +63,10 @@ void ReleaseGlyphFont();
 // flags: bits 0..7 extra line spacing; 0x100 drop shadow; 0x200 thicken right;
 // 0x400 thicken down.
 void BuildGlyphs(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text, uint16_t flags);
-void BuildGlyphsHidden(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text, uint16_t flags);
-void BuildSmoothGlyphs(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text, uint16_t flags);
+void BuildGlyphsHidden(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text,
+                       uint16_t flags);
+void BuildSmoothGlyphs(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text,
+                       uint16_t flags);
 void BuildSmoothGlyphsHidden(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text,
                              uint16_t flags);
 // Call once per frame after a hidden build; 1 once every character shows.

@@ -57,7 +57,7 @@ TEST(Fonts, JapaneseFaceNamesMapToIpaFacesAndAreShared) {
     EXPECT_GT(plat::MetricsOf(gothic).ascent, 8);
     const plat::Glyph& a = plat::GlyphOf(gothic, 0x30C6);
     EXPECT_GT(a.width, 4);
-    EXPECT_EQ(a.advanceX, 12); // full width in a 12-pixel cell
+    EXPECT_EQ(a.advanceX, 12);                     // full width in a 12-pixel cell
     EXPECT_EQ(&plat::GlyphOf(gothic, 0x30C6), &a); // cached
     EXPECT_EQ(plat::GlyphOf(gothic, 'A').advanceX, 6);
     // Bold is one pixel wider per character.
@@ -124,8 +124,9 @@ TEST(GdiText, OpaqueCellsExtentsAndWrapping) {
     // Word wrapping, measuring and alignment.
     plat::Rect r{0, 0, 60, 0};
     const std::string words = "aaaa bbbb cccc";
-    EXPECT_EQ(plat::DrawText(dc, words.c_str(), -1, &r, plat::kDtCalcRect | plat::kDtWordBreak | plat::kDtNoPrefix),
-              24);
+    EXPECT_EQ(
+        plat::DrawText(dc, words.c_str(), -1, &r, plat::kDtCalcRect | plat::kDtWordBreak | plat::kDtNoPrefix),
+        24);
     EXPECT_EQ(r.bottom, 24);
     plat::Rect one{0, 0, 0, 0};
     EXPECT_EQ(plat::DrawText(dc, "abc", -1, &one, plat::kDtCalcRect), 12);
@@ -138,4 +139,5 @@ TEST(GdiText, OpaqueCellsExtentsAndWrapping) {
     plat::Rect box{100, 0, 200, 14};
     EXPECT_EQ(plat::DrawText(dc, "xy", -1, &box, plat::kDtRight | plat::kDtNoPrefix), 12);
     plat::ReleaseDC(s, dc);
+    plat::DestroySurface(s);
 }

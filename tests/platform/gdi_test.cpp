@@ -3,18 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
+#include <vector>
 
 namespace {
 
+struct Destroy {
+    void operator()(plat::Surface* s) const { plat::DestroySurface(s); }
+};
+std::vector<std::unique_ptr<plat::Surface, Destroy>> made;
+
 plat::Surface* Blank(int32_t w, int32_t h, plat::PixelFormat f = plat::PixelFormat::RGB565) {
     plat::SetPixelFormatForTests(f);
-    return plat::CreateSurface(w, h);
+    made.emplace_back(plat::CreateSurface(w, h));
+    return made.back().get();
 }
 
 int Count(const plat::Surface* s, uint16_t p) {
     int n = 0;
     for (int32_t y = 0; y < s->height; ++y)
-        for (int32_t x = 0; x < s->width; ++x) n += s->Pixel(x, y) == p;
+        for (int32_t x = 0; x < s->width; ++x)
+            n += s->Pixel(x, y) == p;
     return n;
 }
 
@@ -24,11 +33,13 @@ TEST(GdiContext, PoolPixelsAndColourConversion) {
     plat::Surface* s = Blank(16, 8);
     EXPECT_EQ(plat::GetDC(nullptr), nullptr);
     std::vector<plat::DC*> held;
-    while (plat::DC* dc = plat::GetDC(s)) held.push_back(dc);
+    while (plat::DC* dc = plat::GetDC(s))
+        held.push_back(dc);
     EXPECT_EQ(held.size(), 16u);
     EXPECT_EQ(plat::ReleaseDC(s, held.back()), plat::kOk);
     EXPECT_NE(plat::GetDC(s), nullptr); // released contexts come back
-    for (plat::DC* dc : held) plat::ReleaseDC(s, dc);
+    for (plat::DC* dc : held)
+        plat::ReleaseDC(s, dc);
     EXPECT_LE(plat::DCsInUse(), 1);
 
     plat::DC* dc = plat::GetDC(s);
@@ -59,7 +70,8 @@ TEST(GdiLines, WidthsEndsAndClipping) {
     plat::SelectPen(dc, plat::Pen{plat::kPenSolid, 7, 0xFFFFFF});
     plat::MoveTo(dc, 20, 20);
     plat::LineTo(dc, 40, 20);
-    for (int y = 17; y <= 23; ++y) EXPECT_EQ(s->Pixel(30, y), white) << y;
+    for (int y = 17; y <= 23; ++y)
+        EXPECT_EQ(s->Pixel(30, y), white) << y;
     EXPECT_EQ(s->Pixel(30, 16), 0);
     EXPECT_EQ(s->Pixel(30, 24), 0);
     EXPECT_EQ(s->Pixel(43, 20), white);
@@ -85,10 +97,10 @@ TEST(GdiShapes, RectanglesPolygonsBeziersAndInversion) {
     plat::SelectPen(dc, plat::Pen{plat::kPenSolid, 1, 0x0000FF});
     plat::SelectBrush(dc, plat::Brush{plat::kBrushSolid, 0x00FF00, 0});
     plat::Rectangle(dc, 2, 2, 8, 6);
-    EXPECT_EQ(s->Pixel(2, 2), 0xF800);  // outline
-    EXPECT_EQ(s->Pixel(7, 5), 0xF800);  // right and bottom exclusive
+    EXPECT_EQ(s->Pixel(2, 2), 0xF800); // outline
+    EXPECT_EQ(s->Pixel(7, 5), 0xF800); // right and bottom exclusive
     EXPECT_EQ(s->Pixel(8, 5), 0);
-    EXPECT_EQ(s->Pixel(4, 3), 0x07E0);  // fill
+    EXPECT_EQ(s->Pixel(4, 3), 0x07E0); // fill
     // Hollow brush: outline only.
     plat::FillRect(s, nullptr, 0);
     plat::SelectBrush(dc, plat::Brush{plat::kBrushHollow, 0, 0});

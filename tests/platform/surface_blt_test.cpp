@@ -10,7 +10,8 @@ TEST(BltFastRows, KeyedAndPlainCopiesOfEveryWidth) {
     plat::Surface* src = plat::CreateSurface(40, 3);
     plat::Surface* dst = plat::CreateSurface(50, 3);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 40; ++x) src->Row(y)[x] = uint16_t((x * 37 + y * 11) % 5 == 0 ? 0x0F0F : 0x1000 + x + y);
+        for (int x = 0; x < 40; ++x)
+            src->Row(y)[x] = uint16_t((x * 37 + y * 11) % 5 == 0 ? 0x0F0F : 0x1000 + x + y);
     plat::SetColorKey(src, 0x0F0F);
     for (int keyed = 0; keyed < 2; ++keyed)
         for (int32_t w = 1; w <= 40; ++w) {
@@ -27,4 +28,6 @@ TEST(BltFastRows, KeyedAndPlainCopiesOfEveryWidth) {
                 }
         }
     plat::SetPitchPaddingForTests(0);
+    plat::DestroySurface(src);
+    plat::DestroySurface(dst);
 }

@@ -73,8 +73,9 @@ TEST(BlitHalfTranslucent, WhiteOverBlackIsHalfMaskAndFollowsTheFormula) {
         EXPECT_EQ(BlitHalfTranslucent(3, 3, 4, 0, 0, 1, 1), 1);
         EXPECT_EQ(backBuffer->Pixel(3, 3), halfMask);
         const uint16_t hm = uint16_t(halfMask);
-        CompareWithFormula(BlitHalfTranslucent,
-                           [hm](uint16_t s, uint16_t d) { return uint16_t(((s >> 1) & hm) + ((d >> 1) & hm)); });
+        CompareWithFormula(BlitHalfTranslucent, [hm](uint16_t s, uint16_t d) {
+            return uint16_t(((s >> 1) & hm) + ((d >> 1) & hm));
+        });
     }
     EXPECT_EQ(halfMask, 0x3DEFu);
 }
@@ -109,7 +110,8 @@ TEST(BlendSkeleton, ClippingLockingAndLockFailures) {
     EXPECT_EQ(backBuffer->Pixel(619, 10), 0);
     // Left of clipLeft: the source moves with the cut, screen alignment kept.
     std::vector<uint16_t> ramp(16);
-    for (int i = 0; i < 16; ++i) ramp[size_t(i)] = uint16_t(i + 1);
+    for (int i = 0; i < 16; ++i)
+        ramp[size_t(i)] = uint16_t(i + 1);
     MakeImage(5, 4, 4, ramp);
     BlitHalfTranslucent(178, 0, 5, 0, 0, 4, 4);
     EXPECT_EQ(backBuffer->Pixel(179, 0), 0);
@@ -186,8 +188,8 @@ TEST(BlendFamily, WeightedMixesAndFades) {
     reset();
     BlitMixFade(0, 0, 0, 0, 0, 1, 0, 1, 5, 0, 0, 1, 3);
     EXPECT_EQ(backBuffer->Pixel(0, 0), d);
-    EXPECT_EQ(backBuffer->Pixel(0, 1), uint16_t(mixTable[0][30][31][2] | mixTable[1][30][16][8] |
-                                                  mixTable[2][30][4][30]));
+    EXPECT_EQ(backBuffer->Pixel(0, 1),
+              uint16_t(mixTable[0][30][31][2] | mixTable[1][30][16][8] | mixTable[2][30][4][30]));
 }
 
 TEST(BlendFamily, SubtractiveGreyMasksAndScales) {
@@ -207,7 +209,8 @@ TEST(BlendFamily, SubtractiveGreyMasksAndScales) {
         BlitScaleColour(4, 0, 1.0f, 4, 0, 0, 1, 1);
         EXPECT_EQ(backBuffer->Pixel(4, 0), s);
         BlitScaleColourRGB(5, 0, 0.5f, 0.0f, 1.0f, 4, 0, 0, 1, 1);
-        EXPECT_EQ(backBuffer->Pixel(5, 0), uint16_t(((s >> redShift & redBits) / 2) << redShift | (s & blueMask)));
+        EXPECT_EQ(backBuffer->Pixel(5, 0),
+                  uint16_t(((s >> redShift & redBits) / 2) << redShift | (s & blueMask)));
     }
 }
 
@@ -225,8 +228,9 @@ TEST(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
     EXPECT_EQ(backBuffer->Pixel(5, 1), a);
     EXPECT_EQ(backBuffer->Pixel(4, 1), b);
     // Blur of size 2 averages the 2x2 block, pulled back at the edges.
-    MakeImage(5, 2, 2, {kitDraw::Pack5(4, 8, 0), kitDraw::Pack5(8, 0, 0), kitDraw::Pack5(0, 0, 0),
-                        kitDraw::Pack5(12, 4, 8)});
+    MakeImage(5, 2, 2,
+              {kitDraw::Pack5(4, 8, 0), kitDraw::Pack5(8, 0, 0), kitDraw::Pack5(0, 0, 0),
+               kitDraw::Pack5(12, 4, 8)});
     BlitBlur(10, 0, 2, 5, 0, 0, 2, 2);
     EXPECT_EQ(backBuffer->Pixel(10, 0), kitDraw::Pack5(6, 3, 2));
     EXPECT_EQ(backBuffer->Pixel(11, 1), kitDraw::Pack5(6, 3, 2));
@@ -237,7 +241,8 @@ TEST(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
     BlitEdgeSoften(20, 5, 6, 0, 0, 3, 1);
     EXPECT_EQ(backBuffer->Pixel(21, 5), kitDraw::Pack5(10, 0, 6));
     // Displace pulls the screen up by the sprite's red.
-    for (int y = 0; y < 8; ++y) backBuffer->Row(y)[40] = uint16_t(y + 1);
+    for (int y = 0; y < 8; ++y)
+        backBuffer->Row(y)[40] = uint16_t(y + 1);
     MakeImage(7, 1, 8, {kitDraw::Pack5(3, 0, 0), 1, 1, 1, 1, 1, 1, kitDraw::Pack5(5, 0, 0)});
     BlitDisplace(40, 0, 1.0f, 7, 0, 0, 1, 8);
     EXPECT_EQ(backBuffer->Pixel(40, 0), 4); // 3 rows below
@@ -255,7 +260,8 @@ TEST(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
 TEST(BlendRowEffects, RowsDrawThroughTheKeyedCopy) {
     SetUpScreen(plat::PixelFormat::RGB565);
     std::vector<uint16_t> rows;
-    for (int r = 0; r < 6; ++r) rows.push_back(uint16_t(r + 1));
+    for (int r = 0; r < 6; ++r)
+        rows.push_back(uint16_t(r + 1));
     MakeImage(4, 1, 6, rows);
     BlitRowSkip(0, 0, 2, 4, 0, 0, 1, 6); // rows 2 and 4
     EXPECT_EQ(backBuffer->Pixel(0, 0), 0);
@@ -269,7 +275,8 @@ TEST(BlendRowEffects, RowsDrawThroughTheKeyedCopy) {
     EXPECT_EQ(backBuffer->Pixel(10, 5), 6);
     BlitRowJitter(30, 0, 2, 4, 0, 0, 1, 6);
     int drawn = 0;
-    for (int x = 28; x < 32; ++x) drawn += backBuffer->Pixel(x, 0) == 1;
+    for (int x = 28; x < 32; ++x)
+        drawn += backBuffer->Pixel(x, 0) == 1;
     EXPECT_EQ(drawn, 1);
     BlitRowJitter(30, 0, INT32_MAX, 4, 0, 0, 1, 6);
     BlitRollOpaque(50, 0, 1, 10.0f, 4, 0, 0, 1, 6);

@@ -39,7 +39,8 @@ TEST(GdiDrawing, LinesIgnoreTheClipAndShapesFollowTheirModes) {
     const uint32_t orange = plat::Rgb(255, 128, 0);
     const uint16_t orangePixel = plat::PixelOf(plat::PixelFormat::RGB565, orange);
     GdiLine(20, 100, 120, 100, orange, 7); // left of the play field
-    for (int y = 97; y <= 103; ++y) EXPECT_EQ(backBuffer->Pixel(60, y), orangePixel) << y;
+    for (int y = 97; y <= 103; ++y)
+        EXPECT_EQ(backBuffer->Pixel(60, y), orangePixel) << y;
     EXPECT_EQ(backBuffer->Pixel(60, 96), 0);
     EXPECT_EQ(backBuffer->Pixel(60, 104), 0);
     GdiLine(-5000, -5000, 5000, 5000, orange, 3);
@@ -81,7 +82,8 @@ TEST(GdiText, WhiteTextOnBlueInTheJapaneseFace) {
     SetUpScreen(plat::PixelFormat::RGB565);
     kitDraw::SetClip(180, 0, 620, 600);
     const std::string line = plat::Utf8ToCp932("ベクス・タロン 2026");
-    for (int i = 0; i < 7; ++i) DrawTextWhite(280, 180 + 20 * i, line.c_str());
+    for (int i = 0; i < 7; ++i)
+        DrawTextWhite(280, 180 + 20 * i, line.c_str());
     const uint16_t blue = plat::PixelOf(plat::PixelFormat::RGB565, 0x800000);
     int white = 0;
     for (int y = 170; y < 330; ++y)
@@ -126,7 +128,8 @@ TEST(GdiText, FontDescriptionsAndTheFontList) {
     // Only the first 200 faces are kept.
     plat::LogFont lf{};
     std::strcpy(lf.faceName, "Extra");
-    while (fontCount < kFontListSize) EXPECT_EQ(EnumFontEntry(&lf, nullptr, 4, 0), 1);
+    while (fontCount < kFontListSize)
+        EXPECT_EQ(EnumFontEntry(&lf, nullptr, 4, 0), 1);
     EXPECT_EQ(EnumFontEntry(&lf, nullptr, 4, 0), 0);
     EXPECT_EQ(fontCount, kFontListSize);
 
@@ -178,7 +181,8 @@ TEST(GlyphEngine, LayoutColoursHangingAndReveal) {
     const uint16_t dark = plat::PixelOf(plat::PixelFormat::RGB565, 0x101010);
     int darkPixels = 0;
     for (int y = 100; y < 160; ++y)
-        for (int x = 100; x < 240; ++x) darkPixels += imageTable[2].surface->Pixel(x, y) == dark;
+        for (int x = 100; x < 240; ++x)
+            darkPixels += imageTable[2].surface->Pixel(x, y) == dark;
     EXPECT_GT(darkPixels, 100);
     EXPECT_EQ(backBuffer->Pixel(150, 105), 0); // hidden: nothing on screen yet
     EXPECT_EQ(glyphCount, 1 + 10 + 1 + 1);     // the hanging "。" and the newline get no box
@@ -190,7 +194,8 @@ TEST(GlyphEngine, LayoutColoursHangingAndReveal) {
     EXPECT_EQ(glyphBoxes[0].bottom, 136);
     bool hung = false;
     for (int y = 100; y < 112; ++y)
-        for (int x = 220; x < 232; ++x) hung |= imageTable[2].surface->Pixel(x, y) == dark;
+        for (int x = 220; x < 232; ++x)
+            hung |= imageTable[2].surface->Pixel(x, y) == dark;
     EXPECT_TRUE(hung);
     EXPECT_NE(textDC, nullptr); // the font is back on the back buffer
     ReleaseFont();
@@ -198,7 +203,8 @@ TEST(GlyphEngine, LayoutColoursHangingAndReveal) {
     // One more character about every sixth frame at 0.1 s and 60 frames a second.
     frameDt = 1.0f / 60.0f;
     int frames = 0, done = 0;
-    while (!(done = RevealGlyphs(0.1f)) && frames < 1000) ++frames;
+    while (!(done = RevealGlyphs(0.1f)) && frames < 1000)
+        ++frames;
     EXPECT_GE(frames, 6 * 12);
     EXPECT_LE(frames, 7 * 13);
     EXPECT_NE(backBuffer->Pixel(glyphBoxes[1].left, glyphBoxes[1].top), 0xFFFF);
@@ -256,19 +262,21 @@ TEST(Fps, CountsTwoSecondWindows) {
     startTime = plat::TimeMs();
     DrawFps();
     EXPECT_EQ(fpsText, "0.0 fps ( max 0.0 / min 999.9 )");
-    for (int i = 0; i < 119; ++i) DrawFps();
+    for (int i = 0; i < 119; ++i)
+        DrawFps();
     plat::AdvanceVirtualClockForTests(2000);
     DrawFps();
     EXPECT_EQ(fpsText, "60.0 fps ( max 60.0 / min 60.0 )");
     EXPECT_EQ(fpsFrames, 1);
-    for (int i = 0; i < 1500; ++i) DrawFps();
+    for (int i = 0; i < 1500; ++i)
+        DrawFps();
     EXPECT_EQ(fpsFrames, 999);
     EXPECT_NE(backBuffer->Pixel(1, 1), 0);
 }
 
 TEST(Screenshot, PaddedRowsHeadersAndFailures) {
     SetUpScreen(plat::PixelFormat::RGB565, 801, 3);
-    backBuffer->Row(2)[0] = kitDraw::Pack5(31, 0, 0); // bottom-left: red
+    backBuffer->Row(2)[0] = kitDraw::Pack5(31, 0, 0);   // bottom-left: red
     backBuffer->Row(0)[800] = kitDraw::Pack5(0, 0, 31); // top-right: blue
     const std::string dir = TempDir("screenshot_test");
     plat::SetProgramDirectoryForTests(dir);

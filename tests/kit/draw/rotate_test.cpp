@@ -10,7 +10,8 @@ namespace {
 // A 7x7 picture whose every pixel is different and non-zero.
 std::vector<uint16_t> Numbered(int32_t w, int32_t h) {
     std::vector<uint16_t> p;
-    for (int32_t i = 0; i < w * h; ++i) p.push_back(uint16_t(0x0100 + i));
+    for (int32_t i = 0; i < w * h; ++i)
+        p.push_back(uint16_t(0x0100 + i));
     return p;
 }
 
@@ -23,19 +24,22 @@ TEST(BlitRotated, ZeroIsACopyAndNinetyTurnsAnticlockwise) {
         MakeImage(4, 7, 7, src);
         EXPECT_EQ(BlitRotated(100, 50, 107, 57, 0, 4, 0, 0, 7, 7), 1);
         for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 7; ++x) ASSERT_EQ(backBuffer->Pixel(100 + x, 50 + y), src[size_t(y * 7 + x)]);
+            for (int x = 0; x < 7; ++x)
+                ASSERT_EQ(backBuffer->Pixel(100 + x, 50 + y), src[size_t(y * 7 + x)]);
         // A quarter turn: the source's top-right corner comes to the top-left,
         // and the source's downward direction points right.
         EXPECT_EQ(BlitRotated(200, 50, 207, 57, 90, 4, 0, 0, 7, 7), 1);
         for (int j = 0; j < 7; ++j)
-            for (int i = 0; i < 7; ++i) ASSERT_EQ(backBuffer->Pixel(200 + i, 50 + j), src[size_t(i * 7 + 6 - j)]);
+            for (int i = 0; i < 7; ++i)
+                ASSERT_EQ(backBuffer->Pixel(200 + i, 50 + j), src[size_t(i * 7 + 6 - j)]);
     }
 }
 
 TEST(BlitRotated, AnyAngleDrawsLikeItsNormalisedAngle) {
     SetUpScreen(plat::PixelFormat::RGB565, 160, 120);
     MakeImage(4, 9, 5, Numbered(9, 5));
-    const int32_t angles[][2] = {{450, 90}, {-270, 90}, {720, 0}, {-1, 359}, {361, 1}, {INT32_MIN, 232}, {INT32_MAX, 127}};
+    const int32_t angles[][2] = {{450, 90}, {-270, 90},       {720, 0},        {-1, 359},
+                                 {361, 1},  {INT32_MIN, 232}, {INT32_MAX, 127}};
     for (const auto& a : angles) {
         Fill(backBuffer, 0);
         BlitRotated(20, 20, 33, 33, a[1], 4, 0, 0, 9, 5);
@@ -92,7 +96,9 @@ TEST(BlitRotated, ExtremeBoxesAndSourcesStayInBounds) {
     EXPECT_EQ(BlitRotatedTiled(0, 0, 40, 40, 10, 4, 3, 3, 3, 9), 1); // zero-wide tile refused
     EXPECT_EQ(BlitRotatedTiled(0, 0, 40, 40, 10, 4, -5, -5, 30, 30), 1);
     EXPECT_EQ(BlitRotatedScaled(0, 0, 40, 40, 10, 0.0f, 4, 0, 0, 7, 7), 1);
-    EXPECT_EQ(BlitRotatedPerspective(0, 0, 64, 48, 200, 1.0f, -0.1f, 1.0f, -0.1f, 2.0f, 1.0f, 1.0f, 4, 0, 0, 7, 7), 1);
+    EXPECT_EQ(
+        BlitRotatedPerspective(0, 0, 64, 48, 200, 1.0f, -0.1f, 1.0f, -0.1f, 2.0f, 1.0f, 1.0f, 4, 0, 0, 7, 7),
+        1);
     EXPECT_EQ(BlitRipple(0, 0, 5, 3, 0, 1.0f, 0.0f, 4, 0, 0, 7, 7), 1);
     EXPECT_EQ(BlitRipple(-3, -3, 500, 3, 1, 9.0f, 2.0f, 4, 0, 0, 7, 7), 1);
 }
@@ -111,7 +117,8 @@ TEST(BlitRotatedVariants, TilingScalingPerspectiveAndRipple) {
     Fill(backBuffer, 0);
     BlitRotatedTiled(20, 0, 41, 21, 0, 4, 0, 0, 7, 7);
     for (int y = 0; y < 21; ++y)
-        for (int x = 0; x < 21; ++x) ASSERT_NE(backBuffer->Pixel(20 + x, y), 0);
+        for (int x = 0; x < 21; ++x)
+            ASSERT_NE(backBuffer->Pixel(20 + x, y), 0);
     EXPECT_EQ(backBuffer->Pixel(20 + 7, 7), src[0]);
     EXPECT_EQ(backBuffer->Pixel(20 + 6, 7), src[1]); // mirrored: |-1| = 1
     // Scale 2 enlarges about the source origin (offset 3 in this box): each

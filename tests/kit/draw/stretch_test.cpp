@@ -39,7 +39,7 @@ TEST(BlitStretchKeyed, OnlyTheGdiRoadIsClippedToThePlayField) {
     MakeLogo();
     hwStretch = 0;
     BlitStretchKeyed(170, 10, 4, 0, 0, 4, 2, 40, 20);
-    EXPECT_EQ(backBuffer->Pixel(175, 15), 0); // side panel untouched
+    EXPECT_EQ(backBuffer->Pixel(175, 15), 0);      // side panel untouched
     EXPECT_EQ(backBuffer->Pixel(180, 15), 0x2222); // keeps its place on the screen
     EXPECT_EQ(backBuffer->Pixel(192, 15), 0);      // the transparent column
     EXPECT_EQ(backBuffer->Pixel(200, 15), 0x4444);
@@ -70,9 +70,9 @@ TEST(BlitStretchKeyed, GdiRoadSizesAreCutToTheScratchImage) {
     EXPECT_EQ(backBuffer->Pixel(550, 314), 0);
     // Wider and taller than the scratch image: cut there, nothing outside read.
     BlitStretchKeyed(0, 0, 4, 0, 0, 4, 2, 5000, 4000);
-    EXPECT_EQ(backBuffer->Pixel(799, 599), 0x1111); // still the top-left source pixel
-    BlitStretchKeyed(0, 0, 4, 0, 0, 4, 2, -10, 20); // negative size: nothing
-    BlitStretchKeyed(0, 0, 499, 0, 0, 4, 2, 10, 20);  // empty slot: nothing
+    EXPECT_EQ(backBuffer->Pixel(799, 599), 0x1111);  // still the top-left source pixel
+    BlitStretchKeyed(0, 0, 4, 0, 0, 4, 2, -10, 20);  // negative size: nothing
+    BlitStretchKeyed(0, 0, 499, 0, 0, 4, 2, 10, 20); // empty slot: nothing
     BlitStretchKeyed(0, 0, 4, INT32_MIN, 0, INT32_MAX, 2, INT32_MAX, INT32_MAX);
     hwStretch = 1;
     BlitStretchKeyed(INT32_MAX, INT32_MAX, 4, 0, 0, 4, 2, INT32_MAX, INT32_MAX);
