@@ -1,5 +1,7 @@
 #include "platform/surface.h"
 
+#include "platform/pixel_rows.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -89,15 +91,16 @@ int32_t BltFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& sr
         }
         return kOk;
     }
-    for (int32_t r = 0; r < h; ++r) {
-        const uint16_t* s = src->Row(sr.top + r) + sr.left;
-        uint16_t* d = dst->Row(y + r) + x;
-        if (!keyed) {
-            std::memcpy(d, s, size_t(w) * 2);
-        } else {
-            for (int32_t c = 0; c < w; ++c)
-                if (s[c] != key) d[c] = s[c];
-        }
+    // Row pointers stepped by pitch; the kernel is chosen once.
+    const uint8_t* s = reinterpret_cast<const uint8_t*>(src->Row(sr.top) + sr.left);
+    uint8_t* d = reinterpret_cast<uint8_t*>(dst->Row(y) + x);
+    const ptrdiff_t sp = src->pitch, dp = dst->pitch;
+    if (!keyed) {
+        for (int32_t r = 0; r < h; ++r, s += sp, d += dp)
+            rows::CopyRow(reinterpret_cast<uint16_t*>(d), reinterpret_cast<const uint16_t*>(s), w);
+    } else {
+        for (int32_t r = 0; r < h; ++r, s += sp, d += dp)
+            rows::KeyedRow(reinterpret_cast<uint16_t*>(d), reinterpret_cast<const uint16_t*>(s), w, key);
     }
     return kOk;
 }

@@ -1,0 +1,51 @@
+#include "kit/draw/stretch.h"
+
+#include "kit/draw/image.h"
+#include "kit/draw/screen.h"
+#include "kit/placeholders_blend.h"
+#include "platform/gdi.h"
+
+#include <algorithm>
+
+namespace {
+
+int32_t Sat(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom,
+             int32_t w, int32_t h, bool keyed) {
+    ImageRecord* rec = ImageAt(img);
+    plat::Surface* src = rec ? rec->surface : nullptr;
+    if (hwStretch == 1) {
+        static plat::Rect dstRect, srcRect;
+        dstRect = {x, y, Sat(int64_t(x) + w), Sat(int64_t(y) + h)};
+        srcRect = {left, top, right, bottom};
+        if (!src || !backBuffer) return;
+        if (plat::BltStretch(backBuffer, dstRect, src, srcRect, keyed) == plat::kErrSurfaceLost)
+            kitDraw::Restore();
+        return;
+    }
+    // Scale into the scratch image's top-left corner, then draw it from there.
+    ImageRecord* scratch = ImageAt(0);
+    plat::DC* scratchDC = plat::GetDC(scratch->surface);
+    plat::DC* srcDC = plat::GetDC(src);
+    plat::StretchBlt(scratchDC, 0, 0, w, h, srcDC, left, top, Sat(int64_t(right) - left),
+                     Sat(int64_t(bottom) - top));
+    if (scratchDC) plat::ReleaseDC(scratch->surface, scratchDC);
+    if (srcDC) plat::ReleaseDC(src, srcDC);
+    if (keyed)
+        BlitKeyed(x, y, 0, 0, 0, w, h);
+    else
+        BlitOpaque(x, y, 0, 0, 0, w, h);
+}
+
+} // namespace
+
+void BlitStretchKeyed(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
+                      int32_t bottom, int32_t w, int32_t h) {
+    Stretch(x, y, img, left, top, right, bottom, w, h, true);
+}
+
+void BlitStretchOpaque(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
+                       int32_t bottom, int32_t w, int32_t h) {
+    Stretch(x, y, img, left, top, right, bottom, w, h, false);
+}
