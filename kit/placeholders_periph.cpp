@@ -42,7 +42,8 @@ int32_t SetSurfaceKey(plat::Surface* surface, uint32_t colour) {
     } else {
         const uint32_t r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
         const uint32_t gBits = greenBits == 0x3F ? 6 : 5;
-        native = uint16_t(((r >> 3) << redShift) | ((g >> (8 - gBits)) << greenShift) | ((b >> 3) << blueShift));
+        native =
+            uint16_t(((r >> 3) << redShift) | ((g >> (8 - gBits)) << greenShift) | ((b >> 3) << blueShift));
     }
     plat::SetColorKey(surface, native);
     return plat::kOk;
@@ -81,9 +82,9 @@ int32_t LoadObject(const char* name, int32_t) {
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = 0; x < w; ++x) {
             const uint32_t c = rgb[size_t(y) * size_t(w) + size_t(x)];
-            r.surface->Row(y)[x] = uint16_t((((c >> 19) & 31) << redShift) |
-                                            (((c >> 8 & 0xFF) >> (8 - gBits)) << greenShift) |
-                                            (((c >> 3) & 31) << blueShift));
+            r.surface->Row(y)[x] =
+                uint16_t((((c >> 19) & 31) << redShift) | (((c >> 8 & 0xFF) >> (8 - gBits)) << greenShift) |
+                         (((c >> 3) & 31) << blueShift));
         }
     r.width = uint16_t(w);
     r.height = uint16_t(h);
@@ -157,7 +158,8 @@ bool ReadBmpRgb(const std::string& path, int32_t& width, int32_t& height, std::v
     rgb.assign(size_t(w) * size_t(rows), 0);
     for (int32_t y = 0; y < rows; ++y) {
         const uint8_t* p = file.data() + offset + stride * size_t(h < 0 ? y : rows - 1 - y);
-        for (int32_t x = 0; x < w; ++x, p += bpp / 8) rgb[size_t(y) * size_t(w) + size_t(x)] = p[2] << 16 | p[1] << 8 | p[0];
+        for (int32_t x = 0; x < w; ++x, p += bpp / 8)
+            rgb[size_t(y) * size_t(w) + size_t(x)] = p[2] << 16 | p[1] << 8 | p[0];
     }
     return true;
 }
@@ -170,7 +172,8 @@ std::vector<std::string> FindFiles(const std::string& folder, const std::string&
     if (!d) return out;
     while (dirent* e = ::readdir(d)) {
         const std::string n = e->d_name;
-        if (n.size() >= suffix.size() && ::strcasecmp(n.c_str() + n.size() - suffix.size(), suffix.c_str()) == 0)
+        if (n.size() >= suffix.size() &&
+            ::strcasecmp(n.c_str() + n.size() - suffix.size(), suffix.c_str()) == 0)
             out.push_back(n);
     }
     ::closedir(d);

@@ -75,20 +75,30 @@ uint32_t AxisPosition(SDL_Joystick* j, int axis, bool deadZone) {
 uint32_t PovOf(SDL_Joystick* j) {
     if (SDL_JoystickNumHats(j) < 1) return kJoyPovCentred;
     switch (SDL_JoystickGetHat(j, 0)) {
-    case SDL_HAT_UP: return 0;
-    case SDL_HAT_RIGHTUP: return 4500;
-    case SDL_HAT_RIGHT: return 9000;
-    case SDL_HAT_RIGHTDOWN: return 13500;
-    case SDL_HAT_DOWN: return 18000;
-    case SDL_HAT_LEFTDOWN: return 22500;
-    case SDL_HAT_LEFT: return 27000;
-    case SDL_HAT_LEFTUP: return 31500;
-    default: return kJoyPovCentred;
+    case SDL_HAT_UP:
+        return 0;
+    case SDL_HAT_RIGHTUP:
+        return 4500;
+    case SDL_HAT_RIGHT:
+        return 9000;
+    case SDL_HAT_RIGHTDOWN:
+        return 13500;
+    case SDL_HAT_DOWN:
+        return 18000;
+    case SDL_HAT_LEFTDOWN:
+        return 22500;
+    case SDL_HAT_LEFT:
+        return 27000;
+    case SDL_HAT_LEFTUP:
+        return 31500;
+    default:
+        return kJoyPovCentred;
     }
 }
 
 VirtualPad* VirtualOf(int32_t handle) {
-    if (handle < 0 || size_t(handle) >= virtualPads.size() || !virtualPads[size_t(handle)].joy) return nullptr;
+    if (handle < 0 || size_t(handle) >= virtualPads.size() || !virtualPads[size_t(handle)].joy)
+        return nullptr;
     return &virtualPads[size_t(handle)];
 }
 
@@ -139,7 +149,8 @@ void JoyShutdown() {
         if (p) SDL_JoystickClose(p);
         p = nullptr;
     }
-    for (size_t h = 0; h < virtualPads.size(); ++h) DetachVirtualPadForTests(int32_t(h));
+    for (size_t h = 0; h < virtualPads.size(); ++h)
+        DetachVirtualPadForTests(int32_t(h));
     virtualPads.clear();
     if (subsystemOurs) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     subsystemOurs = subsystemUp = subsystemTried = false;

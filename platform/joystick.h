@@ -36,7 +36,7 @@ struct JoyInfoEx {
     uint32_t size;
     uint32_t flags;
     uint32_t xPos, yPos, zPos, rPos, uPos, vPos;
-    uint32_t buttons; // bit n-1 = button n
+    uint32_t buttons;      // bit n-1 = button n
     uint32_t buttonNumber; // how many buttons are down
     uint32_t pov;
     uint32_t reserved1, reserved2;

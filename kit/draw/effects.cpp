@@ -54,15 +54,16 @@ uint16_t Average4(Screen& s, int64_t x, int64_t y, int32_t fadeR, int32_t fadeG,
     const uint8_t* u = pixelDecodeTable[s.At(x, y - 1)];
     const uint8_t* d = pixelDecodeTable[s.At(x, y + 1)];
     int32_t c[3];
-    for (int ch = 0; ch < 3; ++ch) c[ch] = (l[ch] + r[ch] + u[ch] + d[ch]) >> 2;
+    for (int ch = 0; ch < 3; ++ch)
+        c[ch] = (l[ch] + r[ch] + u[ch] + d[ch]) >> 2;
     if (fadeR != 0 && c[0] > 0) --c[0];
     if (fadeG != 0 && c[1] > 0) --c[1];
     if (fadeB != 0 && c[2] > 0) --c[2];
     return kitDraw::Pack5(uint32_t(c[0]), uint32_t(c[1]), uint32_t(c[2]));
 }
 
-int32_t Smear(int32_t& noise, int32_t& counter, int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x, int32_t y,
-              int32_t w, int32_t h) {
+int32_t Smear(int32_t& noise, int32_t& counter, int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x,
+              int32_t y, int32_t w, int32_t h) {
     Screen s;
     if (!LockScreen(s)) return 0;
     // p = (x + j, y + 1 + i) and its four neighbours must lie on the screen.
@@ -93,7 +94,8 @@ int32_t Blur(int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x, int32_t y, 
     const Span cols = Within(1, int64_t(w) - 2, x, 1, s.width - 2);
     for (int64_t i = rows.lo; i < rows.hi; ++i)
         for (int64_t j = cols.lo; j < cols.hi; ++j)
-            s.At(int64_t(x) + j, int64_t(y) + i) = Average4(s, int64_t(x) + j, int64_t(y) + i, fadeR, fadeG, fadeB);
+            s.At(int64_t(x) + j, int64_t(y) + i) =
+                Average4(s, int64_t(x) + j, int64_t(y) + i, fadeR, fadeG, fadeB);
     UnlockScreen();
     return 1;
 }
@@ -123,7 +125,8 @@ int32_t Zoom(int32_t factor, int32_t block, int32_t x, int32_t y, int32_t w, int
             const uint16_t p = s.At(int64_t(x) + j, int64_t(y) + i);
             for (int64_t by = 0; by < block && i * factor + by < z->height; ++by) {
                 uint16_t* row = zp + size_t(i * factor + by) * size_t(zpitch);
-                for (int64_t bx = 0; bx < block && j * factor + bx < z->width; ++bx) row[j * factor + bx] = p;
+                for (int64_t bx = 0; bx < block && j * factor + bx < z->width; ++bx)
+                    row[j * factor + bx] = p;
             }
         }
     }
@@ -165,7 +168,8 @@ int32_t RiseSmear(int32_t x, int32_t y, int32_t w, int32_t h) {
     return Smear(riseSmearNoise, riseSmearCounter, 0, 0, 0, x, y, w, h);
 }
 
-int32_t RiseSmearFade(int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x, int32_t y, int32_t w, int32_t h) {
+int32_t RiseSmearFade(int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x, int32_t y, int32_t w,
+                      int32_t h) {
     return Smear(riseSmearFadeNoise, riseSmearFadeCounter, fadeR, fadeG, fadeB, x, y, w, h);
 }
 
@@ -175,9 +179,13 @@ int32_t Blur4Fade(int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x, int32_
     return Blur(fadeR, fadeG, fadeB, x, y, w, h);
 }
 
-int32_t Zoom2(int32_t x, int32_t y, int32_t w, int32_t h, int32_t dots) { return Zoom(2, dots ? 1 : 2, x, y, w, h); }
+int32_t Zoom2(int32_t x, int32_t y, int32_t w, int32_t h, int32_t dots) {
+    return Zoom(2, dots ? 1 : 2, x, y, w, h);
+}
 
-int32_t Zoom4(int32_t x, int32_t y, int32_t w, int32_t h, int32_t dots) { return Zoom(4, dots ? 2 : 4, x, y, w, h); }
+int32_t Zoom4(int32_t x, int32_t y, int32_t w, int32_t h, int32_t dots) {
+    return Zoom(4, dots ? 2 : 4, x, y, w, h);
+}
 
 int32_t RoundMosaic(int32_t cx, int32_t cy, int32_t radius, int32_t cell) {
     // A cell of no size would never move on.
@@ -186,8 +194,10 @@ int32_t RoundMosaic(int32_t cx, int32_t cy, int32_t radius, int32_t cell) {
     if (!LockScreen(s)) return 0;
     const int64_t maxX = std::min<int64_t>(screenWidth, s.width) - 1;
     const int64_t maxY = std::min<int64_t>(screenHeight, s.height) - 1;
-    const int64_t x0 = std::max<int64_t>(int64_t(cx) - radius, 0), x1 = std::min<int64_t>(int64_t(cx) + radius, maxX);
-    const int64_t y0 = std::max<int64_t>(int64_t(cy) - radius, 0), y1 = std::min<int64_t>(int64_t(cy) + radius, maxY);
+    const int64_t x0 = std::max<int64_t>(int64_t(cx) - radius, 0),
+                  x1 = std::min<int64_t>(int64_t(cx) + radius, maxX);
+    const int64_t y0 = std::max<int64_t>(int64_t(cy) - radius, 0),
+                  y1 = std::min<int64_t>(int64_t(cy) + radius, maxY);
     for (int64_t top = y0; top <= y1; top += cell) {
         for (int64_t left = x0; left <= x1; left += cell) {
             const uint16_t colour = s.At(left, top);

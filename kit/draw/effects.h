@@ -12,7 +12,8 @@ extern int32_t riseSmearFadeNoise, riseSmearFadeCounter;
 extern int32_t noiseAddNoise, noiseAddRGBNoise;
 
 int32_t RiseSmear(int32_t x, int32_t y, int32_t w, int32_t h);
-int32_t RiseSmearFade(int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x, int32_t y, int32_t w, int32_t h);
+int32_t RiseSmearFade(int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x, int32_t y, int32_t w,
+                      int32_t h);
 int32_t Blur4(int32_t x, int32_t y, int32_t w, int32_t h);
 int32_t Blur4Fade(int32_t fadeR, int32_t fadeG, int32_t fadeB, int32_t x, int32_t y, int32_t w, int32_t h);
 // Enlarged copies through image 0; dots not 0 leaves gaps between the enlarged pixels.

@@ -129,7 +129,9 @@ bool Locate(const char* fn, const char* name, std::vector<uint8_t>& file, std::s
 
 namespace kitDraw {
 
-void SetPackFile(const char* name) { imagePackPath = std::string(kitSystem::ProgramDir()) + (name ? name : ""); }
+void SetPackFile(const char* name) {
+    imagePackPath = std::string(kitSystem::ProgramDir()) + (name ? name : "");
+}
 
 PackFind FindPackEntry(const uint8_t* data, size_t size, const char* upperName, PackEntry* out) {
     plat::Reader rd(data, size);
@@ -251,7 +253,8 @@ void PackAppend(const char* packName, const char* bmpPath) {
     // Our surfaces hold 16-bit pixels; the pack wants the file's own colours.
     int32_t fw = 0, fh = 0;
     std::vector<uint32_t> rgb;
-    if (!plat::ReadBmpRgb(std::string(kitSystem::ProgramDir()) + bmpPath, fw, fh, rgb) || fw != w || fh != h) {
+    if (!plat::ReadBmpRgb(std::string(kitSystem::ProgramDir()) + bmpPath, fw, fh, rgb) || fw != w ||
+        fh != h) {
         ReleaseObject(slot);
         return;
     }

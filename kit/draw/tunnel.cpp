@@ -28,14 +28,22 @@ int64_t Wrap(int64_t v, int64_t m) {
 double Distance(int32_t mode, double dx, double dy, int32_t cx) {
     const double ax = std::fabs(dx), ay = std::fabs(dy);
     switch (mode) {
-    case 0: return std::sqrt(dx * dx + dy * dy);
-    case 1: return std::max(ax, ay);
-    case 2: return (ax + ay) / 2.0;
-    case 3: return std::min(ax, ay);
-    case 4: return ax;
-    case 5: return ay;
-    case 6: return double(cx);
-    default: return 0.0;
+    case 0:
+        return std::sqrt(dx * dx + dy * dy);
+    case 1:
+        return std::max(ax, ay);
+    case 2:
+        return (ax + ay) / 2.0;
+    case 3:
+        return std::min(ax, ay);
+    case 4:
+        return ax;
+    case 5:
+        return ay;
+    case 6:
+        return double(cx);
+    default:
+        return 0.0;
     }
 }
 
@@ -43,13 +51,20 @@ double Distance(int32_t mode, double dx, double dy, int32_t cx) {
 double DepthDivisor(int32_t mode, double dx, double dy) {
     const double ax = std::fabs(dx), ay = std::fabs(dy);
     switch (mode) {
-    case 0: return 32.0;
-    case 1: return (ay + 1.0) / 10.0;
-    case 2: return (ax + 1.0) / 10.0;
-    case 3: return std::max(ax, ay);
-    case 4: return (ax + ay) / 2.0;
-    case 5: return std::min(ax, ay);
-    default: return 0.0;
+    case 0:
+        return 32.0;
+    case 1:
+        return (ay + 1.0) / 10.0;
+    case 2:
+        return (ax + 1.0) / 10.0;
+    case 3:
+        return std::max(ax, ay);
+    case 4:
+        return (ax + ay) / 2.0;
+    case 5:
+        return std::min(ax, ay);
+    default:
+        return 0.0;
     }
 }
 
@@ -73,8 +88,9 @@ bool LockPair(plat::Surface* src, Locked& s, plat::Surface* dst, Locked& d) {
 
 } // namespace
 
-int32_t TunnelMapBuild(int32_t texW, int32_t texH, int32_t mapW, int32_t mapH, int32_t centreX, int32_t centreY,
-                       int32_t segments, int32_t centreMode, int32_t distanceMode, int32_t depthMode) {
+int32_t TunnelMapBuild(int32_t texW, int32_t texH, int32_t mapW, int32_t mapH, int32_t centreX,
+                       int32_t centreY, int32_t segments, int32_t centreMode, int32_t distanceMode,
+                       int32_t depthMode) {
     // No texture size would wrap for ever; a larger map would not fit.
     if (texW <= 0 || texH <= 0 || texW > kTexMax || texH > kTexMax) return 0;
     if (mapW < 0 || mapH < 0 || int64_t(mapW) * int64_t(mapH) > kTunnelMapEntries) return 0;
@@ -107,7 +123,8 @@ int32_t TunnelMapBuild(int32_t texW, int32_t texH, int32_t mapW, int32_t mapH, i
             if (distance != 0.0 && divisor != 0.0) {
                 const double depth = std::fabs(t / divisor);
                 const double value =
-                    (std::sqrt(double(cx) * double(cx) + double(cy) * double(cy)) - distance) * depth / distance;
+                    (std::sqrt(double(cx) * double(cx) + double(cy) * double(cy)) - distance) * depth /
+                    distance;
                 if (std::isfinite(value)) v = FloatToInt(value);
             }
             u = Wrap(u, texW);
@@ -189,7 +206,7 @@ int32_t BlitGlowStreaks(int32_t x, int32_t y, uint16_t dimR, uint16_t dimG, uint
     Locked s, d;
     if (!LockPair(src, s, backBuffer, d)) return 0;
     // Streak steps: {column step per k, row offset base, row step per k}.
-    static const int32_t kStreaks[8][3] = {{-1, 1, 1}, {0, 1, 1},  {1, 1, 1},   {-1, 0, 0},
+    static const int32_t kStreaks[8][3] = {{-1, 1, 1}, {0, 1, 1},    {1, 1, 1},   {-1, 0, 0},
                                            {1, 0, 0},  {-1, -1, -1}, {0, -1, -1}, {1, -1, -1}};
     const auto dim = [](uint32_t c, uint16_t by) { return by >= 8 ? 0u : c >> by; };
     for (int64_t row = 0; row < h; ++row) {
@@ -218,7 +235,8 @@ int32_t BlitGlowStreaks(int32_t x, int32_t y, uint16_t dimR, uint16_t dimG, uint
                     if (qx < cl || qx >= cr || qy < ct || qy >= cb) continue;
                     uint16_t& q = d.At(int32_t(qx), int32_t(qy));
                     const uint8_t* c = pixelDecodeTable[q];
-                    q = kitDraw::Pack5(std::min(c[0] + r, 31), std::min(c[1] + g, 31), std::min(c[2] + b, 31));
+                    q = kitDraw::Pack5(std::min(c[0] + r, 31), std::min(c[1] + g, 31),
+                                       std::min(c[2] + b, 31));
                 }
             }
         }

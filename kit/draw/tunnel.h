@@ -19,8 +19,9 @@ extern int32_t glowNoiseCounter;
 // columns, 3 leftward, 4 rightward). distanceMode 0..6 and depthMode 0..5 pick
 // the shape. Returns 1, or 0 when refused (no texture size, a map larger than
 // kTunnelMapEntries); a refused call keeps the previous map.
-int32_t TunnelMapBuild(int32_t texW, int32_t texH, int32_t mapW, int32_t mapH, int32_t centreX, int32_t centreY,
-                       int32_t segments, int32_t centreMode, int32_t distanceMode, int32_t depthMode);
+int32_t TunnelMapBuild(int32_t texW, int32_t texH, int32_t mapW, int32_t mapH, int32_t centreX,
+                       int32_t centreY, int32_t segments, int32_t centreMode, int32_t distanceMode,
+                       int32_t depthMode);
 // Paints the map at (x, y) of the back buffer from image img; 1 drawn, 0 when
 // a lock failed or the image is missing or smaller than the map's texture.
 int32_t TunnelMapDraw(int32_t x, int32_t y, int32_t shiftU, int32_t shiftV, int32_t img);

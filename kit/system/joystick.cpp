@@ -33,8 +33,10 @@ bool KeysLocked() { return transitionCounter != 0 || pageOverlayOn != 0 || dialo
 
 int32_t NextEdge(int32_t& state, bool down) {
     int32_t s;
-    if (down) s = state != 0 ? 3 : 1;
-    else s = (state == 1 || state == 3) ? 2 : 0;
+    if (down)
+        s = state != 0 ? 3 : 1;
+    else
+        s = (state == 1 || state == 3) ? 2 : 0;
     if (KeysLocked()) s = 0;
     state = s;
     return s;
@@ -108,7 +110,8 @@ void JoyCalibrate() {
 void JoyResetAxes() {
     for (JoyPad& p : joyPads) {
         p.axisX = p.axisY = 0.0f;
-        for (float& c : p.charge) c = 0.0f;
+        for (float& c : p.charge)
+            c = 0.0f;
     }
 }
 
@@ -136,13 +139,15 @@ int32_t JoyButtonState(int32_t pad, int32_t button) {
 void JoyButtons4(int32_t pad, int32_t* b1, int32_t* b2, int32_t* b3, int32_t* b4) {
     int32_t* out[4] = {b1, b2, b3, b4};
     const bool ok = Read(pad, kButtonsFlags);
-    for (int32_t i = 0; i < 4; ++i) Put(out[i], ok && Down(i + 1) ? 1 : 0);
+    for (int32_t i = 0; i < 4; ++i)
+        Put(out[i], ok && Down(i + 1) ? 1 : 0);
 }
 
 void JoyButtonStates4(int32_t pad, int32_t* s1, int32_t* s2, int32_t* s3, int32_t* s4) {
     int32_t* out[4] = {s1, s2, s3, s4};
     const bool ok = Read(pad, kButtonsFlags);
-    for (int32_t i = 0; i < 4; ++i) Put(out[i], ok ? NextEdge(joyPads[pad].buttonState[i], Down(i + 1)) : 0);
+    for (int32_t i = 0; i < 4; ++i)
+        Put(out[i], ok ? NextEdge(joyPads[pad].buttonState[i], Down(i + 1)) : 0);
 }
 
 int32_t JoyButtonCharge(int32_t pad, int32_t button) {

@@ -29,7 +29,8 @@ class Effects : public PeriphScreen {
     }
     static std::vector<uint16_t> Snapshot() {
         std::vector<uint16_t> v;
-        for (int y = 0; y < 600; ++y) v.insert(v.end(), backBuffer->Row(y), backBuffer->Row(y) + 800);
+        for (int y = 0; y < 600; ++y)
+            v.insert(v.end(), backBuffer->Row(y), backBuffer->Row(y) + 800);
         return v;
     }
 };
@@ -39,12 +40,14 @@ uint16_t Red(int r) { return kitDraw::Pack5(uint32_t(r), 0, 0); }
 } // namespace
 
 TEST_F(Effects, NoiseAddsTheTableToEachChannel) {
-    for (int i = 0; i < 10000; ++i) noiseTable[i] = uint8_t(i % 3);
+    for (int i = 0; i < 10000; ++i)
+        noiseTable[i] = uint8_t(i % 3);
     const uint16_t white = kitDraw::Pack5(31, 31, 31);
     Fill(white);
     ASSERT_EQ(NoiseAdd(0, 10, 10, 10, 10), 1);
     for (int y = 10; y < 20; ++y)
-        for (int x = 10; x < 20; ++x) ASSERT_EQ(Px(x, y), white) << "white stays white";
+        for (int x = 10; x < 20; ++x)
+            ASSERT_EQ(Px(x, y), white) << "white stays white";
     EXPECT_EQ(noiseAddNoise, 100);
 
     Fill(0);
@@ -58,7 +61,7 @@ TEST_F(Effects, NoiseAddsTheTableToEachChannel) {
     // A shift past the channel's width caps it; a negative one adds the plain value.
     ASSERT_EQ(NoiseAdd(40, 200, 50, 3, 1), 1);
     EXPECT_EQ(Px(200, 50), kitDraw::Pack5(31, 31, 31)); // index 8: 2
-    EXPECT_EQ(Px(201, 50), 0);                           // index 9: 0
+    EXPECT_EQ(Px(201, 50), 0);                          // index 9: 0
     ASSERT_EQ(NoiseAdd(-3, 300, 50, 3, 1), 1);
     EXPECT_EQ(Px(300, 50), kitDraw::Pack5(2, 2, 2)); // index 11: 2
 
@@ -116,7 +119,8 @@ TEST_F(Effects, Blur4AveragesInPlace) {
     ASSERT_EQ(Blur4(-100, -100, 1000, 1000), 1);
     ASSERT_EQ(Blur4(INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX), 1);
     for (int y = 0; y < 600; y += 7)
-        for (int x = 0; x < 800; x += 7) ASSERT_EQ(Px(x, y), c);
+        for (int x = 0; x < 800; x += 7)
+            ASSERT_EQ(Px(x, y), c);
 }
 
 TEST_F(Effects, RiseSmearPushesRowsUp) {
@@ -127,7 +131,8 @@ TEST_F(Effects, RiseSmearPushesRowsUp) {
     auto was = [&old](int x, int y) { return old[size_t(y * 800 + x)]; };
     ASSERT_EQ(RiseSmear(10, 10, 5, 6), 1);
     for (int y = 11; y <= 14; ++y)
-        for (int x = 11; x <= 13; ++x) EXPECT_EQ(Px(x, y), was(x, y + 1)) << x << "," << y;
+        for (int x = 11; x <= 13; ++x)
+            EXPECT_EQ(Px(x, y), was(x, y + 1)) << x << "," << y;
     for (int x = 10; x <= 14; ++x) {
         EXPECT_EQ(Px(x, 10), was(x, 10));
         EXPECT_EQ(Px(x, 15), was(x, 15));
@@ -168,7 +173,8 @@ TEST_F(Effects, ZoomEnlargesThroughImageZero) {
     auto was = [&old](int x, int y) { return old[size_t(y * 800 + x)]; };
     ASSERT_EQ(Zoom2(100, 100, 10, 10, 0), 1);
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) ASSERT_EQ(Px(100 + x, 100 + y), was(100 + x / 2, 100 + y / 2)) << x << "," << y;
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(Px(100 + x, 100 + y), was(100 + x / 2, 100 + y / 2)) << x << "," << y;
     EXPECT_EQ(Px(120, 100), was(120, 100));
     EXPECT_EQ(Px(100, 120), was(100, 120));
 
@@ -181,7 +187,8 @@ TEST_F(Effects, ZoomEnlargesThroughImageZero) {
     ASSERT_EQ(Zoom2(300, 200, 6, 5, 1), 1);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 12; ++x)
-            ASSERT_EQ(Px(300 + x, 200 + y), (x % 2 == 0 && y % 2 == 0) ? was2(300 + x / 2, 200 + y / 2) : 0x1234);
+            ASSERT_EQ(Px(300 + x, 200 + y),
+                      (x % 2 == 0 && y % 2 == 0) ? was2(300 + x / 2, 200 + y / 2) : 0x1234);
 
     plat::FillRect(imageTable[0].surface, nullptr, 0x0F0F);
     Pattern();
@@ -189,7 +196,8 @@ TEST_F(Effects, ZoomEnlargesThroughImageZero) {
     auto was3 = [&old3](int x, int y) { return old3[size_t(y * 800 + x)]; };
     ASSERT_EQ(Zoom4(40, 30, 5, 4, 0), 1);
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 20; ++x) ASSERT_EQ(Px(40 + x, 30 + y), was3(40 + x / 4, 30 + y / 4));
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(Px(40 + x, 30 + y), was3(40 + x / 4, 30 + y / 4));
     Pattern();
     plat::FillRect(imageTable[0].surface, nullptr, 0x0F0F);
     ASSERT_EQ(Zoom4(40, 30, 5, 4, 1), 1);

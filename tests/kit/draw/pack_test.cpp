@@ -25,7 +25,8 @@ std::vector<uint8_t> Bmp24(int w, int h, const std::vector<Rgb>& px) {
     const uint32_t size = 54 + uint32_t(stride * h);
     std::vector<uint8_t> f(size, 0);
     auto put32 = [&f](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) f[at + size_t(i)] = uint8_t(v >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            f[at + size_t(i)] = uint8_t(v >> (8 * i));
     };
     f[0] = 'B';
     f[1] = 'M';
@@ -49,7 +50,8 @@ std::vector<uint8_t> Bmp24(int w, int h, const std::vector<Rgb>& px) {
 
 void WriteFile(const fs::path& p, const std::vector<uint8_t>& bytes) {
     fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 std::vector<uint8_t> ReadFile(const fs::path& p) {
@@ -102,8 +104,8 @@ class ImagePack : public PeriphScreen {
     fs::path dir;
 };
 
-const std::vector<Rgb> kShip = {{3, 3, 3},   {0, 0, 0},    {255, 255, 255}, {8, 16, 24},
-                                {200, 7, 90}, {0, 0, 7}, {7, 7, 8}, {255, 0, 0}};
+const std::vector<Rgb> kShip = {{3, 3, 3},    {0, 0, 0}, {255, 255, 255}, {8, 16, 24},
+                                {200, 7, 90}, {0, 0, 7}, {7, 7, 8},       {255, 0, 0}};
 
 } // namespace
 
@@ -125,8 +127,14 @@ TEST_F(ImagePack, ConvertWritesEntriesAndLoadPackReadsThemBack) {
     const std::vector<uint8_t> f = ReadFile(dir / "TEST.PAK");
     std::vector<uint8_t> want;
     Entry(want, 1, 1, "DOT.BMP", {uint16_t(5 << 10 | 10 << 5 | 15)});
-    const std::vector<uint16_t> ship = {0x0001, 0x0000, 0x7FFF, uint16_t(1 << 10 | 2 << 5 | 3),
-                                        uint16_t(25 << 10 | 0 << 5 | 11), 0x0001, 0x0001, uint16_t(31 << 10)};
+    const std::vector<uint16_t> ship = {0x0001,
+                                        0x0000,
+                                        0x7FFF,
+                                        uint16_t(1 << 10 | 2 << 5 | 3),
+                                        uint16_t(25 << 10 | 0 << 5 | 11),
+                                        0x0001,
+                                        0x0001,
+                                        uint16_t(31 << 10)};
     Entry(want, 4, 2, "SHIP.BMP", ship);
     EXPECT_EQ(f, want) << "(3,3,3), (0,0,7) and (7,7,8) are stored as blue 1, never as black";
 
@@ -151,7 +159,8 @@ TEST_F(ImagePack, ConvertWritesEntriesAndLoadPackReadsThemBack) {
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x) {
             const uint16_t p = ship[size_t(y * 4 + x)];
-            EXPECT_EQ(r.surface->Pixel(x, y), kitDraw::Pack5((p >> 10) & 31, (p >> 5) & 31, p & 31)) << x << "," << y;
+            EXPECT_EQ(r.surface->Pixel(x, y), kitDraw::Pack5((p >> 10) & 31, (p >> 5) & 31, p & 31))
+                << x << "," << y;
         }
     EXPECT_EQ(r.surface->Pixel(0, 0), 0x0001) << "blue 1 in 5-6-5";
     EXPECT_TRUE(r.surface->hasColorKey);
@@ -203,7 +212,8 @@ TEST_F(ImagePack, FirstOfTwoDuplicatesWinsAndMissingNamesAreReported) {
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(kitDraw::LoadPack("A.BMP", 1), 0);
     said = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("kitDraw::LoadPack : パックファイル名が指定されていません"), std::string::npos) << said;
+    EXPECT_NE(said.find("kitDraw::LoadPack : パックファイル名が指定されていません"), std::string::npos)
+        << said;
     EXPECT_EQ(UsedSlots(), 1);
 }
 
@@ -266,7 +276,8 @@ TEST_F(ImagePack, BrokenPacksAreRefusedAndLeaveNothingBehind) {
 TEST_F(ImagePack, TableFullGivesTheTargetBack) {
     std::vector<uint8_t> good;
     Entry(good, 1, 1, "A.BMP", {9});
-    for (int i = 4; i < kImageSlots - 1; ++i) std::strcpy(imageTable[i].name, "TAKEN");
+    for (int i = 4; i < kImageSlots - 1; ++i)
+        std::strcpy(imageTable[i].name, "TAKEN");
     std::string said;
     EXPECT_EQ(LoadFrom(good, "A.BMP", &said), 0) << "one slot for the target, none for the temporary image";
     EXPECT_NE(said.find("オブジェクト数が多過ぎます"), std::string::npos) << said;

@@ -44,7 +44,8 @@ class PeriphScreen : public ::testing::Test {
     }
     static int UsedSlots() {
         int n = 0;
-        for (int i = 4; i < kImageSlots; ++i) n += imageTable[i].name[0] != 0;
+        for (int i = 4; i < kImageSlots; ++i)
+            n += imageTable[i].name[0] != 0;
         return n;
     }
     static uint16_t Px(int x, int y) { return backBuffer->Pixel(x, y); }

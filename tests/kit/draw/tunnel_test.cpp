@@ -24,7 +24,8 @@ class Tunnel : public PeriphScreen {
         r.width = uint16_t(w);
         r.height = uint16_t(h);
         for (int v = 0; v < h; ++v)
-            for (int u = 0; u < w; ++u) r.surface->Row(v)[u] = uint16_t(u + v * w + 1);
+            for (int u = 0; u < w; ++u)
+                r.surface->Row(v)[u] = uint16_t(u + v * w + 1);
     }
     static void Sprite(int slot, int w, int h, const std::vector<uint16_t>& px) {
         ImageRecord& r = imageTable[slot];
@@ -33,7 +34,8 @@ class Tunnel : public PeriphScreen {
         r.width = uint16_t(w);
         r.height = uint16_t(h);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) r.surface->Row(y)[x] = px[size_t(y * w + x)];
+            for (int x = 0; x < w; ++x)
+                r.surface->Row(y)[x] = px[size_t(y * w + x)];
     }
     static uint16_t U(int x, int y) { return tunnelMap[y * tunnelMapW + x][0]; }
     static uint16_t V(int x, int y) { return tunnelMap[y * tunnelMapW + x][1]; }
@@ -48,8 +50,10 @@ TEST_F(Tunnel, MapOfTheDefaultTunnel) {
     EXPECT_EQ(tunnelMapW, 40);
     EXPECT_EQ(tunnelMapH, 20);
     // The row through the centre (20, 10): left of it the angle is pi, right of it 0.
-    for (int x = 0; x < 20; ++x) EXPECT_NEAR(U(x, 10), 32, 1) << x;
-    for (int x = 21; x < 40; ++x) EXPECT_EQ(U(x, 10), 0) << x;
+    for (int x = 0; x < 20; ++x)
+        EXPECT_NEAR(U(x, 10), 32, 1) << x;
+    for (int x = 21; x < 40; ++x)
+        EXPECT_EQ(U(x, 10), 0) << x;
     // Below the centre the angle is positive, above it wraps from the far end.
     EXPECT_EQ(U(20, 15), 16);
     EXPECT_NEAR(U(20, 5), 48, 1);
@@ -72,7 +76,8 @@ TEST_F(Tunnel, EveryModeStaysInsideTheTextureAndBadSizesAreRefused) {
             }
     // A centre far away makes huge depths; they wrap at once.
     ASSERT_EQ(TunnelMapBuild(7, 5, 64, 64, INT_MAX, INT_MIN, 1, 0, 0, 1), 1);
-    for (int i = 0; i < 64 * 64; ++i) ASSERT_LT(tunnelMap[i][1], 5);
+    for (int i = 0; i < 64 * 64; ++i)
+        ASSERT_LT(tunnelMap[i][1], 5);
 
     ASSERT_EQ(TunnelMapBuild(16, 16, 640, 480, -1, -1, -1, 0, 0, 0), 1);
     const uint16_t kept = tunnelMap[12345][1];
@@ -91,7 +96,8 @@ TEST_F(Tunnel, DrawPaintsTheMapWithFlowingOffsets) {
     ASSERT_EQ(TunnelMapBuild(64, 32, 40, 20, -1, -1, -1, 0, 0, 0), 1);
     ASSERT_EQ(TunnelMapDraw(5, 7, 0, 0, 10), 1);
     for (int j = 0; j < 20; ++j)
-        for (int i = 0; i < 40; ++i) ASSERT_EQ(Px(5 + i, 7 + j), U(i, j) + V(i, j) * 64 + 1);
+        for (int i = 0; i < 40; ++i)
+            ASSERT_EQ(Px(5 + i, 7 + j), U(i, j) + V(i, j) * 64 + 1);
     EXPECT_EQ(Px(4, 7), 0);
     EXPECT_EQ(Px(45, 7), 0);
 

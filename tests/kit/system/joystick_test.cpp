@@ -146,7 +146,7 @@ TEST_F(Joystick, DirectionsAroundACentreOf101) {
     // Keypad numbering: y low is up, x low is left.
     const struct {
         int32_t x, y, dir;
-    } keypad[] = {{50, 50, 7},  {101, 50, 8},  {151, 50, 9},  {50, 101, 4},  {101, 101, 5},
+    } keypad[] = {{50, 50, 7},   {101, 50, 8}, {151, 50, 9},  {50, 101, 4}, {101, 101, 5},
                   {151, 101, 6}, {50, 151, 1}, {101, 151, 2}, {151, 151, 3}};
     for (const auto& k : keypad) {
         plat::SetVirtualPadAxisForTests(h, 0, k.x);
@@ -174,7 +174,8 @@ TEST_F(Joystick, ChargesBuildWhileHeld) {
     EXPECT_EQ(JoyButtonCharge(0, 2), 0);
     JoySetRates(0, 0.0f, 50.0f);
     int32_t charge = 0;
-    for (int frame = 1; frame <= 119; ++frame) charge = JoyButtonCharge(0, 2);
+    for (int frame = 1; frame <= 119; ++frame)
+        charge = JoyButtonCharge(0, 2);
     EXPECT_GE(charge, 98);
     EXPECT_LT(charge, 100);
     JoyButtonCharge(0, 2);
@@ -214,7 +215,8 @@ TEST_F(Joystick, AnalogRampsAndReturns) {
     JoyAnalog(0, &ax, &ay);
     EXPECT_EQ(ax, 10);
     EXPECT_EQ(ay, -10);
-    for (int i = 0; i < 20; ++i) JoyAnalog(0, &ax, &ay);
+    for (int i = 0; i < 20; ++i)
+        JoyAnalog(0, &ax, &ay);
     EXPECT_EQ(ax, 100);
     EXPECT_EQ(ay, -100);
     plat::SetVirtualPadAxisForTests(h, 0, 32768);
@@ -223,7 +225,8 @@ TEST_F(Joystick, AnalogRampsAndReturns) {
     JoyAnalog(0, &ax, &ay);
     EXPECT_EQ(ax, 75);
     EXPECT_EQ(ay, -75);
-    for (int i = 0; i < 5; ++i) JoyAnalog(0, &ax, &ay);
+    for (int i = 0; i < 5; ++i)
+        JoyAnalog(0, &ax, &ay);
     EXPECT_EQ(ax, 0);
     EXPECT_EQ(ay, 0);
     EXPECT_EQ(joyPads[0].axisX, 0.0f) << "stops at 0, never overshoots";
