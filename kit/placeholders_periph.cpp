@@ -113,19 +113,21 @@ void Restore() {
 void BlitOpaque(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     ImageRecord* r = ImageAt(img);
     if (!r || !r->surface || !backBuffer) return;
-    if (x + (right - left) > clipRight) right = clipRight - x + left;
-    if (y + (bottom - top) > clipBottom) bottom = clipBottom - y + top;
-    if (x < clipLeft) {
-        left += clipLeft - x;
-        x = clipLeft;
+    int64_t dx = x, dy = y, l = left, t = top, rr = right, b = bottom;
+    if (dx + (rr - l) > clipRight) rr = clipRight - dx + l;
+    if (dy + (b - t) > clipBottom) b = clipBottom - dy + t;
+    if (dx < clipLeft) {
+        l += clipLeft - dx;
+        dx = clipLeft;
     }
-    if (y < clipTop) {
-        top += clipTop - y;
-        y = clipTop;
+    if (dy < clipTop) {
+        t += clipTop - dy;
+        dy = clipTop;
     }
-    if (right < left || bottom < top) return;
-    if (plat::BltFast(backBuffer, x, y, r->surface, plat::Rect{left, top, right, bottom}, false) ==
-        plat::kErrSurfaceLost)
+    if (rr < l || b < t) return;
+    if (l < INT32_MIN || rr > INT32_MAX || t < INT32_MIN || b > INT32_MAX) return;
+    const plat::Rect src{int32_t(l), int32_t(t), int32_t(rr), int32_t(b)};
+    if (plat::BltFast(backBuffer, int32_t(dx), int32_t(dy), r->surface, src, false) == plat::kErrSurfaceLost)
         kitDraw::Restore();
 }
 

@@ -134,7 +134,9 @@ int32_t Zoom(int32_t factor, int32_t block, int32_t x, int32_t y, int32_t w, int
     UnlockScreen();
     const int64_t right = std::clamp<int64_t>(int64_t(w) * factor, 0, z->width);
     const int64_t bottom = std::clamp<int64_t>(int64_t(h) * factor, 0, z->height);
-    BlitOpaque(x, y, 0, 0, 0, int32_t(right), int32_t(bottom));
+    // Drawn back only when some of it can land on the back buffer.
+    if (int64_t(x) + right > 0 && int64_t(y) + bottom > 0 && x < backBuffer->width && y < backBuffer->height)
+        BlitOpaque(x, y, 0, 0, 0, int32_t(right), int32_t(bottom));
     return 1;
 }
 

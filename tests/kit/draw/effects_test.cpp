@@ -11,7 +11,7 @@
 
 namespace {
 
-class Effects : public PeriphScreen {
+class ScreenEffects : public PeriphScreen {
   protected:
     void SetUp() override {
         PeriphScreen::SetUp();
@@ -39,7 +39,7 @@ uint16_t Red(int r) { return kitDraw::Pack5(uint32_t(r), 0, 0); }
 
 } // namespace
 
-TEST_F(Effects, NoiseAddsTheTableToEachChannel) {
+TEST_F(ScreenEffects, NoiseAddsTheTableToEachChannel) {
     for (int i = 0; i < 10000; ++i)
         noiseTable[i] = uint8_t(i % 3);
     const uint16_t white = kitDraw::Pack5(31, 31, 31);
@@ -92,7 +92,7 @@ TEST_F(Effects, NoiseAddsTheTableToEachChannel) {
     EXPECT_EQ(Px(1, 0), 0);
 }
 
-TEST_F(Effects, Blur4AveragesInPlace) {
+TEST_F(ScreenEffects, Blur4AveragesInPlace) {
     SetUpScreen(plat::PixelFormat::RGB555);
     // 3 x 3: only the middle pixel changes, to the mean of its four neighbours.
     SetPx(10, 11, Red(31));
@@ -123,7 +123,7 @@ TEST_F(Effects, Blur4AveragesInPlace) {
             ASSERT_EQ(Px(x, y), c);
 }
 
-TEST_F(Effects, RiseSmearPushesRowsUp) {
+TEST_F(ScreenEffects, RiseSmearPushesRowsUp) {
     // Noise 0 everywhere: every pixel is copied one row up.
     std::memset(noiseTable, 0, sizeof noiseTable);
     Pattern();
@@ -167,7 +167,7 @@ TEST_F(Effects, RiseSmearPushesRowsUp) {
     ASSERT_EQ(RiseSmearFade(1, 1, 1, 790, 590, 100, 100), 1);
 }
 
-TEST_F(Effects, ZoomEnlargesThroughImageZero) {
+TEST_F(ScreenEffects, ZoomEnlargesThroughImageZero) {
     Pattern();
     const std::vector<uint16_t> old = Snapshot();
     auto was = [&old](int x, int y) { return old[size_t(y * 800 + x)]; };
@@ -221,7 +221,7 @@ TEST_F(Effects, ZoomEnlargesThroughImageZero) {
     ASSERT_EQ(Zoom2(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0), 1);
 }
 
-TEST_F(Effects, RoundMosaicInsideTheCircle) {
+TEST_F(ScreenEffects, RoundMosaicInsideTheCircle) {
     Pattern();
     const std::vector<uint16_t> old = Snapshot();
     auto was = [&old](int x, int y) { return old[size_t(y * 800 + x)]; };
@@ -251,7 +251,7 @@ TEST_F(Effects, RoundMosaicInsideTheCircle) {
     EXPECT_EQ(Px(799, 599), Px(0, 0)) << "one cell over the whole screen";
 }
 
-TEST_F(Effects, FailedLockDrawsNothing) {
+TEST_F(ScreenEffects, FailedLockDrawsNothing) {
     Pattern();
     const std::vector<uint16_t> old = Snapshot();
     const auto fails = [](auto call) {

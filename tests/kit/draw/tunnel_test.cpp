@@ -10,7 +10,7 @@
 
 namespace {
 
-class Tunnel : public PeriphScreen {
+class TunnelGlow : public PeriphScreen {
   protected:
     void SetUp() override {
         PeriphScreen::SetUp();
@@ -43,7 +43,7 @@ class Tunnel : public PeriphScreen {
 
 } // namespace
 
-TEST_F(Tunnel, MapOfTheDefaultTunnel) {
+TEST_F(TunnelGlow, MapOfTheDefaultTunnel) {
     ASSERT_EQ(TunnelMapBuild(64, 32, 40, 20, -1, -1, -1, 0, 0, 0), 1);
     EXPECT_EQ(tunnelTexW, 64);
     EXPECT_EQ(tunnelTexH, 32);
@@ -64,7 +64,7 @@ TEST_F(Tunnel, MapOfTheDefaultTunnel) {
     EXPECT_EQ(V(30, 10), int(want) % 32);
 }
 
-TEST_F(Tunnel, EveryModeStaysInsideTheTextureAndBadSizesAreRefused) {
+TEST_F(TunnelGlow, EveryModeStaysInsideTheTextureAndBadSizesAreRefused) {
     for (int centreMode = 0; centreMode <= 4; ++centreMode)
         for (int distanceMode = 0; distanceMode <= 7; ++distanceMode)
             for (int depthMode = 0; depthMode <= 6; ++depthMode) {
@@ -91,7 +91,7 @@ TEST_F(Tunnel, EveryModeStaysInsideTheTextureAndBadSizesAreRefused) {
     EXPECT_EQ(TunnelMapBuild(16, 16, 0, 0, -1, -1, -1, 0, 0, 0), 1);
 }
 
-TEST_F(Tunnel, DrawPaintsTheMapWithFlowingOffsets) {
+TEST_F(TunnelGlow, DrawPaintsTheMapWithFlowingOffsets) {
     Texture(10, 64, 32);
     ASSERT_EQ(TunnelMapBuild(64, 32, 40, 20, -1, -1, -1, 0, 0, 0), 1);
     ASSERT_EQ(TunnelMapDraw(5, 7, 0, 0, 10), 1);
@@ -127,7 +127,7 @@ TEST_F(Tunnel, DrawPaintsTheMapWithFlowingOffsets) {
     EXPECT_EQ(backBuffer->lockCount, 0);
 }
 
-TEST_F(Tunnel, GlowStreaksShineAndFade) {
+TEST_F(TunnelGlow, GlowStreaksShineAndFade) {
     std::memset(noiseTable, 0, sizeof noiseTable);
     const uint16_t white = kitDraw::Pack5(31, 31, 31);
     Sprite(10, 3, 1, {0, white, 0});
