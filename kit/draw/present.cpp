@@ -4,7 +4,8 @@
 #include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/screen.h"
-#include "kit/placeholders_images.h"
+#include "kit/draw/pack.h"
+extern float frameDt;
 #include "kit/system/fint.h"
 #include "kit/system/random.h"
 #include "platform/display.h"

@@ -2,7 +2,8 @@
 
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
-#include "kit/placeholders_images.h"
+#include "kit/draw/pack.h"
+extern float frameDt;
 
 #include <limits>
 

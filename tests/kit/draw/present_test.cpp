@@ -3,7 +3,8 @@
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
-#include "kit/placeholders_images.h"
+#include "kit/draw/pack.h"
+extern float frameDt;
 #include "kit/system/random.h"
 #include "platform/bmp_writer.h"
 
