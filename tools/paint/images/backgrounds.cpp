@@ -105,10 +105,11 @@ void Truss(Model& m, double x0, double y0, double x1, double y1, Rgb col, bool v
     if (vertical) {
         m.Add(Block(Rect(x0, y0, x0 + railW, y1), z, z + 3, 1.0, col));
         m.Add(Block(Rect(x1 - railW, y0, x1, y1), z, z + 3, 1.0, col));
-        double step = (x1 - x0) * 1.1;
-        int n = static_cast<int>((y1 - y0) / step);
-        for (int i = 0; i < n; ++i) {
-            double ya = y0 + i * step, yb = ya + step;
+        // Full-height girders repeat with the tile: an even number of struts per 480 rows.
+        int perTile = 2 * static_cast<int>(std::lround(480.0 / ((x1 - x0) * 2.2)));
+        double step = 480.0 / perTile;
+        for (int i = static_cast<int>(std::floor(y0 / step)); i * step < y1; ++i) {
+            double ya = i * step, yb = ya + step;
             double l = x0 + railW, r = x1 - railW, t = 1.2;
             Poly strut = (i % 2 == 0)
                              ? Poly{{l, ya}, {l + t, ya}, {r, yb - t}, {r, yb}, {r - t, yb}, {l, ya + t}}
@@ -167,7 +168,8 @@ void NearDebris(Canvas& c) {
 // Middle layer: a distant orbital framework, dim and bluish.
 void Framework(Canvas& c) {
     Model m;
-    Rgb steel = Hex(0x4A5868);
+    // Far away: dim and blue.
+    Rgb steel = Hex(0x2C3A4C);
     Truss(m, 26, -4, 50, 484, steel, true);
     Truss(m, 392, -4, 414, 484, steel, true);
     Truss(m, 50, 96, 392, 116, Scale(steel, 0.95), false, 1);
@@ -178,11 +180,11 @@ void Framework(Canvas& c) {
         m.Add(Decal(Rect(132, 136 + i * 8, 188, 139 + i * 8), 8.05, Hex(0x34404C)));
     Lamp(m, 124, 122, 8.2, Hex(0xFF4030));
     for (int i = 0; i < 6; ++i)
-        m.Add(Block(Rect(420 - 2, 220 + i * 24, 438, 236 + i * 24), 1, 2.5, 0.8, Hex(0x3C5064)));
+        m.Add(Block(Rect(420 - 2, 220 + i * 24, 438, 236 + i * 24), 1, 2.5, 0.8, Hex(0x263444)));
     for (int i = 0; i < 5; ++i)
-        m.Add(Block(Rect(2, 300 + i * 22, 24, 314 + i * 22), 1, 2.5, 0.8, Hex(0x3C5064)));
-    m.Add(Block(Chamfer(300, 300, 360, 330, 8), 2, 7, 3, Hex(0x4C5A6A)));
-    m.Add(Block(Rect(360, 308, 392, 322), 1, 4, 1, Hex(0x44505E)));
+        m.Add(Block(Rect(2, 300 + i * 22, 24, 314 + i * 22), 1, 2.5, 0.8, Hex(0x263444)));
+    m.Add(Block(Chamfer(300, 300, 360, 330, 8), 2, 7, 3, Hex(0x304050)));
+    m.Add(Block(Rect(360, 308, 392, 322), 1, 4, 1, Hex(0x283442)));
     Lamp(m, 330, 315, 7.1, Hex(0x40C0FF));
     for (double y : {20.0, 180.0, 260.0, 420.0}) {
         Lamp(m, 38, y, 3.2, Hex(0xFF5030), 1.1);
@@ -196,7 +198,8 @@ void Framework(Canvas& c) {
 void StationHull(Canvas& c) {
     Model m;
     Rng rng(3001);
-    Rgb steel = Hex(0x505A68), dark = Hex(0x333A46), accent = Hex(0x9A6A2A);
+    // Kept dark: the base layer sits under everything and must not compete with the craft.
+    Rgb steel = Hex(0x343C4A), dark = Hex(0x232932), accent = Hex(0x6A4A22);
     const int seg = 60;
     for (int side = 0; side < 2; ++side) {
         for (int i = 0; i < 480 / seg; ++i) {
@@ -206,14 +209,14 @@ void StationHull(Canvas& c) {
             Plate p = Slab(Rect(x0, y0 + 1, x1, y1 - 1), 0, 2, 3, 3, Scale(steel, rng.Range(0.85, 1.05)));
             double mid = side == 0 ? x1 - 14 : x0 + 14;
             p.lines = {{{mid, y0 + 4}, {mid, y1 - 4}}, {{x0, y0 + seg / 2.0}, {x1, y0 + seg / 2.0}}};
-            p.lineColour = Hex(0x262C36);
+            p.lineColour = Hex(0x181C24);
             m.Add(p);
             // Details on each section.
-            int kind = rng.Int(4);
+            int kind = rng.Int(6);
             double dx0 = side == 0 ? 8 : x0 + 20, dx1 = side == 0 ? x1 - 20 : 436;
             if (kind == 0) {
                 for (int v = 0; v < 5; ++v)
-                    m.Add(Decal(Rect(dx0, y0 + 10 + v * 8, dx1, y0 + 13 + v * 8), 5.05, Hex(0x222830)));
+                    m.Add(Decal(Rect(dx0, y0 + 10 + v * 8, dx1, y0 + 13 + v * 8), 5.05, Hex(0x181C24)));
             } else if (kind == 1) {
                 m.Add(Block(Chamfer(dx0, y0 + 10, dx1, y1 - 10, 6), 5, 8, 2.5, dark));
                 Lamp(m, (dx0 + dx1) / 2, y0 + seg / 2.0, 8.1, Hex(0xFFA040), 1.3);
@@ -221,22 +224,43 @@ void StationHull(Canvas& c) {
                 double cx = (dx0 + dx1) / 2, cy = y0 + seg / 2.0;
                 m.Add(Block(Circle(cx, cy, 17, 24), 5, 7, 2, dark));
                 m.Add(Block(Circle(cx, cy, 10, 20), 7, 10, 2, steel));
-            } else {
+            } else if (kind == 3) {
                 m.Add(Decal(Rect(dx0, y0 + 8, dx1, y0 + 14), 5.05, accent));
                 m.Add(Decal(Rect(dx0, y1 - 14, dx1, y1 - 8), 5.05, accent));
+            } else if (kind == 4) {
+                // Rows of lit windows.
+                for (int r = 0; r < 3; ++r)
+                    for (double wx = dx0 + 2; wx < dx1 - 4; wx += 7)
+                        if (rng.Chance(0.7))
+                            m.Add(Light(Rect(wx, y0 + 14 + r * 12, wx + 3, y0 + 18 + r * 12), 5.05,
+                                        Hex(0xD8B060)));
+            } else {
+                double cx = (dx0 + dx1) / 2, cy = y0 + seg / 2.0;
+                m.Add(Block(Rect(dx0, y0 + 8, dx1, y1 - 8), 5, 6, 1, dark));
+                m.Add(Dome(cx, cy, 13, 6, 6, Scale(steel, 1.2), 24));
+                m.Add(Block(Rect(cx - 1, cy - 16, cx + 1, cy), 12, 13, 0.3, Hex(0x5A6470)));
+                Lamp(m, cx, cy - 16, 13.1, Hex(0xFF3020), 1.2);
             }
             double lx = side == 0 ? x1 - 5 : x0 + 5;
             if (rng.Chance(0.6)) Lamp(m, lx, y0 + rng.Range(12, 48), 5.1, Hex(0xFF8030), 1.2);
         }
     }
+    // Conduits running the whole length of both walls.
+    for (double x : {8.0, 18.0, 422.0, 432.0})
+        m.Add(Slab(Rect(x - 3, -2, x + 3, 482), 8, 1, 2.5, 2, Hex(0x3A4250)));
+    for (int i = 0; i < 8; ++i) {
+        double y = 30 + i * 60;
+        for (double x : {13.0, 427.0})
+            m.Add(Block(Rect(x - 9, y - 3, x + 9, y + 3), 11, 12.5, 0.8, dark));
+    }
     // Two bridges across the gap, with a service pod on one.
     for (double y : {70.0, 310.0}) {
-        Truss(m, 90, y, 354, y + 26, Hex(0x566272), false, 2);
+        Truss(m, 90, y, 354, y + 26, Hex(0x3C4656), false, 2);
         Lamp(m, 222, y + 13, 5.2, Hex(0x40D0FF), 1.4);
     }
-    m.Add(Block(Chamfer(150, 200, 230, 246, 10), 0, 6, 3, Hex(0x465060)));
-    m.Add(Block(Rect(230, 214, 300, 232), 0, 4, 1.5, Hex(0x3E4856)));
-    m.Add(Block(Circle(190, 223, 12, 20), 6, 9, 2, Hex(0x5A6676)));
+    m.Add(Block(Chamfer(150, 200, 230, 246, 10), 0, 6, 3, Hex(0x303846)));
+    m.Add(Block(Rect(230, 214, 300, 232), 0, 4, 1.5, Hex(0x2A323E)));
+    m.Add(Block(Circle(190, 223, 12, 20), 6, 9, 2, Hex(0x404A58)));
     Lamp(m, 190, 223, 9.1, Hex(0xFF4030), 1.6);
     ModelWrapped(c, m);
     Grime(c, 3002, 0.3, 8);

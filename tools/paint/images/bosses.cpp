@@ -400,6 +400,7 @@ void DrawBoss(Canvas& c, const Model& m, double cx, double cy, double scale = 1.
     v.scale = scale;
     v.heading = kPi;
     RenderModel(c.cr, m, v);
+    Weather(c, 91, 0.16, 26);
 }
 
 void Floodlights(Canvas& c, Rng& rng, int count, Rgb colour) {

@@ -134,8 +134,8 @@ void SolidOrb(Canvas& c, double r, Rgb col) {
 void PulseStrip(Canvas& c, int cell, int frames, Rgb col) {
     for (int f = 0; f < frames; ++f) {
         double ph = 2 * kPi * f / frames;
-        double r = cell * (0.4 + 0.07 * std::sin(ph));
-        double s = 0.85 + 0.15 * std::sin(ph);
+        double r = cell * (0.5 + 0.05 * std::sin(ph));
+        double s = 0.9 + 0.1 * std::sin(ph);
         Orb(c.cr, f * cell + cell / 2.0, cell / 2.0, r, col, s);
     }
 }

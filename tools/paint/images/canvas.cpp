@@ -154,7 +154,8 @@ std::vector<uint8_t> FinishCanvas(Canvas& c, Finish finish, bool circleMask) {
                 break;
             }
             case Finish::Glow:
-                cut = 0;
+                // Light too faint to survive 16-bit pixels is dropped here already.
+                cut = -1;
                 break;
             case Finish::GlowKeyed:
                 cut = 22;
@@ -164,7 +165,11 @@ std::vector<uint8_t> FinishCanvas(Canvas& c, Finish finish, bool circleMask) {
                 break;
             }
             int R = ToByte(r), G = ToByte(g), B = ToByte(b);
-            if (cut > 0) {
+            if (cut < 0) {
+                if (R < 8) R = 0;
+                if (G < 8) G = 0;
+                if (B < 8) B = 0;
+            } else if (cut > 0) {
                 if (std::max({R, G, B}) < cut) continue;
                 R = std::max(R, kMinChannel);
                 G = std::max(G, kMinChannel);

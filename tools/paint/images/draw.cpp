@@ -379,6 +379,26 @@ void AddFlare(cairo_t* cr, double x, double y, double r, int spikes, double rot,
     AddGlow(cr, x, y, r * 0.35, Mix(c, Rgb{1, 1, 1}, 0.6), strength);
 }
 
+void Weather(Canvas& c, uint32_t seed, double amount, double cell) {
+    uint32_t* px = c.Begin();
+    int stride = c.StridePixels();
+    for (int y = 0; y < c.h; ++y)
+        for (int x = 0; x < c.w; ++x) {
+            uint32_t& p = px[y * stride + x];
+            uint32_t a = p >> 24;
+            if (a == 0) continue;
+            double n = PeriodicFbm(x / cell, y / cell, 256, 256, 4, seed);
+            double k = 1.0 + amount * n * 1.6;
+            auto ch = [&](int shift) {
+                double v = ((p >> shift) & 255) * k;
+                v = std::max(0.0, std::min<double>(v, a));
+                return static_cast<uint32_t>(v + 0.5) << shift;
+            };
+            p = (p & 0xFF000000u) | ch(16) | ch(8) | ch(0);
+        }
+    c.End();
+}
+
 // ---------------------------------------------------------------- text
 
 static void SelectFont(cairo_t* cr, double size, bool bold, const char* family) {

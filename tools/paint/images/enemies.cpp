@@ -108,33 +108,45 @@ Model Hornet(const Livery& l) { // enemy kind A: one big engine at the tail
 }
 
 Model TwinBoom(const Livery& l, double boomX, double boomTop, double boomBottom, double width) {
-    // Enemy kinds I and L: twin engine booms, a gun cabin between them.
+    // Enemy kinds I and L: two engine booms joined by wings, a gun cabin between them.
     Model m;
-    m.Add(Hull(MirrorX({{0, boomBottom - 30},
-                        {boomX - 4, boomBottom - 24},
-                        {boomX, boomBottom - 6},
-                        {boomX - 6, boomBottom + 2},
-                        {0, boomBottom - 4}}),
-               0, 3, 1.8, l.hull, {{{boomX * 0.5, boomBottom - 25}, {boomX * 0.5, boomBottom - 3}}}));
+    double len = boomBottom - boomTop;
+    m.Add(Hull(MirrorX({{0, boomBottom - len * 0.55},
+                        {boomX + width * 0.5, boomBottom - len * 0.42},
+                        {boomX + width * 0.5, boomBottom - len * 0.16},
+                        {0, boomBottom - len * 0.2}}),
+               0, 3, 1.8, l.hull,
+               {{{boomX * 0.5, boomBottom - len * 0.5}, {boomX * 0.5, boomBottom - len * 0.18}}}));
+    m.Add(Hull(MirrorX({{0, boomTop + len * 0.1},
+                        {boomX, boomTop + len * 0.18},
+                        {boomX, boomTop + len * 0.28},
+                        {0, boomTop + len * 0.24}}),
+               0, 2.5, 1.2, l.accent));
     for (double s : {-1.0, 1.0}) {
-        Poly boom = Chamfer(boomX - width / 2, boomTop, boomX + width / 2, boomBottom, width * 0.35);
+        Poly boom = {{boomX - width * 0.3, boomTop},        {boomX + width * 0.3, boomTop},
+                     {boomX + width * 0.5, boomTop + 8},    {boomX + width * 0.5, boomBottom - 3},
+                     {boomX + width * 0.3, boomBottom},     {boomX - width * 0.3, boomBottom},
+                     {boomX - width * 0.5, boomBottom - 3}, {boomX - width * 0.5, boomTop + 8}};
         if (s < 0) boom = FlipX(boom);
         m.Add(Hull(boom, 0, 7, 2.2, l.dark,
-                   {{{s * (boomX - 3), boomTop + 10}, {s * (boomX + 3), boomTop + 10}}}));
-        Poly stripe = Rect(boomX - width / 2 + 2, boomTop + 16, boomX + width / 2 - 2, boomTop + 21);
+                   {{{s * (boomX - width * 0.4), boomTop + len * 0.5},
+                     {s * (boomX + width * 0.4), boomTop + len * 0.5}}}));
+        Poly stripe = Rect(boomX - width * 0.3, boomBottom - 14, boomX + width * 0.3, boomBottom - 9);
         if (s < 0) stripe = FlipX(stripe);
         m.Add(Decal(stripe, 7.05, l.accent));
         AddNozzle(m, s * boomX, boomBottom - 1.5, width * 0.3, 1.8, 7, Hex(0x60B0FF));
-        Poly gun = Rect(boomX - 1.5, boomTop - 8, boomX + 1.5, boomTop + 4);
+        Poly gun = Rect(boomX - 1.5, boomTop - 7, boomX + 1.5, boomTop + 4);
         if (s < 0) gun = FlipX(gun);
         m.Add(Block(gun, 2, 4, 0.5, Hex(0x4A4E58)));
+        m.Add(Light(Translate(Circle(0, 0, 1.3, 8), s * boomX, boomTop + len * 0.3), 7.1, l.light));
     }
-    double cabinTop = boomTop + 2, cabinBottom = boomBottom - 8;
+    double cabinTop = boomTop - 4, cabinBottom = boomBottom - len * 0.2;
     m.Add(Hull(
         MirrorX(
-            {{0, cabinTop - 6}, {7, cabinTop}, {10, cabinTop + 14}, {9, cabinBottom}, {0, cabinBottom + 3}}),
-        0, 8, 2.6, l.hull, {{{-7, cabinTop + 20}, {7, cabinTop + 20}}}));
-    AddEye(m, 0, cabinTop + 7, 3.4, 8, l.light);
+            {{0, cabinTop}, {6, cabinTop + 6}, {9, cabinTop + 18}, {9, cabinBottom}, {0, cabinBottom + 4}}),
+        0, 9, 2.6, l.hull, {{{-7, cabinTop + 24}, {7, cabinTop + 24}}}));
+    AddEye(m, 0, cabinTop + 10, 3.4, 9, l.light);
+    AddTurret(m, 0, cabinTop + 34, 6, 9, l, 2);
     return m;
 }
 
@@ -196,7 +208,9 @@ Model Spinner3(const Livery& l, double radius) {
         Poly blade = {
             {-6 * k, -8 * k}, {6 * k, -10 * k}, {12 * k, -34 * k}, {4 * k, -37 * k}, {-3 * k, -30 * k}};
         blade = RotatePoly(blade, a);
-        m.Add(Hull(blade, 0, 4 * k, 2 * k, i == 0 ? l.accent : l.hull));
+        m.Add(Hull(blade, 0, 4 * k, 2 * k, l.hull));
+        m.Add(Decal(RotatePoly({{2 * k, -16 * k}, {6 * k, -17 * k}, {9 * k, -28 * k}, {5 * k, -29 * k}}, a),
+                    4.05 * k, l.accent));
         Poly tip = RotatePoly(Circle(7.5 * k, -33 * k, 2.2 * k, 10), a);
         m.Add(Light(tip, 4.1 * k, l.light));
     }
@@ -430,6 +444,7 @@ Model Climber(const Livery& l, double len, double span) { // enemy kinds B and C
 
 void Draw(Canvas& c, const Model& m, double headingDeg, double scale = 1.0) {
     RenderModel(c.cr, m, Facing(c.w / 2.0, c.h / 2.0, headingDeg, scale));
+    Weather(c, 77, c.w > 150 ? 0.14 : 0.1, c.w > 150 ? 18 : 9);
 }
 
 void TurnStrip(Canvas& c, const Model& m, double startDeg, double stepDeg) {
@@ -440,6 +455,7 @@ void TurnStrip(Canvas& c, const Model& m, double startDeg, double stepDeg) {
         RenderModel(c.cr, m, Facing(cell * 100 + 50, 50, startDeg + stepDeg * cell));
         cairo_restore(c.cr);
     }
+    Weather(c, 77, 0.1, 9);
 }
 
 } // namespace
@@ -462,10 +478,15 @@ void AddEnemyPainters(PainterMap& m) {
     m["SZAK9"] = [](Canvas& c) {
         // Boom nozzles under the two exhaust plumes at x 15 and 65.
         RenderModel(c.cr, TwinBoom(kTeal, 25, -31, 30, 12), Facing(40, 40, 180));
+        Weather(c, 77, 0.1, 9);
     };
-    m["SZAK10"] = [](Canvas& c) { RenderModel(c.cr, Hornet(kCrimson), Facing(35, 40, 180)); };
+    m["SZAK10"] = [](Canvas& c) {
+        RenderModel(c.cr, Hornet(kCrimson), Facing(35, 40, 180));
+        Weather(c, 77, 0.1, 9);
+    };
     m["SZAK12"] = [](Canvas& c) {
         RenderModel(c.cr, TwinBoom(kAmber, 29, -46, 36, 14), Facing(40, 51, 180));
+        Weather(c, 77, 0.1, 9);
     };
     m["SZAK13"] = [](Canvas& c) { Draw(c, Crossing(kViolet), 180); };
     m["SZAK21"] = [](Canvas& c) { Draw(c, Interceptor(kCrimson), 135, 0.95); };

@@ -192,6 +192,10 @@ void AddBolt(cairo_t* cr, V2 a, V2 b, double width, Rgb c, double strength = 1.0
 void AddFlare(cairo_t* cr, double x, double y, double r, int spikes, double rot, Rgb c,
               double strength = 1.0);
 
+// Multiplies what is painted by a grimy texture (cell: feature size in pixels),
+// so large plates do not look flat.
+void Weather(Canvas& c, uint32_t seed, double amount, double cell);
+
 // Lettering through cairo's text API (fontconfig picks the face).
 void Text(cairo_t* cr, const std::string& s, double x, double y, double size, Rgb c, bool bold = true,
           const char* family = "DejaVu Sans", double alignX = 0.0);

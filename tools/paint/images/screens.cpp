@@ -346,7 +346,7 @@ void Banner(Canvas& c) {
     cairo_move_to(cr, 20, 86);
     cairo_line_to(cr, 280, 86);
     cairo_stroke(cr);
-    TextFancy(cr, "CONGRATULATIONS!", 150, 52, 29, Hex(0xFFFFF0), Hex(0xFFB020), Hex(0x402000), 2.2,
+    TextFancy(cr, "CONGRATULATIONS!", 150, 52, 25, Hex(0xFFFFF0), Hex(0xFFB020), Hex(0x402000), 2.2,
               "DejaVu Sans", 0.5);
     Text(cr, "ALL ENEMY FORCES DESTROYED", 150, 75, 12, Hex(0xFFE0B0), true, "DejaVu Sans", 0.5);
 }
@@ -405,13 +405,28 @@ void EndHomeward(Canvas& c) {
 Model Station() {
     Model m;
     Rgb white = Hex(0xC8D0DC), blue = Hex(0x3060B0), dark = Hex(0x4A5264);
-    m.Add(Block(Circle(0, 0, 150, 64), 0, 8, 4, dark));
-    m.Add(Block(Circle(0, 0, 128, 64), 0, 0.1, 0.0, Hex(0x101018)));
+    // The habitat ring, in segments, round an open centre.
+    for (int i = 0; i < 24; ++i) {
+        double a0 = 2 * kPi * i / 24 + 0.01, a1 = 2 * kPi * (i + 1) / 24 - 0.01;
+        Poly seg;
+        for (int j = 0; j <= 3; ++j) {
+            double a = Lerp(a0, a1, j / 3.0);
+            seg.push_back({std::cos(a) * 150, std::sin(a) * 150});
+        }
+        for (int j = 3; j >= 0; --j) {
+            double a = Lerp(a0, a1, j / 3.0);
+            seg.push_back({std::cos(a) * 126, std::sin(a) * 126});
+        }
+        m.Add(Block(seg, 0, 8, 3.5, i % 4 == 0 ? blue : (i % 2 ? white : Scale(white, 0.88))));
+        double am = (a0 + a1) / 2;
+        if (i % 2 == 0)
+            m.Add(Light(Circle(std::cos(am) * 138, std::sin(am) * 138, 2.2, 10), 8.1, Hex(0xFFE8A0)));
+    }
     for (int i = 0; i < 6; ++i) {
         double a = 2 * kPi * i / 6;
-        m.Add(Block(RotatePoly(Rect(-9, -128, 9, -40), a), 2, 7, 2, white));
-        m.Add(Block(RotatePoly(Chamfer(-22, -150, 22, -120, 6), a), 8, 12, 3, white));
-        m.Add(Light(RotatePoly(Rect(-14, -140, 14, -136), a), 12.1, Hex(0x70D0FF)));
+        m.Add(Block(RotatePoly(Rect(-7, -128, 7, -40), a), 2, 7, 2, dark));
+        m.Add(Block(RotatePoly(Chamfer(-20, -158, 20, -118, 6), a), 8, 12, 3, white));
+        m.Add(Light(RotatePoly(Rect(-12, -150, 12, -146), a), 12.1, Hex(0x70D0FF)));
     }
     m.Add(Block(Circle(0, 0, 44, 40), 4, 16, 5, white));
     m.Add(Block(Circle(0, 0, 26, 32), 16, 22, 3, blue));

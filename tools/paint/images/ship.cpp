@@ -40,10 +40,10 @@ void NarrowShot(Canvas& c, Rgb col, double tilt) {
     cairo_rotate(cr, tilt);
     if (tilt == 0) {
         for (double dx : {-5.0, 5.0})
-            AddBolt(cr, {dx, -18}, {dx, 14}, 2.6, col, 1.0);
+            AddBolt(cr, {dx, -18}, {dx, 14}, 3.2, col, 1.0);
         AddGlowEllipse(cr, 0, -2, 10, 24, 0, col, 0.25);
     } else {
-        AddBolt(cr, {0, -18}, {0, 14}, 3.0, col, 1.0);
+        AddBolt(cr, {0, -18}, {0, 14}, 3.6, col, 1.0);
         AddGlowEllipse(cr, 0, -2, 8, 22, 0, col, 0.2);
     }
 }
@@ -88,26 +88,47 @@ void BurstOrb(Canvas& c, Rgb col, double r) {
     AddGlow(c.cr, m, m, r * 0.3, Rgb{1, 1, 1}, 1.0);
 }
 
-// One cell of the burning wreckage: a spinning hot shard with a flame tongue.
-void DebrisCell(cairo_t* cr, double cx, double cy, int step) {
-    double a = 2 * kPi * step / 15.0;
-    double flick = 0.75 + 0.25 * std::sin(step * 2.1);
-    AddGlow(cr, cx, cy, 22, Hex(0xFF5A10), 0.45 * flick);
-    AddGlowEllipse(cr, cx, cy + 6, 7, 15, 0, Hex(0xFF8020), 0.5 * flick);
+// One cell of the burning wreckage: a tumbling shard wrapped in flickering
+// flame. step runs 0..14 and the cycle loops, so the flicker is periodic.
+void DebrisCell(Canvas& c, double cx, double cy, int step) {
+    double ph = 2 * kPi * step / 15.0;
+    double a = ph * 2; // two turns per cycle
+    ShadeRegion(
+        c, static_cast<int>(cx - 30), static_cast<int>(cy - 30), 60, 60,
+        [&](double x, double y) {
+            double dx = (x - 30) / 11.0, dy = (y - 30) / 11.0;
+            double d = std::sqrt(dx * dx + dy * dy);
+            if (d > 2) return Rgba{};
+            double n =
+                PeriodicFbm(dx * 1.5 + std::cos(ph) * 1.2, dy * 1.5 + std::sin(ph) * 1.2, 64, 64, 3, 97);
+            double heat = 1.0 - 0.8 * d + 0.45 * n;
+            if (heat <= 0) return Rgba{};
+            Rgb col = heat > 0.6 ? Mix(Hex(0xFF9A30), Hex(0xFFF0C0), Smooth(0.6, 1.0, heat))
+                                 : Mix(Hex(0x801808), Hex(0xFF9A30), Smooth(0.0, 0.6, heat));
+            return Rgba{col.r, col.g, col.b, Smooth(0, 0.35, heat)};
+        },
+        true);
+    cairo_t* cr = c.cr;
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, a);
+    cairo_scale(cr, 1, 0.55 + 0.45 * std::fabs(std::cos(ph * 1.5))); // tumbling
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-    Poly shard = {{-9, -3}, {-2, -7}, {8, -4}, {10, 2}, {1, 6}, {-7, 4}};
+    Poly shard = {{-10, -3}, {-3, -8}, {9, -5}, {11, 2}, {2, 7}, {-8, 5}};
     PathPoly(cr, shard);
-    cairo_pattern_t* g = cairo_pattern_create_linear(-9, -6, 9, 6);
-    cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.95, 0.8);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.7, 0.3, 0.1);
+    cairo_pattern_t* g = cairo_pattern_create_linear(-10, -8, 10, 8);
+    cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.95, 0.75);
+    cairo_pattern_add_color_stop_rgb(g, 0.5, 0.85, 0.45, 0.12);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.35, 0.1, 0.04);
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
     cairo_restore(cr);
-    AddGlow(cr, cx, cy, 8, Hex(0xFFE0A0), 0.8);
+    Rng rng(400 + step);
+    for (int i = 0; i < 3; ++i) {
+        double sa = rng.Range(0, 2 * kPi), sd = rng.Range(12, 24);
+        AddGlow(cr, cx + std::cos(sa) * sd, cy + std::sin(sa) * sd, 2.2, Hex(0xFFD080), 0.8);
+    }
 }
 
 } // namespace
@@ -159,12 +180,12 @@ void PaintPlayerShip(cairo_t* cr, double cx, double cy, double scale, double rol
     v.heading = heading;
     // Engine flames first, so the pods sit over their roots.
     for (double s : {-1.0, 1.0}) {
-        V2 p = ProjectPoint(v, {s * 9.5, 30.5, 1.5});
+        V2 p = ProjectPoint(v, {s * 9.5, 29.0, 1.5});
         double r = 3.2 * scale;
         cairo_save(cr);
         cairo_translate(cr, p.x, p.y);
         cairo_rotate(cr, heading);
-        cairo_scale(cr, r, r * 2.3);
+        cairo_scale(cr, r, r * 2.8);
         cairo_pattern_t* g = cairo_pattern_create_radial(0, 0.05, 0, 0, 0.05, 1);
         cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 1);
         cairo_pattern_add_color_stop_rgba(g, 0.35, 0.65, 0.9, 1, 1);
@@ -225,7 +246,7 @@ void AddShipPainters(PainterMap& m) {
             for (int col = 0; col < 8; ++col) {
                 // Played as row 0 cells 0-7, then row 1 cells 1-7; row 1 cell 0 repeats the first.
                 int step = row == 0 ? col : (col == 0 ? 0 : 7 + col);
-                DebrisCell(c.cr, col * 60 + 30, row * 60 + 30, step);
+                DebrisCell(c, col * 60 + 30, row * 60 + 30, step);
             }
     };
 
