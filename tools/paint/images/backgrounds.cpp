@@ -44,7 +44,7 @@ void Rock(Canvas& c, double cx, double cy, double r, uint32_t seed, Rgb base) {
     ShadeRegion(c, x0, y0, size, size, [&](double x, double y) {
         double dx = (x0 + x - cx) / r, dy = (y0 + y - cy) / r;
         double mask;
-        double h = height(dx, dy, mask);
+        height(dx, dy, mask);
         if (mask >= 1) return Rgba{};
         double e = 0.5 / r, m2;
         double hx = (height(dx + e, dy, m2) - height(dx - e, dy, m2)) / (2 * e);
@@ -54,7 +54,6 @@ void Rock(Canvas& c, double cx, double cy, double r, uint32_t seed, Rgb base) {
         double lit = std::max(0.0, (nx * kSun.x + ny * kSun.y + nz * kSun.z) / nl);
         double tex = 0.85 + 0.15 * PeriodicNoise(dx * 6 + ox, dy * 6, 64, 64, seed + 2);
         double k = (0.12 + 0.95 * lit) * tex;
-        (void)h;
         double alpha = Smooth(1.0, 1.0 - 1.5 / r, mask);
         return Rgba{base.r * k, base.g * k, base.b * k, alpha};
     });
@@ -278,12 +277,12 @@ void Canyon(Canvas& c) {
         double height = e - 0.9 * cut;
         double ex = PeriodicFbm(u + 0.02, v, 4, 4, 5, 801) - e;
         double ey = PeriodicFbm(u, v + 0.02, 4, 4, 5, 801) - e;
-        double lit = Clamp01(0.55 - (ex * 0.7 + ey * 0.9) * 20);
+        double lit = Clamp01(0.62 - (ex * 0.7 + ey * 0.9) * 16);
         Rgb ground = Mix(Hex(0x5A3420), Hex(0x9A6A40), Clamp01(height * 0.8 + 0.5));
         Rgb col = Scale(ground, 0.35 + 0.65 * lit);
         col = Mix(col, Hex(0x1A2430), cut * 0.8);
         if (cut > 0.85) col = Mix(col, Hex(0x2A5070), Smooth(0.85, 1.0, cut) * 0.6);
-        return Rgba{col.r * 0.7, col.g * 0.7, col.b * 0.7, 1.0};
+        return Rgba{col.r * 0.85, col.g * 0.85, col.b * 0.85, 1.0};
     });
 }
 

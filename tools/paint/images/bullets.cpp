@@ -25,7 +25,7 @@ void Orb(cairo_t* cr, double x, double y, double r, Rgb c, double strength = 1.0
 
 // A ball with a bright ring, for the animated bullets.
 void RingOrb(cairo_t* cr, double x, double y, double r, Rgb c, double ringPhase, double strength) {
-    AddGlow(cr, x, y, r, c, 0.45 * strength);
+    AddGlow(cr, x, y, r, c, 0.3 * strength);
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
     cairo_set_line_width(cr, std::max(1.0, r * 0.16));
@@ -253,7 +253,7 @@ void AddBulletPainters(PainterMap& m) {
     m["VAL2"] = [](Canvas& c) { PulseStrip(c, 16, 16, kCyan); };
     m["VAL3"] = [](Canvas& c) { PulseStrip(c, 16, 16, kMagenta); };
     m["VAL1624"] = [](Canvas& c) { StarStrip(c, 16, 24, kYellow); };
-    m["VAL2024"] = [](Canvas& c) { RingStrip(c, 20, 24, Hex(0x8060FF), 0.9); };
+    m["VAL2024"] = [](Canvas& c) { RingStrip(c, 20, 24, Hex(0x8060FF), 0.82); };
     m["VALL20"] = [](Canvas& c) { Orb(c.cr, 10, 10, 9.5, kPink); };
     m["VAL201"] = [](Canvas& c) { BarStrip(c, 20, 7, kGreen); };
     m["ZAL20"] = [](Canvas& c) { Orb(c.cr, 10, 10, 9.5, kYellow); };

@@ -207,10 +207,10 @@ static Rgb Shade(Rgb base, V3 n, double gloss) {
     double diff = std::max(0.0, n.x * kLight.x + n.y * kLight.y + n.z * kLight.z);
     V3 h{kLight.x, kLight.y, kLight.z + 1.0};
     double hl = std::sqrt(h.x * h.x + h.y * h.y + h.z * h.z);
-    double spec = std::max(0.0, (n.x * h.x + n.y * h.y + n.z * h.z) / hl);
-    spec = std::pow(spec, 22.0) * gloss;
+    double shine = std::max(0.0, (n.x * h.x + n.y * h.y + n.z * h.z) / hl);
+    shine = std::pow(shine, 22.0) * gloss;
     double k = 0.28 + 0.9 * diff;
-    return {base.r * k + spec, base.g * k + spec, base.b * k + spec};
+    return {base.r * k + shine, base.g * k + shine, base.b * k + shine};
 }
 
 static void FillFace(cairo_t* cr, const std::vector<V2>& pts, Rgb c) {

@@ -150,15 +150,19 @@ Model TwinBoom(const Livery& l, double boomX, double boomTop, double boomBottom,
     return m;
 }
 
-Model Crossing(const Livery& l) { // enemy kinds M and N: symmetric both ways
+Model Crossing(const Livery& l) { // enemy kinds M and N: symmetric left to right
     Model m;
-    m.Add(Hull(Ellipse(0, 0, 38, 15, 32), 0, 4, 2.4, l.hull,
-               {{{-20, -12}, {-20, 12}}, {{20, -12}, {20, 12}}, {{-38, 0}, {-30, 0}}, {{30, 0}, {38, 0}}}));
+    // Gun chevron at the front (down on screen once turned) and a tail fin.
+    m.Add(Hull(MirrorX({{0, -26}, {14, -12}, {12, -6}, {0, -14}}), 0, 5, 1.8, l.accent));
+    m.Add(Hull(MirrorX({{0, 8}, {6, 12}, {4, 24}, {0, 26}}), 0, 5, 1.5, l.dark));
+    m.Add(Hull(Ellipse(0, 0, 38, 13, 32), 0, 4, 2.4, l.hull,
+               {{{-20, -10}, {-20, 10}}, {{20, -10}, {20, 10}}, {{-38, 0}, {-30, 0}}, {{30, 0}, {38, 0}}}));
     for (double s : {-1.0, 1.0}) {
-        m.Add(Hull(Ellipse(s * 29, 0, 8, 11, 20), 2, 8, 2.2, l.dark));
-        m.Add(Light(Ellipse(s * 29, 0, 3, 4, 12), 8.05, l.light));
-        m.glows.push_back({{s * 29, 0, 9}, 8, l.light, 0.5});
-        m.Add(Decal(Rect(s * 14 - 2, -13, s * 14 + 2, 13), 4.05, l.accent));
+        m.Add(Hull(Ellipse(s * 30, 0, 8, 12, 20), 2, 8, 2.2, l.dark));
+        m.Add(Light(Ellipse(s * 30, 0, 3, 4.5, 12), 8.05, l.light));
+        m.glows.push_back({{s * 30, 0, 9}, 8, l.light, 0.5});
+        m.Add(Decal(Rect(s * 14 - 2, -11, s * 14 + 2, 11), 4.05, l.accent));
+        m.Add(Block(Rect(s * 9 - 1.2, -24, s * 9 + 1.2, -8), 3, 5, 0.4, Hex(0x4A4E58)));
     }
     m.Add(Dome(0, 0, 12, 4, 7, l.hull, 28));
     AddTurret(m, 0, 2, 7, 10, l, 2);

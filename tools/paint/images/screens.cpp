@@ -117,9 +117,6 @@ void Logo(cairo_t* cr, double cx, double top, double scale) {
     v.cy = top;
     v.scale = scale;
     // A dark drop shadow, then the letters.
-    for (Plate& p : m.plates) {
-        (void)p;
-    }
     Model shadow = m;
     for (Plate& p : shadow.plates) {
         p.colour = Hex(0x101830);
@@ -171,7 +168,7 @@ void Planet(Canvas& c, double cx, double cy, double r, Rgb sea, Rgb land, Rgb ai
     });
 }
 
-// Fixed star specks for the pictures shown over a black screen.
+// Fixed pin-point stars for the pictures shown over a black screen.
 void Starfield(Canvas& c, uint32_t seed, int count, double maxY = 1e9) {
     Rng rng(seed);
     for (int i = 0; i < count; ++i) {
@@ -507,7 +504,6 @@ void ScoreDigits(Canvas& c) {
 }
 
 void HudSheet(Canvas& c) {
-    cairo_t* cr = c.cr;
     // Small digits 0-9, 7x10 cells at x = 7d + 8 on the row y 70..79.
     for (int d = 0; d < 10; ++d) {
         int x = 7 * d + 8;
@@ -546,7 +542,6 @@ void HudSheet(Canvas& c) {
     PixelText(c, "BOMB", 170, 71, 1, Hex(0xFFB040), 1);
     PixelText(c, "SHIP", 200 + 1, 72, 1, Hex(0x301000), 1);
     PixelText(c, "SHIP", 200, 71, 1, Hex(0xFFB040), 1);
-    (void)cr;
 }
 
 } // namespace
