@@ -318,9 +318,13 @@ void WeaponSelect(Canvas& c) {
                 AddBolt(cr, {220 + dx, y + 80}, {220 + dx, y + 140}, 3, Hex(0x40B8FF));
             AddBolt(cr, {300, y + 80}, {300, y + 140}, 6, Hex(0xFF9A20));
         } else {
-            for (int i = 0; i < 3; ++i)
-                AddGlowEllipse(cr, 220 + i * 44, y + 112, 30, 4, 0, Hex(0xFFB040), 0.6);
-            AddBolt(cr, {210, y + 112}, {350, y + 112}, 2, kWhite, 0.8);
+            // Speed lines streaming past the faster ship.
+            Rng rng(1202);
+            for (int i = 0; i < 14; ++i) {
+                double lx = rng.Range(60, 400), ly = y + rng.Range(75, 160), len = rng.Range(10, 28);
+                if (std::fabs(lx - 120) < 40) continue;
+                AddGlowEllipse(cr, lx, ly, 1.2, len, 0, Hex(0xFFC070), 0.7);
+            }
         }
     }
 }
@@ -451,11 +455,29 @@ void EndHomePort(Canvas& c) {
 void EndHangar(Canvas& c) {
     cairo_t* cr = c.cr;
     Model m;
-    for (int i = 0; i < 6; ++i)
-        m.Add(Block(Rect(20 + i * 70, 20, 80 + i * 70, 440), 0, 3, 2, Hex(0x3A4250)));
-    m.Add(Decal(Rect(60, 200, 380, 206), 3.1, Hex(0xC89A30)));
+    // Deck plates of the hangar bay, a landing ring and hazard edges.
+    for (int row = 0; row < 6; ++row)
+        for (int col = 0; col < 5; ++col) {
+            Plate p = Block(Rect(22 + col * 80, 24 + row * 70, 98 + col * 80, 90 + row * 70), 0, 2, 1.5,
+                            Scale(Hex(0x2A303C), 0.9 + 0.1 * ((row + col) % 2)));
+            m.Add(p);
+        }
+    for (int i = 0; i < 20; ++i) {
+        double y = 24 + i * 21;
+        Rgb col = i % 2 ? Hex(0x242424) : Hex(0xD0A020);
+        m.Add(Decal({{12, y}, {20, y}, {20, y + 10}, {12, y + 21}}, 2.1, col));
+        m.Add(Decal({{420, y}, {428, y}, {428, y + 21}, {420, y + 10}}, 2.1, col));
+    }
+    m.Add(Block(Circle(220, 240, 120, 64), 2, 2.6, 0.4, Hex(0x2C323E)));
+    m.Add(Block(Circle(220, 240, 112, 64), 2.6, 3.0, 0.3, Hex(0x3A4250)));
+    for (int i = 0; i < 12; ++i) {
+        double a = 2 * kPi * i / 12;
+        m.Add(Light(Circle(220 + std::cos(a) * 116, 240 + std::sin(a) * 116, 2.2, 10), 3.1, Hex(0x60C0FF)));
+    }
     RenderModel(cr, m, View{});
-    PaintPlayerShip(cr, 220, 240, 2.6, 0);
+    Weather(c, 1801, 0.15, 20);
+    AddGlowEllipse(cr, 220, 240, 130, 130, 0, Hex(0x2050A0), 0.25);
+    PaintPlayerShip(cr, 220, 236, 2.6, 0);
     Text(cr, "AT REST", 220, 466, 15, Hex(0xD0E8FF), true, "DejaVu Sans", 0.5);
 }
 
