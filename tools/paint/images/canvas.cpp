@@ -22,15 +22,6 @@ double Rng::Uniform() { return (Next() >> 11) * (1.0 / 9007199254740992.0); }
 double Rng::Range(double lo, double hi) { return lo + (hi - lo) * Uniform(); }
 int Rng::Int(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint64_t>(n)); }
 
-uint64_t HashName(const std::string& s) {
-    uint64_t h = 1469598103934665603ull;
-    for (unsigned char ch : s) {
-        h ^= ch;
-        h *= 1099511628211ull;
-    }
-    return h;
-}
-
 // ---------------------------------------------------------------- noise
 
 static uint32_t Hash3(int x, int y, uint32_t seed) {

@@ -37,8 +37,8 @@ void SetRgb(cairo_t* cr, Rgb c, double alpha = 1.0);
 
 // ---------------------------------------------------------------- random
 
-// Our own generator (splitmix64): every picture is seeded from its name, so
-// the output is the same on every build and pictures do not depend on each other.
+// Our own generator (splitmix64). Every painter seeds its own with fixed
+// numbers, so the pictures come out byte for byte the same on every build.
 class Rng {
   public:
     explicit Rng(uint64_t seed) : state_(seed) {}
@@ -51,7 +51,6 @@ class Rng {
   private:
     uint64_t state_;
 };
-uint64_t HashName(const std::string& s);
 
 // Gradient noise that repeats every `period` lattice cells on both axes, so
 // background tiles join seamlessly. Returns roughly -1..1.
