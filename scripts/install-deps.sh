@@ -5,7 +5,7 @@ pkgs=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
-  libcairo2-dev
+  libcairo2-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 missing=()
