@@ -89,7 +89,7 @@ int32_t EnumerateDisplayDrivers(DisplayEnumCallback callback, void* context) {
 int32_t CreateDisplay(const Guid*, Display** out) {
     if (!out) return kErrInvalidParams;
     *out = nullptr;
-    if (Failing(DisplayCall::Create) || !VideoUp()) return kErrNoDisplay;
+    if (Failing(DisplayCall::Create) || !(HasDisplay() || HeadlessByChoice())) return kErrNoDisplay;
     Display* d = new (std::nothrow) Display;
     if (!d) return kErrOutOfMemory;
     *out = d;

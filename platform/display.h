@@ -56,7 +56,8 @@ using DisplayEnumCallback = bool (*)(const Guid* guid, const char* description, 
                                      void* context);
 int32_t EnumerateDisplayDrivers(DisplayEnumCallback callback, void* context);
 // Creates the device of a driver (null guid: the primary display driver).
-// Fails with kErrNoDisplay when no video is available.
+// Fails with kErrNoDisplay when there is no display (headless runs choose
+// the dummy driver, which has a device that shows nothing).
 int32_t CreateDisplay(const Guid* guid, Display** out);
 void ReleaseDisplay(Display* d);
 // Caps of the hardware driver and of the software emulation layer.

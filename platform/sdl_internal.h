@@ -10,6 +10,9 @@ namespace plat {
 SDL_Window* NativeWindow(const Window* w);
 // True when SDL's video subsystem is up (the dummy driver counts).
 bool VideoUp();
+// True when the run is headless on purpose (the dummy driver, or an off-screen
+// driver asked for by name), as opposed to having no display.
+bool HeadlessByChoice();
 // Logical screen size that mouse coordinates are clamped to.
 void SetInputLogicalSize(int32_t w, int32_t h);
 // Logical coordinates to window pixels, through the renderer's scaling when

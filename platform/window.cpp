@@ -6,6 +6,7 @@
 #include <array>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 
@@ -373,6 +374,16 @@ bool HasDisplay() {
     if (!sdlVideoUp) return false;
     const std::string d = VideoDriverName();
     return d != "dummy" && d != "offscreen" && d != "evdev";
+}
+
+bool HeadlessByChoice() {
+    if (!sdlVideoUp) return false;
+    const std::string d = VideoDriverName();
+    if (d == "dummy") return true;
+    // SDL falls back to its off-screen driver when no display is there; only
+    // asking for it by name makes it a headless run rather than a missing display.
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    return asked && d == asked && !HasDisplay();
 }
 
 bool RegisterWindowClass(const WindowClass& wc) {

@@ -35,6 +35,7 @@ enum : uint32_t {
     kMsgRButtonUp = 0x0205,
     kMsgRButtonDblClk = 0x0206,
     kMsgMciNotify = 0x03B9,
+    kMsgUser = 0x0400, // first id free for the program's own messages
 };
 
 // Music notification codes (wParam of kMsgMciNotify).
