@@ -41,14 +41,16 @@ int32_t vsyncWait = 1;
 int32_t PresentFrame() {
     if (transitionCounter != 0) {
         transitionCounter += transitionStep;
-        if ((transitionStep == -1 && transitionCounter < 1) || (transitionStep == 1 && transitionCounter > 10)) {
+        if ((transitionStep == -1 && transitionCounter < 1) ||
+            (transitionStep == 1 && transitionCounter > 10)) {
             transitionCounter = 0;
             transitionStep = 0;
         }
     }
     if (vsyncWait) plat::WaitForVerticalBlank();
     if (!backBuffer || !primarySurface) return plat::kErrInvalidParams;
-    int32_t r = plat::BltFast(primarySurface, presentRect.left, presentRect.top, backBuffer, presentSourceRect, false);
+    int32_t r = plat::BltFast(primarySurface, presentRect.left, presentRect.top, backBuffer,
+                              presentSourceRect, false);
     plat::PresentPrimary(primarySurface);
     return r;
 }

@@ -123,7 +123,8 @@ int32_t SetCooperativeLevel(Display* d, Window* w, uint32_t flags) {
 int32_t SetDisplayMode(Display* d, int32_t width, int32_t height, int32_t bitsPerPixel) {
     if (!d) return kErrInvalidParams;
     if (!(d->coopFlags & kCoopExclusive)) return kErrNoExclusiveMode;
-    if (width <= 0 || height <= 0 || bitsPerPixel != 16 || bitsPerPixel == refusedDepth) return kErrInvalidMode;
+    if (width <= 0 || height <= 0 || bitsPerPixel != 16 || bitsPerPixel == refusedDepth)
+        return kErrInvalidMode;
     d->modeWidth = width;
     d->modeHeight = height;
     d->modeBpp = bitsPerPixel;
@@ -257,7 +258,8 @@ void SetDisplayCapsForTests(DisplayCaps driver, DisplayCaps emulation) {
     emulationCaps = emulation;
 }
 void ResetDisplayHooksForTests() {
-    for (bool& f : failCall) f = false;
+    for (bool& f : failCall)
+        f = false;
     refusedDepth = 0;
     driverCaps = {kCaps3D, kSurfTexture | kSurfOffscreenPlain | kSurfPrimary};
     emulationCaps = {0, kSurfOffscreenPlain | kSurfPrimary};

@@ -13,7 +13,8 @@ bool WildcardMatch(const char* p, const char* n) {
     const char* star = nullptr;
     const char* resume = nullptr;
     while (*n) {
-        if (*p == '?' || (*p && *p != '*' && std::tolower((unsigned char)*p) == std::tolower((unsigned char)*n))) {
+        if (*p == '?' ||
+            (*p && *p != '*' && std::tolower((unsigned char)*p) == std::tolower((unsigned char)*n))) {
             ++p;
             ++n;
         } else if (*p == '*') {
@@ -26,7 +27,8 @@ bool WildcardMatch(const char* p, const char* n) {
             return false;
         }
     }
-    while (*p == '*') ++p;
+    while (*p == '*')
+        ++p;
     return *p == 0;
 }
 

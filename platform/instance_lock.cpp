@@ -33,7 +33,8 @@ std::string LockDirectory() {
 
 std::string InstanceLockPath(const std::string& name) {
     std::string file;
-    for (char c : name) file += (c == '/' || c == 0) ? '_' : c;
+    for (char c : name)
+        file += (c == '/' || c == 0) ? '_' : c;
     std::string dir = LockDirectory();
     if (dir.empty() || dir.back() != '/') dir += '/';
     return dir + file + ".lock";

@@ -23,7 +23,8 @@ std::chrono::steady_clock::time_point Start() {
 }
 uint64_t RealNanos() {
     return uint64_t(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - Start()).count());
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - Start())
+            .count());
 }
 } // namespace
 

@@ -6,11 +6,11 @@
 #include <cstdint>
 
 namespace plat {
-uint32_t TimeMs();            // milliseconds since start (timeGetTime)
-uint64_t PerfCounter();       // ticks
-uint64_t PerfFrequency();     // ticks per second
-void SleepMs(uint32_t ms);    // advances the virtual clock instead when it is on
-int64_t CalendarSeconds();    // seconds since the epoch (time(NULL)); virtual too
+uint32_t TimeMs();         // milliseconds since start (timeGetTime)
+uint64_t PerfCounter();    // ticks
+uint64_t PerfFrequency();  // ticks per second
+void SleepMs(uint32_t ms); // advances the virtual clock instead when it is on
+int64_t CalendarSeconds(); // seconds since the epoch (time(NULL)); virtual too
 
 // The performance counter may be missing; the frame timer then paces with
 // the millisecond clock. Returns false (and leaves *freq alone) when missing.

@@ -135,48 +135,90 @@ VkInfo MapSdlKey(const SDL_Keysym& ks) {
     if (k >= SDLK_F1 && k <= SDLK_F12) return {int32_t(kVkF1 + (k - SDLK_F1)), 0, false};
     if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return {int32_t(kVkNumpad0 + 1 + (k - SDLK_KP_1)), 0, false};
     switch (k) {
-    case SDLK_KP_0: return {kVkNumpad0, 0, false};
-    case SDLK_ESCAPE: return {kVkEscape, 0x01, false};
-    case SDLK_RETURN: return {kVkReturn, 0x1C, false};
-    case SDLK_KP_ENTER: return {kVkReturn, 0x1C, true};
-    case SDLK_SPACE: return {kVkSpace, 0x39, false};
-    case SDLK_TAB: return {kVkTab, 0x0F, false};
-    case SDLK_BACKSPACE: return {kVkBack, 0x0E, false};
-    case SDLK_LSHIFT: return {kVkShift, 0x2A, false};
-    case SDLK_RSHIFT: return {kVkShift, 0x36, false};
-    case SDLK_LCTRL: return {kVkControl, 0x1D, false};
-    case SDLK_RCTRL: return {kVkControl, 0x1D, true};
-    case SDLK_LALT: return {kVkMenu, 0x38, false};
-    case SDLK_RALT: return {kVkMenu, 0x38, true};
-    case SDLK_LEFT: return {kVkLeft, 0x4B, true};
-    case SDLK_RIGHT: return {kVkRight, 0x4D, true};
-    case SDLK_UP: return {kVkUp, 0x48, true};
-    case SDLK_DOWN: return {kVkDown, 0x50, true};
-    case SDLK_INSERT: return {kVkInsert, 0x52, true};
-    case SDLK_DELETE: return {kVkDelete, 0x53, true};
-    case SDLK_HOME: return {kVkHome, 0x47, true};
-    case SDLK_END: return {kVkEnd, 0x4F, true};
-    case SDLK_PAGEUP: return {kVkPrior, 0x49, true};
-    case SDLK_PAGEDOWN: return {kVkNext, 0x51, true};
-    case SDLK_PAUSE: return {kVkPause, 0x45, false};
-    case SDLK_CAPSLOCK: return {kVkCapital, 0x3A, false};
-    case SDLK_KP_MULTIPLY: return {kVkMultiply, 0x37, false};
-    case SDLK_KP_PLUS: return {kVkAdd, 0x4E, false};
-    case SDLK_KP_MINUS: return {kVkSubtract, 0x4A, false};
-    case SDLK_KP_PERIOD: return {kVkDecimal, 0x53, false};
-    case SDLK_KP_DIVIDE: return {kVkDivide, 0x35, true};
-    case SDLK_SEMICOLON: return {0xBA, 0x27, false};
-    case SDLK_EQUALS: return {0xBB, 0x0D, false};
-    case SDLK_COMMA: return {0xBC, 0x33, false};
-    case SDLK_MINUS: return {0xBD, 0x0C, false};
-    case SDLK_PERIOD: return {0xBE, 0x34, false};
-    case SDLK_SLASH: return {0xBF, 0x35, false};
-    case SDLK_BACKQUOTE: return {0xC0, 0x29, false};
-    case SDLK_LEFTBRACKET: return {0xDB, 0x1A, false};
-    case SDLK_BACKSLASH: return {0xDC, 0x2B, false};
-    case SDLK_RIGHTBRACKET: return {0xDD, 0x1B, false};
-    case SDLK_QUOTE: return {0xDE, 0x28, false};
-    default: return {0, 0, false};
+    case SDLK_KP_0:
+        return {kVkNumpad0, 0, false};
+    case SDLK_ESCAPE:
+        return {kVkEscape, 0x01, false};
+    case SDLK_RETURN:
+        return {kVkReturn, 0x1C, false};
+    case SDLK_KP_ENTER:
+        return {kVkReturn, 0x1C, true};
+    case SDLK_SPACE:
+        return {kVkSpace, 0x39, false};
+    case SDLK_TAB:
+        return {kVkTab, 0x0F, false};
+    case SDLK_BACKSPACE:
+        return {kVkBack, 0x0E, false};
+    case SDLK_LSHIFT:
+        return {kVkShift, 0x2A, false};
+    case SDLK_RSHIFT:
+        return {kVkShift, 0x36, false};
+    case SDLK_LCTRL:
+        return {kVkControl, 0x1D, false};
+    case SDLK_RCTRL:
+        return {kVkControl, 0x1D, true};
+    case SDLK_LALT:
+        return {kVkMenu, 0x38, false};
+    case SDLK_RALT:
+        return {kVkMenu, 0x38, true};
+    case SDLK_LEFT:
+        return {kVkLeft, 0x4B, true};
+    case SDLK_RIGHT:
+        return {kVkRight, 0x4D, true};
+    case SDLK_UP:
+        return {kVkUp, 0x48, true};
+    case SDLK_DOWN:
+        return {kVkDown, 0x50, true};
+    case SDLK_INSERT:
+        return {kVkInsert, 0x52, true};
+    case SDLK_DELETE:
+        return {kVkDelete, 0x53, true};
+    case SDLK_HOME:
+        return {kVkHome, 0x47, true};
+    case SDLK_END:
+        return {kVkEnd, 0x4F, true};
+    case SDLK_PAGEUP:
+        return {kVkPrior, 0x49, true};
+    case SDLK_PAGEDOWN:
+        return {kVkNext, 0x51, true};
+    case SDLK_PAUSE:
+        return {kVkPause, 0x45, false};
+    case SDLK_CAPSLOCK:
+        return {kVkCapital, 0x3A, false};
+    case SDLK_KP_MULTIPLY:
+        return {kVkMultiply, 0x37, false};
+    case SDLK_KP_PLUS:
+        return {kVkAdd, 0x4E, false};
+    case SDLK_KP_MINUS:
+        return {kVkSubtract, 0x4A, false};
+    case SDLK_KP_PERIOD:
+        return {kVkDecimal, 0x53, false};
+    case SDLK_KP_DIVIDE:
+        return {kVkDivide, 0x35, true};
+    case SDLK_SEMICOLON:
+        return {0xBA, 0x27, false};
+    case SDLK_EQUALS:
+        return {0xBB, 0x0D, false};
+    case SDLK_COMMA:
+        return {0xBC, 0x33, false};
+    case SDLK_MINUS:
+        return {0xBD, 0x0C, false};
+    case SDLK_PERIOD:
+        return {0xBE, 0x34, false};
+    case SDLK_SLASH:
+        return {0xBF, 0x35, false};
+    case SDLK_BACKQUOTE:
+        return {0xC0, 0x29, false};
+    case SDLK_LEFTBRACKET:
+        return {0xDB, 0x1A, false};
+    case SDLK_BACKSLASH:
+        return {0xDC, 0x2B, false};
+    case SDLK_RIGHTBRACKET:
+        return {0xDD, 0x1B, false};
+    case SDLK_QUOTE:
+        return {0xDE, 0x28, false};
+    default:
+        return {0, 0, false};
     }
 }
 
@@ -207,8 +249,10 @@ void PostMouseButton(int32_t button, bool down, bool dbl, int32_t x, int32_t y) 
     Window* w = mainWin;
     if (!w) return;
     uint32_t msg;
-    if (button == 0) msg = down ? (dbl ? kMsgLButtonDblClk : kMsgLButtonDown) : kMsgLButtonUp;
-    else msg = down ? (dbl ? kMsgRButtonDblClk : kMsgRButtonDown) : kMsgRButtonUp;
+    if (button == 0)
+        msg = down ? (dbl ? kMsgLButtonDblClk : kMsgLButtonDown) : kMsgLButtonUp;
+    else
+        msg = down ? (dbl ? kMsgRButtonDblClk : kMsgRButtonDown) : kMsgRButtonUp;
     Push(w, msg, 0, MakeLParam(ClampX(x), ClampY(y)));
 }
 
@@ -228,15 +272,22 @@ void Translate(const SDL_Event& e) {
         Window* w = WindowOfSdl(e.window.windowID);
         if (!w) break;
         switch (e.window.event) {
-        case SDL_WINDOWEVENT_FOCUS_GAINED: Push(w, kMsgActivateApp, 1, 0); break;
-        case SDL_WINDOWEVENT_FOCUS_LOST: Push(w, kMsgActivateApp, 0, 0); break;
-        case SDL_WINDOWEVENT_CLOSE: Push(w, kMsgClose, 0, 0); break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            Push(w, kMsgActivateApp, 1, 0);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            Push(w, kMsgActivateApp, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            Push(w, kMsgClose, 0, 0);
+            break;
         case SDL_WINDOWEVENT_MOVED:
             // A full-screen window's client area starts at the screen's origin
             // in the logical screen, wherever the desktop puts it.
             if (!(w->style & kWsPopup)) Push(w, kMsgMove, 0, MakeLParam(e.window.data1, e.window.data2));
             break;
-        default: break;
+        default:
+            break;
         }
         break;
     }
@@ -246,7 +297,8 @@ void Translate(const SDL_Event& e) {
         VkInfo info = MapSdlKey(e.key.keysym);
         if (info.vk == 0) break;
         const bool down = e.type == SDL_KEYDOWN;
-        PostKey(info.vk, info.scan, info.extended, down, e.key.repeat != 0, (e.key.keysym.mod & KMOD_ALT) != 0);
+        PostKey(info.vk, info.scan, info.extended, down, e.key.repeat != 0,
+                (e.key.keysym.mod & KMOD_ALT) != 0);
         break;
     }
     case SDL_MOUSEMOTION:
@@ -266,14 +318,16 @@ void Translate(const SDL_Event& e) {
         PostMouseButton(b, down, dbl, e.button.x, e.button.y);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
 void PumpSdl() {
     if (!sdlEventsUp) return;
     SDL_Event e;
-    while (SDL_PollEvent(&e)) Translate(e);
+    while (SDL_PollEvent(&e))
+        Translate(e);
 }
 
 void SetKeyDown(int32_t vk, bool down) {
@@ -299,19 +353,32 @@ void TrackInput(const Message& m) {
         const uint32_t l = uint32_t(m.lParam);
         const uint32_t scan = (l >> 16) & 0xFF;
         const bool ext = (l >> 24) & 1;
-        if (vk == kVkShift) SetModifierSide(kVkShift, kVkLShift, kVkRShift, scan == 0x36, down);
-        else if (vk == kVkControl) SetModifierSide(kVkControl, kVkLControl, kVkRControl, ext, down);
-        else if (vk == kVkMenu) SetModifierSide(kVkMenu, kVkLMenu, kVkRMenu, ext, down);
-        else SetKeyDown(vk, down);
+        if (vk == kVkShift)
+            SetModifierSide(kVkShift, kVkLShift, kVkRShift, scan == 0x36, down);
+        else if (vk == kVkControl)
+            SetModifierSide(kVkControl, kVkLControl, kVkRControl, ext, down);
+        else if (vk == kVkMenu)
+            SetModifierSide(kVkMenu, kVkLMenu, kVkRMenu, ext, down);
+        else
+            SetKeyDown(vk, down);
         break;
     }
     case kMsgLButtonDown:
-    case kMsgLButtonDblClk: SetKeyDown(kVkLButton, true); break;
-    case kMsgLButtonUp: SetKeyDown(kVkLButton, false); break;
+    case kMsgLButtonDblClk:
+        SetKeyDown(kVkLButton, true);
+        break;
+    case kMsgLButtonUp:
+        SetKeyDown(kVkLButton, false);
+        break;
     case kMsgRButtonDown:
-    case kMsgRButtonDblClk: SetKeyDown(kVkRButton, true); break;
-    case kMsgRButtonUp: SetKeyDown(kVkRButton, false); break;
-    default: break;
+    case kMsgRButtonDblClk:
+        SetKeyDown(kVkRButton, true);
+        break;
+    case kMsgRButtonUp:
+        SetKeyDown(kVkRButton, false);
+        break;
+    default:
+        break;
     }
 }
 
@@ -341,8 +408,10 @@ bool InitWindowing() {
         }
     }
     if (!sdlVideoUp && sdlEventsUp) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) sdlVideoUp = true;
-        else std::fprintf(stderr, "vextalon: no display (%s); running without one\n", SDL_GetError());
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
+            sdlVideoUp = true;
+        else
+            std::fprintf(stderr, "vextalon: no display (%s); running without one\n", SDL_GetError());
     }
     return sdlVideoUp;
 }
@@ -419,8 +488,8 @@ Window* CreateAppWindow(const std::string& className, const std::string& caption
         uint32_t flags = SDL_WINDOW_HIDDEN;
         if (style & kWsPopup) flags |= SDL_WINDOW_BORDERLESS;
         slot->sdl = SDL_CreateWindow(caption.c_str(), (style & kWsPopup) ? x : int(SDL_WINDOWPOS_CENTERED),
-                                     (style & kWsPopup) ? y : int(SDL_WINDOWPOS_CENTERED), width > 0 ? width : 1,
-                                     height > 0 ? height : 1, flags);
+                                     (style & kWsPopup) ? y : int(SDL_WINDOWPOS_CENTERED),
+                                     width > 0 ? width : 1, height > 0 ? height : 1, flags);
         if (!slot->sdl) {
             std::fprintf(stderr, "vextalon: window refused: %s\n", SDL_GetError());
             return nullptr;
@@ -440,8 +509,10 @@ void ShowAppWindow(Window* w) {
         SDL_RaiseWindow(w->sdl);
     }
     // Without a real display nothing ever hands us the focus.
-    if (!HasDisplay() || !w->sdl) Push(w, kMsgActivateApp, 1, 0);
-    else if (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_INPUT_FOCUS) Push(w, kMsgActivateApp, 1, 0);
+    if (!HasDisplay() || !w->sdl)
+        Push(w, kMsgActivateApp, 1, 0);
+    else if (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_INPUT_FOCUS)
+        Push(w, kMsgActivateApp, 1, 0);
 }
 
 bool DestroyAppWindow(Window* w) {
@@ -476,7 +547,9 @@ int32_t ScreenHeight() {
 intptr_t DefWindowProc(Window* w, uint32_t msg, uintptr_t wParam, intptr_t lParam) {
     (void)wParam;
     switch (msg) {
-    case kMsgClose: DestroyAppWindow(w); return 0;
+    case kMsgClose:
+        DestroyAppWindow(w);
+        return 0;
     case kMsgSysKeyDown:
         // Alt+F4 asks the window to close.
         if (int32_t(wParam) == kVkF4 && (uint32_t(lParam) & (1u << 29)))
@@ -488,7 +561,8 @@ intptr_t DefWindowProc(Window* w, uint32_t msg, uintptr_t wParam, intptr_t lPara
     case kMsgSetCursor:
         SetCursorVisibleImage(true);
         return 1;
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -642,8 +716,10 @@ void SetCursorPos(int32_t x, int32_t y) {
 void EnableTextInput(bool on) {
     textInputOn = on;
     if (!sdlVideoUp) return;
-    if (on) SDL_StartTextInput();
-    else SDL_StopTextInput();
+    if (on)
+        SDL_StartTextInput();
+    else
+        SDL_StopTextInput();
 }
 
 int32_t ShowMessageBox(Window* owner, const std::string& text, const std::string& caption, uint32_t flags) {
@@ -658,7 +734,8 @@ int32_t ShowMessageBox(Window* owner, const std::string& text, const std::string
         };
         SDL_MessageBoxData data;
         std::memset(&data, 0, sizeof data);
-        data.flags = (flags & 0xF0) == kMbIconExclamation ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
+        data.flags =
+            (flags & 0xF0) == kMbIconExclamation ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
         data.window = NativeWindow(owner);
         data.title = caption.c_str();
         data.message = text.c_str();

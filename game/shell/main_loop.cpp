@@ -96,13 +96,16 @@ void OnKeyDown(uint32_t vk) {
         currentScene = 1;
         previousScene = 0;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
 intptr_t MainWndProc(plat::Window* window, uint32_t msg, uintptr_t wParam, intptr_t lParam) {
     switch (msg) {
-    case plat::kMsgDestroy: plat::PostQuitMessage(0); return 0;
+    case plat::kMsgDestroy:
+        plat::PostQuitMessage(0);
+        return 0;
     case plat::kMsgMove:
         clientLeft = SignedHalf(uint32_t(lParam));
         clientTop = SignedHalf(uint32_t(lParam) >> 16);
@@ -131,7 +134,9 @@ intptr_t MainWndProc(plat::Window* window, uint32_t msg, uintptr_t wParam, intpt
             return 1;
         }
         break;
-    case plat::kMsgKeyDown: OnKeyDown(uint32_t(wParam)); break;
+    case plat::kMsgKeyDown:
+        OnKeyDown(uint32_t(wParam));
+        break;
     case plat::kMsgKeyUp:
         if (uint32_t(wParam) == lastKey) lastKey = 0;
         break;
@@ -145,12 +150,23 @@ intptr_t MainWndProc(plat::Window* window, uint32_t msg, uintptr_t wParam, intpt
         mouseX = int32_t(uint32_t(lParam) & 0xFFFF);
         mouseY = int32_t((uint32_t(lParam) >> 16) & 0xFFFF);
         break;
-    case plat::kMsgLButtonDown: leftButtonDown = 1; break;
-    case plat::kMsgLButtonUp: leftButtonDown = 0; break;
-    case plat::kMsgRButtonDown: rightButtonDown = 1; break;
-    case plat::kMsgRButtonUp: rightButtonDown = 0; break;
-    case plat::kMsgLButtonDblClk: leftDoubleClick = 1; return 0;
-    case plat::kMsgRButtonDblClk: return 0;
+    case plat::kMsgLButtonDown:
+        leftButtonDown = 1;
+        break;
+    case plat::kMsgLButtonUp:
+        leftButtonDown = 0;
+        break;
+    case plat::kMsgRButtonDown:
+        rightButtonDown = 1;
+        break;
+    case plat::kMsgRButtonUp:
+        rightButtonDown = 0;
+        break;
+    case plat::kMsgLButtonDblClk:
+        leftDoubleClick = 1;
+        return 0;
+    case plat::kMsgRButtonDblClk:
+        return 0;
     case plat::kMsgMciNotify:
         // The track played to its end: every track of the game loops.
         if (wParam == plat::kMciNotifySuccessful && midiOpen) {
@@ -159,7 +175,8 @@ intptr_t MainWndProc(plat::Window* window, uint32_t msg, uintptr_t wParam, intpt
             if (mode[0] == 's' && mode[1] == 't') MidiRestart();
         }
         break;
-    default: break;
+    default:
+        break;
     }
     return plat::DefWindowProc(window, msg, wParam, lParam);
 }

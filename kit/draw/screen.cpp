@@ -34,7 +34,8 @@ void ClearRecord(ImageRecord& rec) {
 }
 
 // One library image: a w x h off-screen surface keyed on black.
-bool CreateLibraryImage(int slot, const char* name, uint32_t memory, int32_t w, int32_t h, const char* failure) {
+bool CreateLibraryImage(int slot, const char* name, uint32_t memory, int32_t w, int32_t h,
+                        const char* failure) {
     plat::Surface* s = nullptr;
     const int32_t r = plat::CreateDisplaySurface(directDraw, plat::kSurfOffscreenPlain | memory, w, h, &s);
     if (r != plat::kOk) {
@@ -97,8 +98,9 @@ int32_t Screen(int32_t w, int32_t h, int32_t mode) {
 
     // 4. Cooperative level.
     {
-        const uint32_t level =
-            fullScreen ? (plat::kCoopExclusive | plat::kCoopFullscreen | plat::kCoopAllowReboot) : plat::kCoopNormal;
+        const uint32_t level = fullScreen
+                                   ? (plat::kCoopExclusive | plat::kCoopFullscreen | plat::kCoopAllowReboot)
+                                   : plat::kCoopNormal;
         const int32_t r = plat::SetCooperativeLevel(directDraw, mainWindow, level);
         if (r != plat::kOk) return kitSystem::Error(kScreen, "フルスクリーン化できません", r);
     }
@@ -121,7 +123,8 @@ int32_t Screen(int32_t w, int32_t h, int32_t mode) {
 
     // 6. Primary surface.
     {
-        const int32_t r = plat::CreateDisplaySurface(directDraw, plat::kSurfPrimary | memory, w, h, &primarySurface);
+        const int32_t r =
+            plat::CreateDisplaySurface(directDraw, plat::kSurfPrimary | memory, w, h, &primarySurface);
         if (r != plat::kOk) return kitSystem::Error(kScreen, "表画面が生成できません", r);
     }
 
@@ -139,7 +142,8 @@ int32_t Screen(int32_t w, int32_t h, int32_t mode) {
         if (r != plat::kOk) return kitSystem::Error(kScreen, "クリップが生成できません", r);
         screenClipper = clipper;
         r = plat::ClipperSetWindow(clipper, mainWindow);
-        if (r != plat::kOk) return kitSystem::Error(kScreen, "クリップにウィンドウハンドルを設定できません", r);
+        if (r != plat::kOk)
+            return kitSystem::Error(kScreen, "クリップにウィンドウハンドルを設定できません", r);
         r = plat::SurfaceSetClipper(primarySurface, clipper);
         if (r != plat::kOk) return kitSystem::Error(kScreen, "表画面をクリップできません", r);
     }
@@ -152,7 +156,8 @@ int32_t Screen(int32_t w, int32_t h, int32_t mode) {
     if (!CreateLibraryImage(1, "内部用２", memory, w, h, "Screenスプライトが生成できません")) return 0;
     if (!CreateLibraryImage(2, "内部用３", plat::kSurfSystemMemory, w, h, "Fontスプライトが生成できません"))
         return 0;
-    if (!CreateLibraryImage(3, "内部用４", plat::kSurfSystemMemory, w, h, "Fontバッファスプライトが生成できません"))
+    if (!CreateLibraryImage(3, "内部用４", plat::kSurfSystemMemory, w, h,
+                            "Fontバッファスプライトが生成できません"))
         return 0;
 
     // 11. Hardware stretching, from the kept driver or else the emulation layer.
@@ -178,7 +183,8 @@ int32_t Screen(int32_t w, int32_t h, int32_t mode) {
     if (plat::DesktopBitsPerPixel() == 16) BuildBlendTables();
 
     // 14. Free image slots, the page overlay, the present rectangles.
-    for (int slot = 4; slot < kImageSlots; ++slot) ClearRecord(imageTable[slot]);
+    for (int slot = 4; slot < kImageSlots; ++slot)
+        ClearRecord(imageTable[slot]);
     pageImage = 0;
     pageTileImage = 0;
     presentSourceRect = {0, 0, w, h};

@@ -7,8 +7,8 @@
 #include "kit/system/kit_system.h"
 
 extern uint64_t frameRate;
-extern int32_t useTimeGetTime;  // 1: the millisecond clock is the fine one
-extern int32_t usePerfCounter;  // 1: the performance counter measures the period
+extern int32_t useTimeGetTime; // 1: the millisecond clock is the fine one
+extern int32_t usePerfCounter; // 1: the performance counter measures the period
 extern uint64_t perfFrequency;
 extern uint64_t ticksPerFrame;
 extern uint64_t timerNow, timerLast;

@@ -110,7 +110,8 @@ int CheckWait(int32_t n) {
 void Delay(uint32_t ms) {
     waitDeadlines[11] = plat::TimeMs() + ms;
     // Sleep in small steps instead of spinning; the wait ends at the same time.
-    while (int32_t(plat::TimeMs() - waitDeadlines[11]) <= 0) plat::SleepMs(1);
+    while (int32_t(plat::TimeMs() - waitDeadlines[11]) <= 0)
+        plat::SleepMs(1);
     ResetFrameClock();
 }
 
@@ -128,8 +129,10 @@ void MeasureFrame() {
 
 void KeyState(int32_t vk, int32_t& state) {
     const bool down = (uint16_t(plat::GetKeyState(vk)) & 0x8000u) != 0;
-    if (!down) state = (state == kKeyPressed || state == kKeyHeld) ? kKeyReleased : kKeyUp;
-    else state = state == kKeyUp ? kKeyPressed : kKeyHeld;
+    if (!down)
+        state = (state == kKeyPressed || state == kKeyHeld) ? kKeyReleased : kKeyUp;
+    else
+        state = state == kKeyUp ? kKeyPressed : kKeyHeld;
     if (transitionCounter != 0 || pageOverlayOn || dialogMode == 1) state = kKeyUp;
 }
 
@@ -333,11 +336,15 @@ const char* GetCaption() { return windowCaption.c_str(); }
 
 static const char* ColourCount(int32_t depth) {
     switch (depth) {
-    case 8: return "256";
-    case 16: return "65536";
+    case 8:
+        return "256";
+    case 16:
+        return "65536";
     case 24:
-    case 32: return "1670万";
-    default: return nullptr;
+    case 32:
+        return "1670万";
+    default:
+        return nullptr;
     }
 }
 
@@ -371,7 +378,8 @@ void SetActive(int32_t on) { windowActive = on; }
 void EmptyHook(int32_t) {}
 
 int32_t Init() {
-    for (int i = 1; i <= 11; ++i) waitDeadlines[i] = kWaitDisarmed;
+    for (int i = 1; i <= 11; ++i)
+        waitDeadlines[i] = kWaitDisarmed;
     LeaveDialogMode();
     sysKeyMode = 0;
     if (fullScreen) ClipCursorToView();

@@ -19,9 +19,9 @@ extern int32_t messageBoxUp;       // 1 while a library message box is shown
 extern int32_t cursorShown;
 extern int32_t cursorClipped;
 extern int32_t windowActive;
-extern float frameDt;        // seconds of the last frame
-extern uint32_t frameClock;  // millisecond stamp frameDt is measured from
-extern int32_t sysKeyMode;   // how system keys are treated: 0 ignore all, 2 ignore Alt itself, other pass all
+extern float frameDt;       // seconds of the last frame
+extern uint32_t frameClock; // millisecond stamp frameDt is measured from
+extern int32_t sysKeyMode;  // how system keys are treated: 0 ignore all, 2 ignore Alt itself, other pass all
 extern int32_t imeEnabled;
 extern std::string programDir;  // with a trailing separator
 extern std::string installPath; // alternative base directory (empty in the game)
@@ -32,9 +32,9 @@ extern uint32_t pressedKey, pressedButton, buttonHeld;
 extern plat::Window* mainWindow;
 extern void* appInstance;
 extern plat::InstanceLock* instanceMutex;
-extern uint32_t lastKey;               // virtual key of the last key pressed; 0 when released or consumed
-extern int32_t clientLeft, clientTop;  // screen position of the client area
-extern int32_t closingFlag;            // 0 running, 1 the close is being handled, 2 kitSystem::End has run
+extern uint32_t lastKey;              // virtual key of the last key pressed; 0 when released or consumed
+extern int32_t clientLeft, clientTop; // screen position of the client area
+extern int32_t closingFlag;           // 0 running, 1 the close is being handled, 2 kitSystem::End has run
 extern std::string windowCaption;
 
 // Key edge states.

@@ -38,7 +38,8 @@ GameHarness::GameHarness(const HarnessOptions& options) : options_(options) {
     plat::UseVirtualClockForTests(true);
     plat::SetVirtualClockForTests(options_.startMs);
     plat::SetVirtualCalendarForTests(options_.seed);
-    plat::SetPixelFormatForTests(options_.pixelFormat555 ? plat::PixelFormat::RGB555 : plat::PixelFormat::RGB565);
+    plat::SetPixelFormatForTests(options_.pixelFormat555 ? plat::PixelFormat::RGB555
+                                                         : plat::PixelFormat::RGB565);
     plat::ResetDisplayHooksForTests();
     if (options_.failDisplay) plat::FailDisplayCallForTests(plat::DisplayCall::Create, true);
     if (options_.refuseDisplayDepth) plat::RefuseDisplayDepthForTests(options_.refuseDisplayDepth);
@@ -90,12 +91,14 @@ bool GameHarness::Start() {
 void GameHarness::BeforeFrame() {
     if (!active) return;
     if (active->fixedDt_) frameDt = active->dt_;
-    for (auto& fn : active->before_) fn();
+    for (auto& fn : active->before_)
+        fn();
 }
 
 void GameHarness::AfterFrameStatic() {
     if (!active) return;
-    for (auto& fn : active->after_) fn();
+    for (auto& fn : active->after_)
+        fn();
 }
 
 LoopPass GameHarness::Pass() {
@@ -124,11 +127,13 @@ bool GameHarness::RunUntil(const std::function<bool()>& done, int maxPasses) {
 }
 
 void GameHarness::DrainMessages() {
-    while (running_ && plat::PendingMessagesForTests() > 0) Pass();
+    while (running_ && plat::PendingMessagesForTests() > 0)
+        Pass();
 }
 
 int GameHarness::RunToExit(int maxPasses) {
-    for (int i = 0; i < maxPasses && running_; ++i) Pass();
+    for (int i = 0; i < maxPasses && running_; ++i)
+        Pass();
     if (running_) return -1;
     if (!finished_) {
         WinMainEnd();

@@ -80,7 +80,8 @@ TEST(FileSearch, PatternsMatchCaseInsensitively) {
     EXPECT_TRUE(plat::FindFiles(d + "/IMAGE/*.MID").empty());
     EXPECT_TRUE(plat::FindFiles(d + "/NOPE/*").empty());
     EXPECT_TRUE(plat::FindFiles(d + "/IMAGE/").empty());
-    for (const char* f : {"B.BMP", "a.bmp", "c.wav"}) ::unlink((d + "/Image/" + f).c_str());
+    for (const char* f : {"B.BMP", "a.bmp", "c.wav"})
+        ::unlink((d + "/Image/" + f).c_str());
     ::rmdir((d + "/Image/DIR.BMP").c_str());
     ::rmdir((d + "/Image").c_str());
     ::rmdir(dir);

@@ -25,7 +25,8 @@ TEST(VirtualClock, MovesOnlyThroughSleepsAndWaits) {
     EXPECT_EQ(plat::TimeMs(), 17u); // 16.67 ms, rounded up to the clock
     plat::WaitForVerticalBlank();
     EXPECT_EQ(plat::TimeMs(), 34u);
-    for (int i = 0; i < 58; ++i) plat::WaitForVerticalBlank();
+    for (int i = 0; i < 58; ++i)
+        plat::WaitForVerticalBlank();
     EXPECT_EQ(plat::TimeMs(), 1000u); // sixty edges a second
 
     plat::SetVirtualCalendarForTests(123456);

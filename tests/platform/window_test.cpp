@@ -35,7 +35,8 @@ class PlatWindow : public ::testing::Test {
     std::vector<plat::Message> Drain() {
         std::vector<plat::Message> out;
         plat::Message m;
-        while (plat::PeekAppMessage(&m)) out.push_back(m);
+        while (plat::PeekAppMessage(&m))
+            out.push_back(m);
         return out;
     }
     void PushKey(SDL_Keycode sym, bool down, uint16_t mod = 0, bool repeat = false) {
@@ -143,7 +144,8 @@ TEST_F(PlatWindow, MouseAndWindowEvents) {
 
 TEST_F(PlatWindow, QueueAcrossThreadsAndQuit) {
     std::thread t([] {
-        for (int i = 0; i < 200; ++i) plat::PostAppMessage(plat::kMsgMciNotify, plat::kMciNotifySuccessful, i);
+        for (int i = 0; i < 200; ++i)
+            plat::PostAppMessage(plat::kMsgMciNotify, plat::kMciNotifySuccessful, i);
     });
     t.join();
     plat::PostQuitMessage(3);

@@ -167,7 +167,8 @@ TEST(MainLoop, InactiveRunsNoFramesAndTheGapCarriesOver) {
     h.DrainMessages();
     EXPECT_EQ(windowActive, 0);
     const int frames = h.SceneFrames();
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(h.Pass(), LoopPass::Waited);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(h.Pass(), LoopPass::Waited);
     EXPECT_EQ(h.SceneFrames(), frames);
     h.AdvanceMs(5000);
     plat::PostAppMessage(plat::kMsgActivateApp, 1, 0);
@@ -214,7 +215,8 @@ TEST(MainLoop, SceneNumbersOutsideTheTableRunNothing) {
     EXPECT_GT(noScene, 0);
     EXPECT_EQ(h.SceneFrames(), 0);
     h.SetScene(-4);
-    for (int i = 0; i < 50; ++i) h.Pass();
+    for (int i = 0; i < 50; ++i)
+        h.Pass();
     h.SetScene(12);
     EXPECT_EQ(h.RunFrames(2), 2);
 }
@@ -227,7 +229,8 @@ TEST(MainLoop, FrameDtIsTheHarnessChoiceAndSeedIsTheClock) {
     // Seeded from time() before the screen's noise table drew its 10000 numbers.
     const uint32_t state = kitSystem::RandomState();
     kitSystem::SeedRandom(777);
-    for (int i = 0; i < 10000; ++i) kitSystem::Random();
+    for (int i = 0; i < 10000; ++i)
+        kitSystem::Random();
     EXPECT_EQ(kitSystem::RandomState(), state);
     h.Seed(5);
     EXPECT_EQ(kitSystem::RandomState(), 5u);

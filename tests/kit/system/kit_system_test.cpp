@@ -66,7 +66,8 @@ TEST_F(KitSystem, KeysReadUpDuringTransitionsOverlayAndDialogs) {
     int32_t s = 0;
     plat::SetKeyStateForTests(plat::kVkLeft, true);
     transitionCounter = 20;
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(Step(plat::kVkLeft, s), kKeyUp);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Step(plat::kVkLeft, s), kKeyUp);
     transitionCounter = 0;
     // Held through the wipe: newly pressed on the first frame after it.
     EXPECT_EQ(Step(plat::kVkLeft, s), kKeyPressed);
@@ -205,7 +206,6 @@ TEST_F(KitSystem, WaitChoiceNeedsPressAndRelease) {
     EXPECT_EQ(kitSystem::WaitChoice('Y', 'N', 0), 0); // dropped back
     lastKey = 0;
     EXPECT_EQ(kitSystem::WaitChoice('Y', 'N', 0), 'N');
-
 }
 
 TEST_F(KitSystem, InitDisarmsWaitsAndLeavesDialogs) {
@@ -215,7 +215,8 @@ TEST_F(KitSystem, InitDisarmsWaitsAndLeavesDialogs) {
     lastKey = 'A';
     sysKeyMode = 2;
     EXPECT_EQ(kitSystem::Init(), 1);
-    for (int i = 1; i <= 11; ++i) EXPECT_EQ(waitDeadlines[i], kWaitDisarmed) << i;
+    for (int i = 1; i <= 11; ++i)
+        EXPECT_EQ(waitDeadlines[i], kWaitDisarmed) << i;
     EXPECT_EQ(dialogMode, 0);
     EXPECT_EQ(lastKey, 0u);
     EXPECT_EQ(sysKeyMode, 0);
