@@ -70,8 +70,13 @@ void SleepUntilPerf(uint64_t ticks) {
         if (ticks > now) virtualMs = uint32_t((ticks + perMs - 1) / perMs);
         return;
     }
+    // Sleep to just short of the point, then spin the last fraction of a
+    // millisecond: a sleep alone wakes late by the scheduler's slack.
+    constexpr uint64_t kSpin = 200000; // 0.2 ms
     const uint64_t now = RealNanos();
-    if (ticks > now) std::this_thread::sleep_for(std::chrono::nanoseconds(ticks - now));
+    if (ticks > now + kSpin) std::this_thread::sleep_for(std::chrono::nanoseconds(ticks - now - kSpin));
+    while (RealNanos() < ticks) {
+    }
 }
 
 int64_t CalendarSeconds() { return virtualOn ? virtualCal.load() : int64_t(std::time(nullptr)); }

@@ -247,8 +247,11 @@ LoopPass MainLoopPass() {
     } else {
         // Nothing to do until the next frame is due: sleep instead of spinning,
         // waking early for any message.
+        // Most of the wait listens for messages; the last moments are slept
+        // to the counter's precision so frames keep their 60 Hz period.
         const uint32_t wait = FrameMsUntilDue();
-        if (wait > 0) plat::WaitAppMessageTimeout(wait);
+        if (wait > 2) plat::WaitAppMessageTimeout(wait - 2);
+        else FrameSleepUntilDue();
         return LoopPass::NotDue;
     }
 

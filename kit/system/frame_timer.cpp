@@ -86,6 +86,12 @@ uint32_t FrameMsUntilDue() {
     return uint32_t((left * 1000 + perfFrequency - 1) / perfFrequency);
 }
 
+void FrameSleepUntilDue() {
+    if (FrameMsUntilDue() == 0) return;
+    if (usePerfCounter) plat::SleepUntilPerf(timerLast + ticksPerFrame);
+    else plat::SleepMs(FrameMsUntilDue());
+}
+
 void RunStartupInitialisers() {
     twoPi = float(2.0 * 3.141592653589793);
     startTime = plat::TimeMs();

@@ -24,6 +24,9 @@ void SetFramePacing(int32_t on);
 // Milliseconds (rounded up) until FrameWait will next grant a frame; 0 when
 // one is due already or pacing is off. The main loop sleeps this long.
 uint32_t FrameMsUntilDue();
+// Sleeps until the next frame is due, to the counter's precision (returns at
+// once when one is due or pacing is off).
+void FrameSleepUntilDue();
 // What runs before main(): 2π, the start time, the frame timer at 60 fps.
 // Tests call it again after switching to the virtual clock.
 void RunStartupInitialisers();
