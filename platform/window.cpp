@@ -4,6 +4,7 @@
 #include "platform/time.h"
 
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -32,7 +33,8 @@ constexpr size_t kQueueSize = 1024;
 std::array<WindowClass, kMaxClasses> classes;
 size_t classCount = 0;
 std::array<Window, kMaxWindows> windows;
-Window* mainWin = nullptr;
+// Read by PostAppMessage on other threads.
+std::atomic<Window*> mainWin{nullptr};
 
 bool sdlEventsUp = false;
 bool sdlVideoUp = false;
@@ -266,7 +268,7 @@ void Translate(const SDL_Event& e) {
     switch (e.type) {
     case SDL_QUIT:
         // The session or a signal asks us to go: the same path as closing the window.
-        if (mainWin) Push(mainWin, kMsgClose, 0, 0);
+        if (Window* mw = mainWin) Push(mw, kMsgClose, 0, 0);
         break;
     case SDL_WINDOWEVENT: {
         Window* w = WindowOfSdl(e.window.windowID);
@@ -313,8 +315,9 @@ void Translate(const SDL_Event& e) {
         const bool down = e.type == SDL_MOUSEBUTTONDOWN;
         // The second press of a double-click arrives as a double-click message
         // when the window's class asks for them.
-        const bool dbl = down && e.button.clicks >= 2 && (e.button.clicks % 2) == 0 && mainWin &&
-                         (mainWin->classStyle & kCsDblClks);
+        Window* mw = mainWin;
+        const bool dbl =
+            down && e.button.clicks >= 2 && (e.button.clicks % 2) == 0 && mw && (mw->classStyle & kCsDblClks);
         PostMouseButton(b, down, dbl, e.button.x, e.button.y);
         break;
     }
@@ -496,7 +499,7 @@ Window* CreateAppWindow(const std::string& className, const std::string& caption
         }
     }
     slot->alive = true;
-    if (!mainWin) mainWin = slot;
+    if (!mainWin.load()) mainWin = slot;
     // The client area's position, as a new window reports it.
     Push(slot, kMsgMove, 0, (style & kWsPopup) ? MakeLParam(0, 0) : MakeLParam(x, y));
     return slot;
@@ -522,7 +525,7 @@ bool DestroyAppWindow(Window* w) {
     if (w->sdl) SDL_DestroyWindow(w->sdl);
     w->sdl = nullptr;
     w->alive = false;
-    if (mainWin == w) mainWin = nullptr;
+    if (mainWin.load() == w) mainWin = nullptr;
     return true;
 }
 
@@ -793,7 +796,8 @@ void InjectDoubleClickForTests(int32_t x, int32_t y) {
     // What the system sends for two quick clicks: down, up, double-click, up.
     PostMouseButton(0, true, false, x, y);
     PostMouseButton(0, false, false, x, y);
-    PostMouseButton(0, true, mainWin && (mainWin->classStyle & kCsDblClks), x, y);
+    Window* mw = mainWin;
+    PostMouseButton(0, true, mw && (mw->classStyle & kCsDblClks), x, y);
     PostMouseButton(0, false, false, x, y);
 }
 void SetKeyStateForTests(int32_t vk, bool down) { SetKeyDown(vk, down); }

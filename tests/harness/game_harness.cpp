@@ -126,6 +126,14 @@ bool GameHarness::RunUntil(const std::function<bool()>& done, int maxPasses) {
     return false;
 }
 
+bool GameHarness::RunUntilScene(int32_t scene, int maxFrames) {
+    for (int i = 0; i < maxFrames && running_; ++i) {
+        if (currentScene == scene) return true;
+        if (RunFrames(1) != 1) break;
+    }
+    return currentScene == scene;
+}
+
 void GameHarness::DrainMessages() {
     while (running_ && plat::PendingMessagesForTests() > 0)
         Pass();

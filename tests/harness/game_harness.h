@@ -51,6 +51,8 @@ class GameHarness {
     int RunFrames(int frames, int maxPasses = 200000);
     // Runs passes until done() is true after a pass; false when it never was.
     bool RunUntil(const std::function<bool()>& done, int maxPasses = 200000);
+    // Runs frames until currentScene is `scene`; false when it never gets there.
+    bool RunUntilScene(int32_t scene, int maxFrames = 100000);
     // Runs every message that is waiting, without running a frame.
     void DrainMessages();
     // Runs until the loop ends, then finishes as WinMain does. Returns WinMain's

@@ -219,6 +219,15 @@ TEST(MainLoop, SceneNumbersOutsideTheTableRunNothing) {
         h.Pass();
     h.SetScene(12);
     EXPECT_EQ(h.RunFrames(2), 2);
+    // A scene function that moves on is followed by the helper.
+    h.AfterFrame([] {
+        if (currentScene == 12) {
+            currentScene = 10;
+            previousScene = 0;
+        }
+    });
+    EXPECT_TRUE(h.RunUntilScene(10, 5));
+    EXPECT_FALSE(h.RunUntilScene(3, 5));
 }
 
 TEST(MainLoop, FrameDtIsTheHarnessChoiceAndSeedIsTheClock) {
