@@ -236,15 +236,18 @@ int32_t AskYesNo(const char* format, ...) {
 }
 
 const char* ProgramDir(int alternative) {
-    programDir = plat::ProgramDirectory();
+    // Pointers handed out earlier stay valid while the directory is unchanged.
+    const std::string dir = plat::ProgramDirectory();
+    if (dir != programDir) programDir = dir;
     if (alternative == 1 && !installPath.empty()) {
         // installPath + the program folder's own name, with its trailing separator.
-        std::string dir = programDir;
-        if (!dir.empty() && dir.back() == '/') dir.pop_back();
-        const size_t slash = dir.find_last_of('/');
-        const std::string folder = slash == std::string::npos ? dir : dir.substr(slash + 1);
+        std::string own = programDir;
+        if (!own.empty() && own.back() == '/') own.pop_back();
+        const size_t slash = own.find_last_of('/');
+        const std::string folder = slash == std::string::npos ? own : own.substr(slash + 1);
         static std::string alt;
-        alt = installPath + "/" + folder + "/";
+        const std::string next = installPath + "/" + folder + "/";
+        if (next != alt) alt = next;
         return alt.c_str();
     }
     return programDir.c_str();
