@@ -16,4 +16,12 @@ void SetProgramDirectoryForTests(const std::string& dir);
 std::string ResolvePath(const std::string& path);
 // Reads a whole file through ResolvePath. Refuses files over maxBytes.
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t maxBytes = 256u << 20);
+
+// File search for the folder loaders: the regular files of a directory
+// (resolved like any path) whose names match a pattern with '*' and '?',
+// case-insensitively, sorted by name. "dir/*.BMP" style: the last component
+// is the pattern.
+std::vector<std::string> FindFiles(const std::string& pathWithPattern);
+// The pattern match itself ('*' any run, '?' one character, case-insensitive).
+bool WildcardMatch(const char* pattern, const char* name);
 } // namespace plat

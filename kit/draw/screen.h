@@ -8,7 +8,8 @@
 
 namespace plat {
 struct Display;
-}
+struct Guid;
+} // namespace plat
 
 // Device and surfaces.
 extern plat::Display* directDraw;
@@ -42,6 +43,18 @@ extern uint8_t noiseTable[10000];
 extern float twoPi;
 
 namespace kitDraw {
+// Brings the screen up: device, display mode (width x height, 16 bits),
+// primary surface, back buffer, library images 0..3, pixel format and tables,
+// then sound, music, system state, fonts and joystick. memoryMode 1..3 picks
+// the surfaces' memory (the game passes 2). Returns 1, or 0 after an error
+// report (whatever was made so far stays).
+int32_t Screen(int32_t width, int32_t height, int32_t memoryMode);
+// Gives every drawing resource back and restores the display mode.
+void Release();
+// Device enumeration callback: keeps the first driver with 3D and textures.
+bool SelectDevice(const plat::Guid* guid, const char* description, const char* driverName, void* context);
+// Depth of the display mode and two fallbacks (0 = none); before Screen.
+void SetDisplayDepths(int32_t depth, int32_t fallback1, int32_t fallback2);
 void SetClip(int32_t left, int32_t top, int32_t right, int32_t bottom);
 // Derives the shifts, bits and masks from the three channel masks.
 void SetPixelFormat(uint32_t red, uint32_t green, uint32_t blue);
