@@ -1,5 +1,6 @@
 #include "platform/bmp.h"
 
+#include "platform/files.h"
 #include "platform/reader.h"
 
 #include <algorithm>
@@ -341,4 +342,19 @@ int32_t StretchRgbToSurface(Surface* dst, const BmpImage& src, int32_t sx, int32
     return kOk;
 }
 
+} // namespace plat
+
+namespace plat {
+bool ReadBmpRgb(const std::string& path, int32_t& width, int32_t& height, std::vector<uint32_t>& rgb) {
+    std::vector<uint8_t> file;
+    if (!ReadWholeFile(path, file)) return false;
+    BmpImage img;
+    if (!DecodeBmp(file.data(), file.size(), img)) return false;
+    width = img.width;
+    height = img.height;
+    rgb.resize(size_t(img.width) * size_t(img.height));
+    for (size_t i = 0; i < rgb.size(); ++i)
+        rgb[i] = uint32_t(img.rgb[3 * i]) << 16 | uint32_t(img.rgb[3 * i + 1]) << 8 | img.rgb[3 * i + 2];
+    return true;
+}
 } // namespace plat

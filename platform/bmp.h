@@ -8,6 +8,7 @@
 // before it is used; nothing is allocated that the file cannot justify.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/surface.h"
@@ -28,6 +29,9 @@ constexpr int32_t kBmpMaxSide = 16384;
 // or top-down. Returns false for anything missing, truncated or malformed,
 // and leaves `out` empty then.
 bool DecodeBmp(const uint8_t* data, size_t size, BmpImage& out);
+// Reads a BMP file (found case-insensitively) into 0x00RRGGBB pixels, top row
+// first. False when the file is missing or not a picture we can decode.
+bool ReadBmpRgb(const std::string& path, int32_t& width, int32_t& height, std::vector<uint32_t>& rgb);
 
 // A 16-bit pixel of the format from 8-bit channels (low bits dropped).
 inline uint16_t RgbToPixel(PixelFormat f, uint8_t r, uint8_t g, uint8_t b) {

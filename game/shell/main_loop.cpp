@@ -1,9 +1,13 @@
 #include "game/shell/main_loop.h"
 
-#include "game/shell/placeholders_skel_state.h"
+#include "game/shell/game_state.h"
 #include "game/shell/scenes.h"
 #include "kit/draw/screen.h"
-#include "kit/placeholders_skel.h"
+#include "kit/draw/present.h"
+#include "kit/draw/text.h"
+#include "kit/sound/midi.h"
+#include "kit/sound/sound.h"
+#include "kit/system/joystick.h"
 #include "kit/system/frame_timer.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
@@ -170,9 +174,9 @@ intptr_t MainWndProc(plat::Window* window, uint32_t msg, uintptr_t wParam, intpt
     case plat::kMsgMciNotify:
         // The track played to its end: every track of the game loops.
         if (wParam == plat::kMciNotifySuccessful && midiOpen) {
-            char mode[32] = {0};
-            plat::MciSendString("status midi mode", mode, sizeof mode);
-            if (mode[0] == 's' && mode[1] == 't') MidiRestart();
+            std::string mode;
+            MciSendString("status midi mode", &mode);
+            if (mode.size() >= 2 && mode[0] == 's' && mode[1] == 't') MidiRestart();
         }
         break;
     default:

@@ -1,7 +1,10 @@
 #include "kit/draw/blend.h"
 
 #include "kit/draw/blend_skeleton.h"
-#include "kit/placeholders_blend.h"
+#include "kit/draw/blit.h"
+#include "kit/draw/image_ops.h"
+#include "kit/system/frame_timer.h"
+#include "kit/system/kit_system.h"
 #include "kit/system/fint.h"
 #include "kit/system/random.h"
 #include "platform/pixel_rows.h"

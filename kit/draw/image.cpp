@@ -2,7 +2,7 @@
 
 #include "kit/draw/screen.h"
 #include "kit/draw/pack.h"
-extern float frameDt;
+#include "kit/system/kit_system.h"
 #include "kit/system/kit_system.h"
 #include "platform/files.h"
 

@@ -2,7 +2,12 @@
 
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
-#include "kit/placeholders_periph.h"
+#include "kit/draw/blit.h"
+#include "kit/draw/image_ops.h"
+#include "kit/draw/present.h"
+#include "kit/system/kit_system.h"
+#include "platform/bmp.h"
+#include "platform/files.h"
 #include "kit/system/kit_system.h"
 #include "platform/files.h"
 #include "platform/reader.h"
@@ -236,7 +241,7 @@ int32_t Convert(const char* packName, const char* folder, int32_t deleteFirst) {
         std::remove(path.c_str());
     }
     const std::string searchDir = std::string(kitSystem::ProgramDir()) + dir;
-    for (const std::string& file : plat::FindFiles(searchDir, ".BMP")) {
+    for (const std::string& file : plat::FindFiles(searchDir + "/*.BMP")) {
         const std::string path = Upper((dir.empty() ? file : dir + "\\" + file).c_str());
         PackAppend(pack.c_str(), path.c_str());
     }

@@ -5,7 +5,7 @@
 #include "kit/draw/image_ops.h"
 #include "kit/draw/screen.h"
 #include "kit/draw/pack.h"
-extern float frameDt;
+#include "kit/system/kit_system.h"
 #include "kit/system/fint.h"
 #include "kit/system/random.h"
 #include "platform/display.h"

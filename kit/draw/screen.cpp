@@ -2,7 +2,11 @@
 #include "kit/draw/screen.h"
 
 #include "kit/draw/image.h"
-#include "kit/placeholders_skel.h"
+#include "kit/draw/present.h"
+#include "kit/draw/text.h"
+#include "kit/sound/midi.h"
+#include "kit/sound/sound.h"
+#include "kit/system/joystick.h"
 #include "kit/system/kit_system.h"
 #include "platform/display.h"
 #include "platform/window.h"

@@ -3,7 +3,10 @@
 #include "kit/draw/gdi.h"
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
-#include "kit/placeholders_blend.h"
+#include "kit/draw/blit.h"
+#include "kit/draw/image_ops.h"
+#include "kit/system/frame_timer.h"
+#include "kit/system/kit_system.h"
 
 #include <algorithm>
 #include <cstring>

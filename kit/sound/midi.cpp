@@ -2,12 +2,18 @@
 
 #include "kit/system/kit_system.h"
 #include "platform/midi.h"
+#include "platform/window.h"
 
 int32_t midiOpen = 0;
 int32_t midiLoop = 1;
 int32_t midiEnded = 0;
 
+// The sequencer reports a track's natural end from the audio thread; it
+// reaches the window procedure as the notify message, like any other.
+static void PostMidiNotify(uint32_t status) { plat::PostAppMessage(plat::kMsgMciNotify, status, 0); }
+
 int32_t MidiInit() {
+    plat::SetMidiNotifyCallback(PostMidiNotify);
     midiOpen = 0;
     midiEnded = 0;
     midiLoop = 1;

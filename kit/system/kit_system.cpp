@@ -1,7 +1,11 @@
 #include "kit/system/kit_system.h"
 
 #include "kit/draw/screen.h"
-#include "kit/placeholders_skel.h"
+#include "kit/draw/present.h"
+#include "kit/draw/text.h"
+#include "kit/sound/midi.h"
+#include "kit/sound/sound.h"
+#include "kit/system/joystick.h"
 #include "platform/display.h"
 #include "platform/files.h"
 #include "platform/instance_lock.h"

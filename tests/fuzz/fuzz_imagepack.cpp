@@ -4,7 +4,12 @@
 #include "kit/draw/image.h"
 #include "kit/draw/pack.h"
 #include "kit/draw/screen.h"
-#include "kit/placeholders_periph.h"
+#include "kit/draw/blit.h"
+#include "kit/draw/image_ops.h"
+#include "kit/draw/present.h"
+#include "kit/system/kit_system.h"
+#include "platform/bmp.h"
+#include "platform/files.h"
 #include "platform/files.h"
 #include "platform/surface.h"
 

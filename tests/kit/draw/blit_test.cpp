@@ -3,7 +3,7 @@
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/pack.h"
-extern float frameDt;
+#include "kit/system/kit_system.h"
 
 #include <limits>
 

@@ -4,7 +4,7 @@
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
 #include "kit/draw/pack.h"
-extern float frameDt;
+#include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 #include "platform/bmp_writer.h"
 

@@ -47,9 +47,10 @@ class MidiMusic : public ::testing::Test {
         track1 = "open \"" + dir + "MIDI/VXTM1.MID\" type sequencer alias midi";
         track2 = "open \"" + dir + "MIDI/VXTM2.MID\" type sequencer alias midi";
         plat::UseFakeMidiSequencerForTests(true);
-        plat::SetMidiNotifyCallback(RecordNotify);
         notifications.clear();
         MidiInit();
+        // Listen in place of the window procedure.
+        plat::SetMidiNotifyCallback(RecordNotify);
         plat::ClearMidiCommandLogForTests();
     }
     void TearDown() override {

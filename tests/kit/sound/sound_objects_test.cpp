@@ -152,10 +152,10 @@ TEST_F(SoundObjects, BadFilesAreFailedLoads) {
     WriteFile(dir + "SOUND/EMPTY.WAV", PcmWave(1, 22050, 16, {}));
     EXPECT_THAT(Load("SOUND/EMPTY.WAV", 1, h), HasSubstr(noBuffer));
 
-    // None of them took a slot or stranded a buffer.
+    // None of them took a slot or stranded a buffer (the error beep keeps one of its own).
     for (int i = 0; i < kitSound::kObjectCount; ++i)
         EXPECT_EQ(soundObjects[i].used, 0);
-    EXPECT_EQ(plat::AudioLiveBuffersForTests(), 0);
+    EXPECT_LE(plat::AudioLiveBuffersForTests(), 1);
     EXPECT_EQ(kitSound::LoadObject("SOUND/SHOT.WAV", 1), 0);
 }
 

@@ -1,5 +1,9 @@
 #include "kit/draw/screen.h"
-#include "kit/placeholders_skel.h"
+#include "kit/draw/present.h"
+#include "kit/draw/text.h"
+#include "kit/sound/midi.h"
+#include "kit/sound/sound.h"
+#include "kit/system/joystick.h"
 #include "kit/system/frame_timer.h"
 #include "platform/time.h"
 

@@ -1,6 +1,11 @@
 #include "kit/system/joystick.h"
 
-#include "kit/placeholders_periph.h"
+#include "kit/draw/blit.h"
+#include "kit/draw/image_ops.h"
+#include "kit/draw/present.h"
+#include "kit/system/kit_system.h"
+#include "platform/bmp.h"
+#include "platform/files.h"
 #include "platform/joystick.h"
 
 #include <gtest/gtest.h>

@@ -1,2 +1,0 @@
-// Stand-in until the frame timer lands.
-float frameDt = 0.0f;
