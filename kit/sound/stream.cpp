@@ -17,13 +17,8 @@ constexpr uint32_t kNoGuard = 0xFFFFFFFF;
 // Entries shorter than this many whole seconds load as ordinary objects.
 constexpr uint32_t kMinStreamSeconds = 5;
 
-// Whole sample frames of each stream slot, so a refill never splits one,
-// and the byte value of its silence.
-struct StreamFrame {
-    uint32_t blockAlign = 1;
-    uint8_t silence = 0;
-};
-StreamFrame streamFrames[kObjectCount];
+// The byte value of each stream slot's silence (8-bit samples centre on 0x80).
+uint8_t streamSilence[kObjectCount];
 
 // One block for every read; grown when a stream loads, so refills never
 // allocate.
@@ -34,12 +29,6 @@ uint8_t* Scratch(uint32_t bytes) {
     return streamScratch.data();
 }
 
-// Half of what is left, in whole frames: what is left is always at least a
-// half buffer here, so this is never empty.
-uint32_t HalfOfWhatIsLeft(uint32_t left, uint32_t blockAlign) {
-    uint32_t half = left / 2;
-    return half - half % blockAlign;
-}
 } // namespace
 
 int32_t LoadStream(const char* name, uint32_t loopOffset) {
@@ -75,13 +64,13 @@ int32_t LoadStream(const char* name, uint32_t loopOffset) {
         o.stream.streamSize = 0;
         return LoadPackFrom(path, name, 1);
     }
-    // Offsets are kept in 32 bits; a frame size that does not fit the format
-    // would let refills split frames.
+    // Offsets are kept in 32 bits. The ring (four times the byte rate) is
+    // written as one run of bytes, so the data and its loop point must be
+    // whole frames.
     if (entry.dataOffset + entry.dataSize > 0xFFFFFFFFull || f.blockAlign == 0 ||
         (f.formatTag == plat::kWaveFormatPcm && f.blockAlign != f.channels * (f.bitsPerSample / 8)))
         return fail("WAVEファイルを読み込めません", 0);
-    if (loopOffset >= entry.dataSize || loopOffset % f.blockAlign != 0 ||
-        entry.dataSize % f.blockAlign != 0 || f.avgBytesPerSec % f.blockAlign != 0)
+    if (loopOffset >= entry.dataSize || loopOffset % f.blockAlign != 0 || entry.dataSize % f.blockAlign != 0)
         return fail("ストリーミング再生できません", 0);
     const uint64_t bufferSize = uint64_t(f.avgBytesPerSec) * 4;
     if (bufferSize > 0xFFFFFFFFull) return fail("サウンドバッファが生成できません", plat::kAudioErrBadFormat);
@@ -111,8 +100,7 @@ int32_t LoadStream(const char* name, uint32_t loopOffset) {
     s.guardEnd = kNoGuard;
     s.lastPlay = 0;
     s.stopCountdown = 0;
-    streamFrames[slot].blockAlign = f.blockAlign;
-    streamFrames[slot].silence = f.bitsPerSample == 8 ? 0x80 : 0x00;
+    streamSilence[slot] = f.bitsPerSample == 8 ? 0x80 : 0x00;
 
     o.used = 1;
     o.fromPack = 1;
@@ -163,7 +151,7 @@ int32_t Streaming() {
         if (chunk > left)
             chunk = left;
         else if (left - chunk < s.halfSize)
-            chunk = HalfOfWhatIsLeft(left, streamFrames[handle].blockAlign);
+            chunk = left / 2;
         uint8_t* bytes = Scratch(chunk);
         // The pack may have changed since the stream opened it.
         if (!pack.Read(s.streamReadPos, bytes, chunk)) {
@@ -181,7 +169,7 @@ int32_t Streaming() {
             // countdown, or a stream played once would never stop.
             if (o.looping == 0 && s.stopCountdown == 0) s.stopCountdown = 2;
         }
-        if (s.stopCountdown == 1) std::memset(bytes, streamFrames[handle].silence, chunk);
+        if (s.stopCountdown == 1) std::memset(bytes, streamSilence[handle], chunk);
         if (chunk) plat::AudioWriteBuffer(id, s.nextWrite, bytes, chunk);
 
         s.guardEnd = s.nextWrite < s.lastWrite ? p : kNoGuard;
