@@ -70,6 +70,8 @@ int32_t AudioGetPan(int32_t id);
 
 // A short tone through the mixer: the error beep.
 void AudioBeep();
+// Test hook: the error beep stays silent, so rendered output holds only the sounds under test.
+void SetBeepEnabledForTests(bool on);
 
 // Test hooks.
 // With the hook on, AudioOpen opens a mixer without any device, which only

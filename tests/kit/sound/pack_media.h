@@ -73,6 +73,7 @@ class PackTest : public ::testing::Test {
 
     void SetUp() override {
         plat::AudioUseRenderHookForTests(true);
+        plat::SetBeepEnabledForTests(false);
         dir = testmedia::MakeTempDir();
         plat::SetProgramDirectoryForTests(dir);
         ASSERT_EQ(kitSound::Init(), 1);
