@@ -206,14 +206,14 @@ constexpr float kBossShotSpeed = 600.0f;
 constexpr float kBossLaunchPhase = 60.0f;
 
 template <std::size_t NS, std::size_t NP>
-constexpr BossLockOnMember BossMember(LockOnShot (&shots)[NS], LockMarker (&points)[NP], int32_t used,
-                                      void (*hit)(), BossRecord& boss, float hpLoss, float spawnDX,
-                                      bool fullForm, bool pointA, float veer, LockOnLook look) {
+constexpr BossLockOnMember BossMember(LockOnShot (&shots)[NS], LockMarker (&points)[NP], void (*hit)(),
+                                      BossRecord& boss, float hpLoss, float spawnDX, bool fullForm,
+                                      bool pointA, float veer, LockOnLook look) {
     static_assert(NS <= NP, "never more shots than lock points");
-    return {shots, points, std::min(int32_t(NS), used), hit, &boss, hpLoss, spawnDX, fullForm, pointA,
-            veer,  look};
+    return {shots, points, int32_t(NS), hit, &boss, hpLoss, spawnDX, fullForm, pointA, veer, look};
 }
 
+// One shot per lock point the boss uses.
 static_assert(std::size(lockOnShotsScene2BossA) == kScene2BossLockPointsUsed);
 static_assert(std::size(lockOnShotsScene3BossA) == kScene3BossLockPointsUsed);
 static_assert(std::size(lockOnShotsScene4BossA) == kScene4BossLockPointsUsed);
@@ -232,24 +232,54 @@ constexpr LockOnLook kLookBolt1{false, true, false, false};
 constexpr LockOnLook kLookBolt1Bar2{false, true, true, false};
 constexpr LockOnLook kLookBoltBoth{false, true, false, true};
 
-// clang-format off
-const BossLockOnMember kScene2BossA = BossMember(lockOnShotsScene2BossA, scene2BossLockPointsA, kScene2BossLockPointsUsed, Scene2Boss_SetHit, scene2Boss, 100, -5, kFull, kPointA, kLeft, kLookBarBolt1);
-const BossLockOnMember kScene2BossB = BossMember(lockOnShotsScene2BossB, scene2BossLockPointsB, kScene2BossLockPointsUsed, Scene2Boss_SetHit, scene2Boss, 100, 5, kFull, kPointB, kRight, kLookBar1);
-const BossLockOnMember kScene4BossA = BossMember(lockOnShotsScene4BossA, scene4BossLockPointsA, kScene4BossLockPointsUsed, Scene4Boss_SetHit, scene4Boss, 150, -40, kFull, kPointA, kLeft, kLookBarBolt1);
-const BossLockOnMember kScene4BossB = BossMember(lockOnShotsScene4BossB, scene4BossLockPointsB, kScene4BossLockPointsUsed, Scene4Boss_SetHit, scene4Boss, 150, 40, kFull, kPointB, kLeft, kLookBar1);
-const BossLockOnMember kScene8BossA = BossMember(lockOnShotsScene8BossA, scene8BossLockPointsA, kScene8BossLockPointsUsed, Scene8Boss_SetHit, scene8Boss, 150, -40, kPlain, kPointA, kNoVeer, kLookBarOrBolt);
-const BossLockOnMember kScene8BossB = BossMember(lockOnShotsScene8BossB, scene8BossLockPointsB, kScene8BossLockPointsUsed, Scene8Boss_SetHit, scene8Boss, 150, 40, kPlain, kPointB, kNoVeer, kLookBar1);
-const BossLockOnMember kScene5BossA = BossMember(lockOnShotsScene5BossA, scene5BossLockPointsA, kScene5BossLockPointsUsed, Scene5Boss_SetHit, scene5Boss, 150, -40, kFull, kPointA, kLeft, kLookBolt1Bar2);
-const BossLockOnMember kScene5BossB = BossMember(lockOnShotsScene5BossB, scene5BossLockPointsB, kScene5BossLockPointsUsed, Scene5Boss_SetHit, scene5Boss, 150, 40, kFull, kPointB, kRight, kLookBar2);
-const BossLockOnMember kScene6BossA = BossMember(lockOnShotsScene6BossA, scene6BossLockPointsA, kScene6BossLockPointsUsed, Scene6Boss_SetHit, scene6Boss, 150, -40, kPlain, kPointA, kNoVeer, kLookBarOrBolt);
-const BossLockOnMember kScene6BossB = BossMember(lockOnShotsScene6BossB, scene6BossLockPointsB, kScene6BossLockPointsUsed, Scene6Boss_SetHit, scene6Boss, 150, 40, kPlain, kPointB, kNoVeer, kLookBar1);
-const BossLockOnMember kScene7BossA = BossMember(lockOnShotsScene7BossA, scene7BossLockPointsA, kScene7BossLockPointsUsed, Scene7Boss_SetHit, scene7Boss, 150, -40, kPlain, kPointA, kNoVeer, kLookBarOrBolt);
-const BossLockOnMember kScene7BossB = BossMember(lockOnShotsScene7BossB, scene7BossLockPointsB, kScene7BossLockPointsUsed, Scene7Boss_SetHit, scene7Boss, 150, 40, kPlain, kPointB, kNoVeer, kLookBar1);
-const BossLockOnMember kScene3BossA = BossMember(lockOnShotsScene3BossA, scene3BossLockPointsA, kScene3BossLockPointsUsed, Scene3Boss_SetHit, scene3Boss, 150, -40, kFull, kPointA, kLeft, kLookBolt1);
-const BossLockOnMember kScene3BossB = BossMember(lockOnShotsScene3BossB, scene3BossLockPointsB, kScene3BossLockPointsUsed, Scene3Boss_SetHit, scene3Boss, 150, 40, kFull, kPointB, kRight, kLookNone);
-const BossLockOnMember kScene9BossA = BossMember(lockOnShotsScene9BossA, scene9BossLockPointsA, kScene9BossLockPointsUsed, Scene9Boss_SetHit, scene9Boss, 150, -40, kPlain, kPointA, kNoVeer, kLookBoltBoth);
-const BossLockOnMember kScene9BossB = BossMember(lockOnShotsScene9BossB, scene9BossLockPointsB, kScene9BossLockPointsUsed, Scene9Boss_SetHit, scene9Boss, 150, 40, kPlain, kPointB, kNoVeer, kLookNone);
-// clang-format on
+const BossLockOnMember kScene2BossA =
+    BossMember(lockOnShotsScene2BossA, scene2BossLockPointsA, Scene2Boss_SetHit, scene2Boss, 100, -5, kFull,
+               kPointA, kLeft, kLookBarBolt1);
+const BossLockOnMember kScene2BossB =
+    BossMember(lockOnShotsScene2BossB, scene2BossLockPointsB, Scene2Boss_SetHit, scene2Boss, 100, 5, kFull,
+               kPointB, kRight, kLookBar1);
+const BossLockOnMember kScene4BossA =
+    BossMember(lockOnShotsScene4BossA, scene4BossLockPointsA, Scene4Boss_SetHit, scene4Boss, 150, -40, kFull,
+               kPointA, kLeft, kLookBarBolt1);
+const BossLockOnMember kScene4BossB =
+    BossMember(lockOnShotsScene4BossB, scene4BossLockPointsB, Scene4Boss_SetHit, scene4Boss, 150, 40, kFull,
+               kPointB, kLeft, kLookBar1);
+const BossLockOnMember kScene8BossA =
+    BossMember(lockOnShotsScene8BossA, scene8BossLockPointsA, Scene8Boss_SetHit, scene8Boss, 150, -40, kPlain,
+               kPointA, kNoVeer, kLookBarOrBolt);
+const BossLockOnMember kScene8BossB =
+    BossMember(lockOnShotsScene8BossB, scene8BossLockPointsB, Scene8Boss_SetHit, scene8Boss, 150, 40, kPlain,
+               kPointB, kNoVeer, kLookBar1);
+const BossLockOnMember kScene5BossA =
+    BossMember(lockOnShotsScene5BossA, scene5BossLockPointsA, Scene5Boss_SetHit, scene5Boss, 150, -40, kFull,
+               kPointA, kLeft, kLookBolt1Bar2);
+const BossLockOnMember kScene5BossB =
+    BossMember(lockOnShotsScene5BossB, scene5BossLockPointsB, Scene5Boss_SetHit, scene5Boss, 150, 40, kFull,
+               kPointB, kRight, kLookBar2);
+const BossLockOnMember kScene6BossA =
+    BossMember(lockOnShotsScene6BossA, scene6BossLockPointsA, Scene6Boss_SetHit, scene6Boss, 150, -40, kPlain,
+               kPointA, kNoVeer, kLookBarOrBolt);
+const BossLockOnMember kScene6BossB =
+    BossMember(lockOnShotsScene6BossB, scene6BossLockPointsB, Scene6Boss_SetHit, scene6Boss, 150, 40, kPlain,
+               kPointB, kNoVeer, kLookBar1);
+const BossLockOnMember kScene7BossA =
+    BossMember(lockOnShotsScene7BossA, scene7BossLockPointsA, Scene7Boss_SetHit, scene7Boss, 150, -40, kPlain,
+               kPointA, kNoVeer, kLookBarOrBolt);
+const BossLockOnMember kScene7BossB =
+    BossMember(lockOnShotsScene7BossB, scene7BossLockPointsB, Scene7Boss_SetHit, scene7Boss, 150, 40, kPlain,
+               kPointB, kNoVeer, kLookBar1);
+const BossLockOnMember kScene3BossA =
+    BossMember(lockOnShotsScene3BossA, scene3BossLockPointsA, Scene3Boss_SetHit, scene3Boss, 150, -40, kFull,
+               kPointA, kLeft, kLookBolt1);
+const BossLockOnMember kScene3BossB =
+    BossMember(lockOnShotsScene3BossB, scene3BossLockPointsB, Scene3Boss_SetHit, scene3Boss, 150, 40, kFull,
+               kPointB, kRight, kLookNone);
+const BossLockOnMember kScene9BossA =
+    BossMember(lockOnShotsScene9BossA, scene9BossLockPointsA, Scene9Boss_SetHit, scene9Boss, 150, -40, kPlain,
+               kPointA, kNoVeer, kLookBoltBoth);
+const BossLockOnMember kScene9BossB =
+    BossMember(lockOnShotsScene9BossB, scene9BossLockPointsB, Scene9Boss_SetHit, scene9Boss, 150, 40, kPlain,
+               kPointB, kNoVeer, kLookNone);
 
 void SpawnBoss(const BossLockOnMember& k) {
     for (int32_t i = 0; i < k.count; ++i) {
