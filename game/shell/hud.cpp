@@ -37,11 +37,12 @@ void DrawHud() {
         std::snprintf(text, sizeof text, "%03d", lives);
         SmallDigits(520, text);
     }
-    BlitKeyed(570, 6, imgMYMY, 170, 70, 194, 80);
     if (bombStock >= 0) {
         std::snprintf(text, sizeof text, "%02d", bombStock);
         SmallDigits(600, text);
     }
+    // The labels left of the bombs and of the lives.
+    BlitKeyed(570, 6, imgMYMY, 170, 70, 194, 80);
     BlitKeyed(490, 6, imgMYMY, 200, 70, 224, 80);
 }
 

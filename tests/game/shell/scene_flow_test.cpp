@@ -269,26 +269,6 @@ TEST(SceneFlow, WeaponSelectChoosesAndWipesBackToSetup) {
     h.KeyUp(kKeyF6);
 }
 
-TEST(SceneFlow, SwitchSceneSnapshotsTheBackBufferAndArmsTheWipe) {
-    GameHarness h(Quiet());
-    ASSERT_TRUE(h.Start());
-    h.SetFrameDt(1.0f / 60);
-    h.RunFrames(1);
-    // A switch made while a wipe still runs replaces it.
-    SwitchScene(5, 3, 60);
-    EXPECT_EQ(currentScene, 5);
-    EXPECT_EQ(previousScene, 0);
-    EXPECT_EQ(transitionLength, 60);
-    EXPECT_EQ(transitionCounter, 60);
-    EXPECT_EQ(transitionStep, -1);
-    EXPECT_TRUE(MatchPicture(imageTable[1].surface, 180, 60, imgTITLEC, 0, 0, 440, 480).Shown());
-    SwitchScene(1, 3, 26);
-    EXPECT_EQ(transitionCounter, 26);
-    h.RunFrames(1);
-    EXPECT_EQ(sceneChanged, 0); // the title's first frame has run
-    EXPECT_EQ(currentScene, 1);
-}
-
 TEST(NewGame, LaysOutTheStripsAndParksTheItemAndPanels) {
     backStrips1[7] = BackStrip{1, 2, 3};
     backStrips8[0] = BackStrip{180, 50, 0};
