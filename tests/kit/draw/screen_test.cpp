@@ -175,9 +175,9 @@ TEST(Screen, ReleaseFreesEverySlotOnce) {
     GameHarness h;
     ASSERT_TRUE(h.Start());
     // An image loaded into a free slot goes too.
-    imageTable[7].surface = plat::CreateSurface(10, 10);
-    std::strcpy(imageTable[7].name, "IMAGE/X.BMP");
-    imageTable[7].reloadMode = 1;
+    imageTable[200].surface = plat::CreateSurface(10, 10);
+    std::strcpy(imageTable[200].name, "IMAGE/X.BMP");
+    imageTable[200].reloadMode = 1;
     kitDraw::Release();
     EXPECT_EQ(directDraw, nullptr);
     EXPECT_EQ(primarySurface, nullptr);
