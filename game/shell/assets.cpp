@@ -1,5 +1,12 @@
 #include "game/shell/assets.h"
 
+#include "game/shell/game_state.h"
+#include "game/shell/main_loop.h"
+#include "game/shell/scenes.h"
+#include "kit/draw/image_ops.h"
+#include "kit/draw/screen.h"
+#include "kit/sound/sound.h"
+
 int32_t imgZBAK1B = 0, imgZBAK2B = 0, imgZBAK3B = 0, imgZBAK4B = 0, imgZBAK5B = 0, imgZBAK6B = 0,
         imgBBAK1B = 0, imgGFBAK1 = 0, imgMYME1 = 0, imgFBOM1 = 0, imgMYMY = 0, imgMYGOODN = 0, imgSUJI09 = 0,
         imgHAHEN = 0, imgSFLH1 = 0, imgSFLH2 = 0, imgSFLH3 = 0, imgSFLH4 = 0, imgSFLH5 = 0, imgSFLH11 = 0,
@@ -119,3 +126,23 @@ const ImageAsset kImagesAfterSounds[] = {
     {"IMAGE/CONTINU1.BMP", &imgCONTINU1},
 };
 const int kImagesAfterSoundsCount = int(sizeof kImagesAfterSounds / sizeof kImagesAfterSounds[0]);
+
+int32_t imgBackLayer4 = 0, imgBackLayer6 = 0, imgBackLayer7 = 0, imgBackLayer9 = 0, imgBackLayer10 = 0;
+int32_t imgSidePanel = 0;
+int32_t imgPanelDrop1 = 0, imgPanelDrop2 = 0, imgPanelDrop3 = 0;
+int32_t imgScene4Boss = 0, imgScene9Boss = 0;
+
+void LoadAssets() {
+    kitDraw::Screen(800, 600, 2);
+    // The play field; every scene draws inside it for the whole run.
+    kitDraw::SetClip(180, 0, 620, 600);
+    for (int i = 0; i < kImagesBeforeSoundsCount; ++i)
+        *kImagesBeforeSounds[i].handle = kitDraw::LoadObject(kImagesBeforeSounds[i].file, 1);
+    sndSHOT = kitSound::LoadObject("SOUND/SHOT.WAV", 1);
+    sndBOM = kitSound::LoadObject("SOUND/BOM.WAV", 1);
+    for (int i = 0; i < kImagesAfterSoundsCount; ++i)
+        *kImagesAfterSounds[i].handle = kitDraw::LoadObject(kImagesAfterSounds[i].file, 1);
+    highScore = 500;
+    currentScene = 1;
+    previousScene = 0;
+}

@@ -171,6 +171,20 @@ extern int32_t imgCONTINU1;
 extern int32_t sndSHOT;
 extern int32_t sndBOM;
 
+// Pictures that some code draws but no file is ever loaded into: they stay 0
+// and show the scratch image.
+extern int32_t imgBackLayer4;
+extern int32_t imgBackLayer6;
+extern int32_t imgBackLayer7;
+extern int32_t imgBackLayer9;
+extern int32_t imgBackLayer10;
+extern int32_t imgSidePanel;
+extern int32_t imgPanelDrop1;
+extern int32_t imgPanelDrop2;
+extern int32_t imgPanelDrop3;
+extern int32_t imgScene4Boss;
+extern int32_t imgScene9Boss;
+
 // One row per image, in load order: the file name and its handle.
 struct ImageAsset {
     const char* file;

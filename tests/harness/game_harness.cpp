@@ -1,5 +1,7 @@
 #include "harness/game_harness.h"
 
+#include "kit/draw/image.h"
+#include "kit/draw/present.h"
 #include "kit/draw/screen.h"
 #include "kit/system/frame_timer.h"
 #include "kit/system/kit_system.h"
@@ -7,12 +9,16 @@
 #include "platform/display.h"
 #include "platform/files.h"
 #include "platform/instance_lock.h"
+#include "platform/midi.h"
 #include "platform/time.h"
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 GameHarness* active = nullptr;
@@ -41,6 +47,8 @@ GameHarness::GameHarness(const HarnessOptions& options) : options_(options) {
     plat::SetPixelFormatForTests(options_.pixelFormat555 ? plat::PixelFormat::RGB555
                                                          : plat::PixelFormat::RGB565);
     plat::ResetDisplayHooksForTests();
+    plat::UseFakeMidiSequencerForTests(options_.fakeMidi);
+    plat::ClearMidiCommandLogForTests();
     if (options_.failDisplay) plat::FailDisplayCallForTests(plat::DisplayCall::Create, true);
     if (options_.refuseDisplayDepth) plat::RefuseDisplayDepthForTests(options_.refuseDisplayDepth);
     plat::ClearRecordedMessageBoxesForTests();
@@ -139,6 +147,28 @@ void GameHarness::DrainMessages() {
         Pass();
 }
 
+bool GameHarness::Frame(float dt) {
+    SetFrameDt(dt);
+    return RunFrames(1) == 1;
+}
+
+bool GameHarness::RunUntilTransitionDone(int maxFrames) {
+    for (int i = 0; i < maxFrames && running_; ++i) {
+        if (transitionStep == 0 && transitionCounter == 0) return true;
+        if (RunFrames(1) != 1) break;
+    }
+    return transitionStep == 0 && transitionCounter == 0;
+}
+
+void GameHarness::Press(int32_t vk) {
+    KeyDown(vk);
+    RunFrames(1);
+    KeyUp(vk);
+    DrainMessages();
+}
+
+std::vector<std::string> GameHarness::MidiLog() const { return plat::MidiCommandLogForTests(); }
+
 int GameHarness::RunToExit(int maxPasses) {
     for (int i = 0; i < maxPasses && running_; ++i)
         Pass();
@@ -192,4 +222,56 @@ uint16_t GameHarness::ScreenPixel(int32_t x, int32_t y) const {
     const plat::Surface* s = primarySurface;
     if (!s || x < 0 || y < 0 || x >= s->width || y >= s->height) return 0;
     return s->Pixel(x, y);
+}
+
+PictureMatch MatchPicture(const plat::Surface* surface, int32_t x, int32_t y, int32_t img, int32_t left,
+                          int32_t top, int32_t right, int32_t bottom, int32_t minY) {
+    PictureMatch m;
+    const ImageRecord* rec = ImageAt(img);
+    if (!surface || !rec || !rec->surface) return m;
+    const plat::Surface* src = rec->surface;
+    for (int32_t sy = top; sy < bottom && sy < src->height; ++sy) {
+        for (int32_t sx = left; sx < right && sx < src->width; ++sx) {
+            const int32_t dx = x + sx - left, dy = y + sy - top;
+            if (dx < clipLeft || dx >= clipRight || dy < clipTop || dy >= clipBottom || dy < minY) continue;
+            if (dx >= surface->width || dy >= surface->height) continue;
+            const uint16_t p = src->Pixel(sx, sy);
+            if (src->hasColorKey && p == src->colorKey) continue;
+            ++m.counted;
+            if (surface->Pixel(dx, dy) == p) ++m.matching;
+        }
+    }
+    return m;
+}
+
+std::string MakeAssetCopy(const std::vector<std::string>& leaveOut, bool lowerCase) {
+    namespace fs = std::filesystem;
+    char dir[] = "/tmp/vexassets-XXXXXX";
+    if (!::mkdtemp(dir)) return "";
+#ifdef VEX_BINARY_DIR
+    const fs::path from = VEX_BINARY_DIR;
+#else
+    const fs::path from = ".";
+#endif
+    auto lower = [&](std::string s) {
+        if (lowerCase)
+            std::transform(s.begin(), s.end(), s.begin(),
+                           [](unsigned char c) { return char(std::tolower(c)); });
+        return s;
+    };
+    for (const char* sub : {"IMAGE", "SOUND", "MIDI"}) {
+        std::error_code ec;
+        fs::create_directories(fs::path(dir) / lower(sub), ec);
+        for (const auto& e : fs::directory_iterator(from / sub, ec)) {
+            const std::string rel = std::string(sub) + "/" + e.path().filename().string();
+            if (std::find(leaveOut.begin(), leaveOut.end(), rel) != leaveOut.end()) continue;
+            fs::create_symlink(e.path(), fs::path(dir) / lower(rel), ec);
+        }
+    }
+    return dir;
+}
+
+void RemoveAssetCopy(const std::string& dir) {
+    std::error_code ec;
+    if (!dir.empty()) std::filesystem::remove_all(dir, ec);
 }

@@ -30,6 +30,7 @@ struct HarnessOptions {
     bool failDisplay = false;       // the display device cannot be created (no display)
     int32_t refuseDisplayDepth = 0; // the display mode refuses this depth
     bool quietMessageBoxes = true;  // recorded boxes are not echoed to stderr
+    bool fakeMidi = false;          // music commands are logged, nothing is synthesised
 };
 
 class GameHarness {
@@ -55,6 +56,13 @@ class GameHarness {
     bool RunUntilScene(int32_t scene, int maxFrames = 100000);
     // Runs every message that is waiting, without running a frame.
     void DrainMessages();
+    // One scene frame with this frameDt (kept for the frames after it).
+    bool Frame(float dt);
+    // Runs frames until no wipe or fade is running; false when it never ends.
+    bool RunUntilTransitionDone(int maxFrames = 1000);
+    // Key down, one frame, key up: the scenes see the key in lastKey for that
+    // frame. (Down and up between two frames would cancel each other.)
+    void Press(int32_t vk);
     // Runs until the loop ends, then finishes as WinMain does. Returns WinMain's
     // result (0), or -1 when the loop did not end within maxPasses.
     int RunToExit(int maxPasses = 200000);
@@ -89,6 +97,8 @@ class GameHarness {
     // A pixel of the primary surface (0 outside it or without one).
     uint16_t ScreenPixel(int32_t x, int32_t y) const;
     std::string LockDirectory() const { return lockDir_; }
+    // The music commands sent so far, oldest first.
+    std::vector<std::string> MidiLog() const;
 
   private:
     static void BeforeFrame();
@@ -105,3 +115,23 @@ class GameHarness {
     int32_t mouseX_ = 0, mouseY_ = 0;
     std::vector<std::function<void()>> before_, after_;
 };
+
+// Counts, over the source rectangle of an image drawn keyed at (x, y), the
+// pixels that are not transparent in the image and fall inside the clip
+// rectangle and at or below minY, and how many of them the surface shows.
+struct PictureMatch {
+    int counted = 0;
+    int matching = 0;
+    // Every visible pixel of the picture is on the surface.
+    bool Shown() const { return counted > 0 && matching == counted; }
+    // Hardly anything of the picture is there.
+    bool Absent() const { return counted > 0 && matching * 10 < counted; }
+};
+PictureMatch MatchPicture(const plat::Surface* surface, int32_t x, int32_t y, int32_t img, int32_t left,
+                          int32_t top, int32_t right, int32_t bottom, int32_t minY = 0);
+
+// A copy of the painted assets (as links) in a new directory, without the
+// listed files ("IMAGE/TITLEC.BMP"), with every name lower-cased when asked.
+// The caller removes it with RemoveAssetCopy.
+std::string MakeAssetCopy(const std::vector<std::string>& leaveOut, bool lowerCase = false);
+void RemoveAssetCopy(const std::string& dir);

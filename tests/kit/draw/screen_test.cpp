@@ -64,7 +64,8 @@ TEST(Screen, StartUpStateIn565) {
         EXPECT_TRUE(r.surface->hasColorKey);
         EXPECT_EQ(r.surface->colorKey, 0);
     }
-    for (int i = 4; i < kImageSlots; ++i) {
+    // The game's 164 pictures fill slots 4 to 167; the rest are free.
+    for (int i = 168; i < kImageSlots; ++i) {
         ASSERT_EQ(imageTable[i].surface, nullptr);
         ASSERT_EQ(imageTable[i].name[0], 0);
         ASSERT_EQ(imageTable[i].reloadMode, 2);
@@ -174,9 +175,9 @@ TEST(Screen, ReleaseFreesEverySlotOnce) {
     GameHarness h;
     ASSERT_TRUE(h.Start());
     // An image loaded into a free slot goes too.
-    imageTable[7].surface = plat::CreateSurface(10, 10);
-    std::strcpy(imageTable[7].name, "IMAGE/X.BMP");
-    imageTable[7].reloadMode = 1;
+    imageTable[200].surface = plat::CreateSurface(10, 10);
+    std::strcpy(imageTable[200].name, "IMAGE/X.BMP");
+    imageTable[200].reloadMode = 1;
     kitDraw::Release();
     EXPECT_EQ(directDraw, nullptr);
     EXPECT_EQ(primarySurface, nullptr);

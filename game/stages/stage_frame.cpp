@@ -1,0 +1,173 @@
+#include "game/stages/stage_frame.h"
+
+#include "game/player/player_api.h"
+#include "game/player/player_state.h"
+#include "game/shell/backgrounds.h"
+#include "game/shell/game_state.h"
+#include "game/shell/hud.h"
+#include "game/shell/main_loop.h"
+#include "game/shell/scene_flow.h"
+#include "game/shell/world_reset.h"
+#include "kit/draw/image_ops.h"
+#include "kit/draw/present.h"
+#include "kit/sound/midi.h"
+#include "kit/system/kit_system.h"
+
+namespace {
+
+constexpr int32_t kFrameCounterWrap = 100999999;
+
+void Stars(const StageStars& stars) {
+    if (stars.range != 0) DrawStarField(stars.range, stars.base);
+}
+
+void DrawBackground(const StageBackground& bg) {
+    if (plainBackground == 0) {
+        Stars(bg.starsUnder);
+        for (StageCall layer : bg.layers)
+            if (layer) layer();
+        Stars(bg.starsOver);
+    }
+    if (plainBackground == 1) Stars(bg.plainStars);
+}
+
+void BossSection(const StageScene& stage) {
+    const float d = scrollDistance;
+    if (d > stage.bossSectionLo && d < stage.bossSectionHi) {
+        if (stage.bossSection)
+            stage.bossSection();
+        else if (d >= stage.timeOut)
+            EndStage(stage);
+    } else if (d >= stage.bossSectionHi) {
+        // A frame long enough to carry the distance over the whole time-out
+        // window would leave the stage running for ever: end it all the same.
+        if (stage.forceDefeat)
+            stage.forceDefeat();
+        else
+            EndStage(stage);
+    }
+}
+
+void PowerItem(const StageScene& stage) {
+    if (stage.powerItemMovesFirst) {
+        PowerItem_Move();
+        PowerItem_Draw();
+    } else {
+        PowerItem_Draw();
+        PowerItem_Move();
+    }
+    for (int i = 0; i < kPowerItemWindowCount; ++i) {
+        const PowerItemWindow& w = stage.powerItemWindows[i];
+        if (scrollDistance >= w.lo && scrollDistance <= w.hi) PowerItem_Spawn();
+    }
+}
+
+// Never runs in play: nothing stores 1 into mainShotsOn.
+void MainShots() {
+    if (weaponType == 1) ReleaseNarrowShots();
+    if (weaponType == 2) ReleaseWideShots();
+    LockOnShotB_Spawn();
+    LockOnShotC_Spawn();
+    LockOnShotQ_Spawn();
+    LockOnShotT_Spawn();
+    LockOnShotSquadV3A_Spawn();
+    LockOnShotSquadV3B_Spawn();
+    LockOnShotSquadV4A_Spawn();
+    LockOnShotSquadV4B_Spawn();
+    UpdateBossLockOn();
+    LockOnShotScene2BossA_Spawn();
+    LockOnShotScene2BossB_Spawn();
+    LockOnShotScene4BossA_Spawn();
+    LockOnShotScene4BossB_Spawn();
+    LockOnShotScene8BossA_Spawn();
+    LockOnShotScene8BossB_Spawn();
+    LockOnShotScene5BossA_Spawn();
+    LockOnShotScene5BossB_Spawn();
+    LockOnShotScene6BossA_Spawn();
+    LockOnShotScene6BossB_Spawn();
+    LockOnShotScene7BossA_Spawn();
+    LockOnShotScene7BossB_Spawn();
+    LockOnShotScene3BossA_Spawn();
+    LockOnShotScene3BossB_Spawn();
+    LockOnShotScene9BossA_Spawn();
+    LockOnShotScene9BossB_Spawn();
+}
+
+void PresentAndPlayerLogic(const StageScene& stage) {
+    DrawHud();
+    ShowGameOver();
+    if (stage.sidePanels) DrawSidePanels();
+    SetVSyncWait(1);
+    PresentFrame();
+
+    MovePlayer();
+    if (clearEnemyShots == 1 && (!stage.bombNeedsNarrowOff || narrowShotsEnabled == 0)) PlayerBomb_Update();
+    PlayerBomb_Move();
+    if (burstActive == 1) ReleaseBurstShots();
+    PlayerShotsUpdate();
+    if (stage.homingSchedulesMode3 && gameMode == 3) {
+        HomingChainJ_Schedule();
+        HomingChainK_Schedule();
+        HomingChainM_Schedule();
+        HomingChainN_Schedule();
+    }
+    for (int32_t i = 0; i < stage.lockOnMoveCount; ++i)
+        stage.lockOnMoves[i]();
+    if (stage.mainShotsBlock && mainShotsOn == 1) MainShots();
+}
+
+} // namespace
+
+void EndStage(const StageScene& stage) {
+    MidiStop();
+    ResetWorldA();
+    ResetWorldB();
+    SwitchScene(stage.nextScene, 3, stage.wipeLength);
+}
+
+void RunStageFrame(const StageScene& stage) {
+    // 1. Entry.
+    if (sceneChanged) {
+        if (stage.entryClearsPause) {
+            pauseFlag = 0;
+            continuePrompt = 0;
+            countdownArmed = 0;
+        }
+        if (stage.musicStart == StageMusicStart::EntryFrame) MidiPlay(stage.music, 1);
+    }
+
+    // 8. A paused frame draws and presents nothing; the last picture (the
+    // continue prompt) stays up.
+    if (pauseFlag != 0) {
+        ContinueCheck(stage.continueBombs);
+        return;
+    }
+
+    // 2. Prologue.
+    if (stage.musicStart == StageMusicStart::CountedFrame) {
+        stageFrameCounter += 1;
+        if (stageFrameCounter == 1) MidiPlay(stage.music, 1);
+        if (stageFrameCounter >= kFrameCounterWrap) stageFrameCounter = 0;
+    }
+    kitDraw::Clear();
+    scrollDistance += stage.scrollSpeed * frameDt;
+    DrawBackground(stage.background);
+    PlayerBomb_Draw();
+
+    // 3. Boss section.
+    BossSection(stage);
+
+    // 4. Shots and enemies.
+    DrawPlayerShots();
+    if (stage.enemies) stage.enemies();
+
+    // 5. Power item.
+    PowerItem(stage);
+
+    // 6. Player and patterns.
+    UpdatePlayer();
+    if (stage.patterns) stage.patterns();
+
+    // 7. Presentation and the player's logic.
+    PresentAndPlayerLogic(stage);
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The stage frame every stage scene runs, written once over a constants
+// record per scene. One call is one frame:
+//
+//   1 entry      (first frame of the scene)
+//   2 prologue   frame counter and music, clear, scroll, background, bomb draw
+//   3 boss       section while lo < scrollDistance < hi, with the time-out
+//   4 shots      DrawPlayerShots, then the scene's enemy table
+//   5 power item draw/move and its spawn windows
+//   6 player     UpdatePlayer, then the scene's pattern and bullet tables
+//   7 present    HUD, game over, present; then the player's move, bomb,
+//                shots and collisions, homing chains, lock-on moves
+//   8 continue   (paused frames only: nothing is drawn or presented)
+//
+// Everything drawn comes before PresentFrame and every move of the player
+// after it, so a picture shows the state before that frame's collisions.
+// The scene-specific tables (boss section, enemies, patterns) are hooks.
+#include <cstdint>
+
+using StageCall = void (*)();
+
+// A star field's (range, base); range 0 means no star field.
+struct StageStars {
+    int32_t range;
+    int32_t base;
+};
+
+// plainBackground 0 draws starsUnder, the layers in order, then starsOver;
+// plainBackground 1 draws plainStars alone; any other value draws nothing.
+struct StageBackground {
+    StageStars starsUnder;
+    StageCall layers[3]; // unused entries null
+    StageStars starsOver;
+    StageStars plainStars;
+};
+
+enum class StageMusicStart : uint8_t {
+    CountedFrame, // the first unpaused frame (stageFrameCounter 1)
+    EntryFrame,   // the scene's first frame, paused or not; no frame counter
+    None,         // no music and no frame counter
+};
+
+// Inclusive window of scrollDistance for the power item's spawn.
+struct PowerItemWindow {
+    float lo;
+    float hi;
+};
+
+struct StageScene {
+    int32_t scene;
+    bool entryClearsPause; // also disarms the play countdown
+    const char* music;
+    StageMusicStart musicStart;
+    float scrollSpeed; // units of scrollDistance per second
+    StageBackground background;
+
+    // Boss section, both bounds strict, and the distance that ends the stage.
+    float bossSectionLo;
+    float bossSectionHi;
+    float timeOut;
+    // Update, draw (with the defeat), attack table and forced end. Without one
+    // the stage ends at timeOut as its boss's defeat would end it.
+    StageCall bossSection;
+    // hp := 0 and the boss's defeat; run for a frame that jumped past the
+    // section, so the stage still ends.
+    StageCall forceDefeat;
+
+    StageCall enemies; // step 4, after DrawPlayerShots
+    bool powerItemMovesFirst;
+    const PowerItemWindow* powerItemWindows; // five
+    StageCall patterns;                      // step 6, after UpdatePlayer
+
+    bool sidePanels;           // after ShowGameOver, before the present
+    bool bombNeedsNarrowOff;   // PlayerBomb_Update also waits for narrowShotsEnabled 0
+    bool homingSchedulesMode3; // the four chain schedules when gameMode is 3
+    const StageCall* lockOnMoves;
+    int32_t lockOnMoveCount;
+    bool mainShotsBlock; // the automatic release and lock-on spawns behind mainShotsOn
+
+    int32_t continueBombs;
+    int32_t nextScene;
+    int32_t wipeLength;
+};
+
+void RunStageFrame(const StageScene& stage);
+
+// What the end of a boss's defeat does: music off, the world reset, and the
+// switch to the next scene with a wipe of kind 3.
+void EndStage(const StageScene& stage);
+
+// The same power-item windows in every stage but scene 2.
+constexpr int kPowerItemWindowCount = 5;
+constexpr PowerItemWindow kPowerItemWindows[kPowerItemWindowCount] = {
+    {100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050},
+};

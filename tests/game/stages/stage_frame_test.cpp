@@ -1,0 +1,241 @@
+// The stage frame of every stage scene: music and frame counter, scrolling,
+// backgrounds, pausing, and the time-out that ends a stage as its boss's
+// defeat would.
+#include "harness/game_harness.h"
+
+#include "game/shell/game_state.h"
+#include "game/shell/scene_flow.h"
+#include "game/shell/world_reset.h"
+#include "kit/draw/present.h"
+#include "kit/sound/midi.h"
+#include "platform/display.h"
+#include "platform/midi.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+HarnessOptions Quiet() {
+    HarnessOptions o;
+    o.fakeMidi = true;
+    return o;
+}
+
+// The state a stage starts from: a new game, the world reset, this scene.
+void EnterStage(GameHarness& h, int32_t scene) {
+    ResetWorldA();
+    ResetWorldB();
+    NewGameSetup();
+    gameMode = 1;
+    h.SetScene(scene);
+    plat::ClearMidiCommandLogForTests();
+}
+
+int Opens(const std::vector<std::string>& log, const std::string& file) {
+    int n = 0;
+    for (const auto& line : log)
+        if (line.rfind("open ", 0) == 0 && line.find(file) != std::string::npos) ++n;
+    return n;
+}
+
+struct StageValues {
+    int32_t scene;
+    float speed;
+    const char* music; // "" = none
+    float timeOut;
+    int32_t next;
+    int32_t wipe;
+};
+const StageValues kStages[] = {
+    {2, 20, "MIDI/VXTM1.MID", 10000, 3, 30},  {3, 18, "MIDI/VXTM2.MID", 11000, 5, 60},
+    {4, 20, "MIDI/PLNK3.MID", 11000, 5, 30},  {5, 16, "MIDI/VXTM3.MID", 11000, 6, 30},
+    {6, 14, "MIDI/VXTM4.MID", 11000, 8, 30},  {7, 13, "MIDI/VX5.MID", 11000, 8, 30},
+    {8, 20, "MIDI/VXTM5.MID", 11000, 10, 30}, {9, 20, "", 11000, 10, 60},
+};
+
+} // namespace
+
+TEST(StageFrame, EachStageScrollsAtItsSpeedWithItsMusic) {
+    GameHarness h(Quiet());
+    ASSERT_TRUE(h.Start());
+    for (const StageValues& s : kStages) {
+        EnterStage(h, s.scene);
+        ASSERT_TRUE(h.Frame(0.5f)) << s.scene;
+        EXPECT_FLOAT_EQ(scrollDistance, s.speed * 0.5f) << s.scene;
+        ASSERT_TRUE(h.Frame(0.5f));
+        EXPECT_FLOAT_EQ(scrollDistance, s.speed) << s.scene;
+        const auto log = h.MidiLog();
+        if (*s.music) {
+            EXPECT_EQ(Opens(log, s.music), 1) << s.scene; // once, on the first frame
+            EXPECT_EQ(log.back(), "play midi notify");
+        } else {
+            EXPECT_TRUE(log.empty()) << s.scene;
+        }
+        // Only the stages that count frames count them.
+        const bool counts = s.scene != 4 && s.scene != 7 && s.scene != 9;
+        EXPECT_EQ(stageFrameCounter, counts ? 2 : 0) << s.scene;
+        EXPECT_EQ(currentScene, s.scene);
+    }
+}
+
+TEST(StageFrame, PausedFramesDrawNothingAndOnlySceneTwoUnpausesOnEntry) {
+    GameHarness h(Quiet());
+    ASSERT_TRUE(h.Start());
+
+    // Scene 2's entry clears the pause, the prompt and the countdown's arming.
+    EnterStage(h, 2);
+    pauseFlag = 1;
+    continuePrompt = 1;
+    countdownArmed = 1;
+    ASSERT_TRUE(h.Frame(0.1f));
+    EXPECT_EQ(pauseFlag, 0);
+    EXPECT_EQ(continuePrompt, 0);
+    EXPECT_EQ(countdownArmed, 0);
+    EXPECT_EQ(stageFrameCounter, 1);
+
+    // S pauses: nothing advances, nothing is presented.
+    h.Press('S');
+    EXPECT_EQ(pauseFlag, 1);
+    const float d = scrollDistance;
+    const int32_t counter = stageFrameCounter;
+    const int32_t presents = plat::PresentCountForTests();
+    h.SetFrameDt(1.0f);
+    h.RunFrames(3);
+    EXPECT_FLOAT_EQ(scrollDistance, d);
+    EXPECT_EQ(stageFrameCounter, counter);
+    EXPECT_EQ(plat::PresentCountForTests(), presents);
+    // Y without the prompt does nothing.
+    h.Press('Y');
+    EXPECT_EQ(pauseFlag, 1);
+    h.Press('S');
+    EXPECT_EQ(pauseFlag, 0);
+    ASSERT_TRUE(h.Frame(0.1f));
+    EXPECT_EQ(stageFrameCounter, counter + 2);
+
+    // Scene 3 keeps a pause it enters with: no music until the first unpaused frame.
+    EnterStage(h, 3);
+    pauseFlag = 1;
+    ASSERT_TRUE(h.Frame(0.1f));
+    EXPECT_EQ(stageFrameCounter, 0);
+    EXPECT_TRUE(h.MidiLog().empty());
+    pauseFlag = 0;
+    ASSERT_TRUE(h.Frame(0.1f));
+    EXPECT_EQ(Opens(h.MidiLog(), "MIDI/VXTM2.MID"), 1);
+
+    // Scenes 4 and 7 start their music on the entry frame, paused or not.
+    EnterStage(h, 7);
+    pauseFlag = 1;
+    ASSERT_TRUE(h.Frame(0.1f));
+    EXPECT_EQ(Opens(h.MidiLog(), "MIDI/VX5.MID"), 1);
+    EXPECT_FLOAT_EQ(scrollDistance, 0.0f);
+    ASSERT_TRUE(h.Frame(0.1f));
+    EXPECT_EQ(Opens(h.MidiLog(), "MIDI/VX5.MID"), 1);
+    pauseFlag = 0;
+
+    // The frame counter wraps.
+    EnterStage(h, 5);
+    ASSERT_TRUE(h.Frame(0.0f));
+    stageFrameCounter = 100999998;
+    ASSERT_TRUE(h.Frame(0.0f));
+    EXPECT_EQ(stageFrameCounter, 0);
+    ASSERT_TRUE(h.Frame(0.0f));
+    EXPECT_EQ(stageFrameCounter, 1);
+    EXPECT_EQ(Opens(h.MidiLog(), "MIDI/VXTM3.MID"), 2); // counter 1 again
+}
+
+TEST(StageFrame, BackgroundsFollowThePlainOption) {
+    GameHarness h(Quiet());
+    ASSERT_TRUE(h.Start());
+    auto run = [&](int32_t scene, int32_t plain) {
+        EnterStage(h, scene);
+        plainBackground = plain;
+        for (Star& s : stars)
+            s = Star{0, 300.0f, 10.0f, 0.0f, 100.0f};
+        ASSERT_TRUE(h.Frame(0.1f));
+    };
+    const float layerStart = 120.0f;
+
+    run(2, 0); // stars, then layer 1
+    EXPECT_FLOAT_EQ(stars[0].y, 20.0f);
+    EXPECT_FLOAT_EQ(backStrips1[0].y, layerStart + 13.0f);
+    run(2, 1); // stars alone
+    EXPECT_FLOAT_EQ(stars[0].y, 20.0f);
+    EXPECT_FLOAT_EQ(backStrips1[0].y, layerStart);
+    run(2, 2); // no such option: nothing
+    EXPECT_FLOAT_EQ(stars[0].y, 10.0f);
+    EXPECT_FLOAT_EQ(backStrips1[0].y, layerStart);
+
+    run(6, 0); // two layers and no stars
+    EXPECT_FLOAT_EQ(stars[0].y, 10.0f);
+    EXPECT_FLOAT_EQ(backStrips3[0].y, layerStart + 14.0f);
+    EXPECT_FLOAT_EQ(backStrips1[0].y, layerStart + 13.0f);
+    run(5, 0);
+    EXPECT_FLOAT_EQ(stars[0].y, 20.0f);
+    EXPECT_FLOAT_EQ(backStrips3[0].y, layerStart + 14.0f);
+    EXPECT_FLOAT_EQ(backStrips2[0].y, layerStart + 10.0f);
+    run(8, 0);
+    EXPECT_FLOAT_EQ(backStrips2[0].y, layerStart + 10.0f);
+    EXPECT_FLOAT_EQ(backStrips1[0].y, layerStart + 13.0f);
+    run(4, 0); // layer 8 (parked on its first frame), stars over it
+    EXPECT_FLOAT_EQ(stars[0].y, 20.0f);
+    EXPECT_FLOAT_EQ(backStrips8[0].x, 180.0f);
+    run(7, 0);
+    EXPECT_FLOAT_EQ(backStrips7[0].y, layerStart + 14.0f);
+    EXPECT_FLOAT_EQ(stars[0].y, 10.0f);
+    run(9, 1);
+    EXPECT_FLOAT_EQ(stars[0].y, 20.0f);
+    EXPECT_FLOAT_EQ(backStrips2[0].y, layerStart);
+}
+
+TEST(StageFrame, TimeOutEndsEveryStageAsItsBossDefeatWould) {
+    GameHarness h(Quiet());
+    ASSERT_TRUE(h.Start());
+    for (const StageValues& s : kStages) {
+        EnterStage(h, s.scene);
+        ASSERT_TRUE(h.Frame(0.0f));
+        // Just short of the time-out the stage goes on...
+        scrollDistance = s.timeOut - s.speed * 0.5f - 0.5f;
+        ASSERT_TRUE(h.Frame(0.5f));
+        EXPECT_EQ(currentScene, s.scene);
+        // ...and the frame that reaches it exactly ends it.
+        scrollDistance = s.timeOut - s.speed * 0.5f;
+        plat::ClearMidiCommandLogForTests();
+        midiOpen = 1;
+        lives = 7;
+        ASSERT_TRUE(h.Frame(0.5f));
+        EXPECT_EQ(currentScene, s.next) << s.scene;
+        EXPECT_EQ(transitionKind, 3);
+        EXPECT_EQ(transitionLength, s.wipe) << s.scene;
+        EXPECT_EQ(midiOpen, 0);
+        const auto log = h.MidiLog();
+        ASSERT_GE(log.size(), 2u);
+        EXPECT_EQ(log[0], "stop midi");
+        // The world reset ran (the rest of the frame saw distance 0); the run goes on.
+        EXPECT_FLOAT_EQ(scrollDistance, 0.0f) << s.scene;
+        EXPECT_EQ(stageFrameCounter, 0);
+        EXPECT_EQ(lives, 7);
+    }
+}
+
+TEST(StageFrame, AFrameThatJumpsPastTheTimeOutStillEndsTheStage) {
+    GameHarness h(Quiet());
+    ASSERT_TRUE(h.Start());
+    // From the start far beyond the end in one frame.
+    EnterStage(h, 2);
+    ASSERT_TRUE(h.Frame(600.0f));
+    EXPECT_EQ(currentScene, 3);
+    // From inside the window over its upper bound.
+    EnterStage(h, 6);
+    ASSERT_TRUE(h.Frame(0.0f));
+    scrollDistance = 10999.0f;
+    ASSERT_TRUE(h.Frame(10.0f));
+    EXPECT_EQ(currentScene, 8);
+    // And from a distance the game never reaches by itself.
+    EnterStage(h, 8);
+    ASSERT_TRUE(h.Frame(0.0f));
+    scrollDistance = 50000.0f;
+    ASSERT_TRUE(h.Frame(0.0f));
+    EXPECT_EQ(currentScene, 10);
+}
