@@ -39,11 +39,5 @@ enum HomingChainKind { kChainJ = 0, kChainK = 1, kChainM = 2, kChainN = 3 };
 extern int32_t homingChainClock[4][3]; // [kind][chain], 12 clocks
 
 // --- Sight panels ---------------------------------------------------------------
-// One per lock-on weapon type ([0] type 1, [1] type 2); a new game parks both.
-struct SightPanel {
-    int32_t frameCounter;
-    int32_t done; // 1 once the panel has left the screen
-    float x;
-    float y;
-};
-inline SightPanel sightPanels[2] = {};
+// One per lock-on weapon type; a new game parks both (game/player/sight_panel.h).
+#include "game/player/sight_panel.h"

@@ -83,5 +83,5 @@ void NewGameSetup() {
     powerItem.spawnCount = 0;
 
     for (SightPanel& panel : sightPanels)
-        panel = SightPanel{0, 0, ParkX, ParkY};
+        panel = SightPanel{0, 0, ParkX, ParkY, 0};
 }

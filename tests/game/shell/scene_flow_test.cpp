@@ -273,7 +273,7 @@ TEST(NewGame, LaysOutTheStripsAndParksTheItemAndPanels) {
     backStrips1[7] = BackStrip{1, 2, 3};
     backStrips8[0] = BackStrip{180, 50, 0};
     powerItem = PowerItem{10, 20, 9, 30, 1, 1, 1, 1, 4, 7, 8};
-    sightPanels[1] = SightPanel{50, 1, 10, 20};
+    sightPanels[1] = SightPanel{50, 1, 10, 20, 0};
     gameMode = 3;
     mainShotsOn = 1;
     score = 5;
