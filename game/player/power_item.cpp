@@ -51,9 +51,9 @@ void PowerItem_Draw() {
         BlitAdditive(FloatToInt(powerItem.x), FloatToInt(powerItem.y), imgSPOWER1, 0, 0, 60, 60);
         return;
     }
-    // The tests run one after another on the count: the first item since a
-    // death or a new game gives two bombs, the second one, every later one
-    // two again. An item already falling when the ship died counts as first.
+    // The tests run one after another on the count: the first and second
+    // items since a death or a new game give one bomb each, every later one
+    // two. An item that was already falling when the ship died gives two.
     PowerItem& item = powerItem;
     if (item.spawnCount == 0) {
         item.powerFlag1 = 1;
