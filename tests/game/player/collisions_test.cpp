@@ -477,3 +477,25 @@ TEST(ShotCollisions, ParkedTargetsAreOutOfReachOfEveryShot) {
         for (int32_t slot = 0; slot < row.slots; ++slot)
             EXPECT_EQ(TargetInt(row.records, slot, row.records.hitOffset), 0) << row.name;
 }
+
+TEST(ShotCollisions, FarAwayRecordsAndStraySlotsAreHarmless) {
+    FreshWorld();
+    ClearShots();
+    // Coordinates beyond the int range saturate and must not wrap the box
+    // sums round into reach.
+    enemyCPool[0].x = 3.0e9f;
+    enemyCPool[0].y = 100.0f;
+    enemyCPool[1].x = -3.0e9f;
+    enemyCPool[1].y = 3.0e9f;
+    scene2Boss.x = 3.0e9f;
+    scene2Boss.y = 3.0e9f;
+    score = 0;
+    wideShots[0] = PlayerShot{2147483600, 2147483000, 0, 10, 1};
+    wideShots[1] = PlayerShot{300, 110, 0, 10, 1};
+    narrowShots[0] = PlayerShot{-2147483600, 110, 0, 10, 1};
+    PlayerShotsUpdate();
+    EXPECT_EQ(score, 0);
+    EXPECT_EQ(enemyCPool[0].hit, 0);
+    EXPECT_EQ(enemyCPool[1].hit, 0);
+    EXPECT_EQ(scene2Boss.BossHitFlash, 0);
+}

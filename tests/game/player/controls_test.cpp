@@ -328,3 +328,20 @@ TEST(PlayerControls, WhenTheCountdownHasExpiredOnlyCtrlCounts) {
     EXPECT_EQ(playerKeys[kPlayerKeyShift], 0);
     EXPECT_EQ(playerKeys[kPlayerKeyCtrl], 3);
 }
+
+TEST(PlayerControls, SpawnersIgnoreSlotsOutsideTheirPools) {
+    PlayerScenario s;
+    powerItem.powerFlag1 = 1;
+    const PlayerShot narrowBefore = narrowShots[77];
+    SpawnNarrowShots(-1, 78, 1000);
+    SpawnWideShots(78, -5, 200);
+    SpawnBurstShots(-1, 200, 400, -200);
+    EXPECT_EQ(CountActive(narrowShots, 0, kPlayerShotSlots), 0);
+    EXPECT_EQ(CountActive(wideShots, 0, kPlayerShotSlots), 0);
+    EXPECT_EQ(CountActiveBurst(), 0);
+    EXPECT_EQ(narrowShots[77].x, narrowBefore.x);
+    // A valid centre slot still fills when its sides are out of range.
+    SpawnNarrowShots(5, -1, 78);
+    EXPECT_EQ(narrowShots[5].active, 1);
+    EXPECT_EQ(CountActive(narrowShots, 0, kPlayerShotSlots), 1);
+}

@@ -194,3 +194,16 @@ TEST(PlayerDestruction, ADeathFromFewerThanSixteenLivesRaisesThePromptInTheFifth
     EXPECT_EQ(continuePrompt, 1);
     EXPECT_EQ(pauseFlag, 1);
 }
+
+TEST(PlayerDestruction, AnExplosionWhoseTicksRanPastTheEndStopsAtOnce) {
+    PlayerScenario s;
+    for (PlayerDebris& d : playerDebris)
+        d.tick = 75;
+    playerVulnerable = 0;
+    s.Frame();
+    EXPECT_EQ(playerVulnerable, 1);
+    EXPECT_EQ(respawnInvulnerable, 1);
+    EXPECT_EQ(lives, 999);
+    s.Frames(kRespawnGuardFrames);
+    EXPECT_TRUE(DebrisParked());
+}
