@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <cstring>
 
-extern float frameDt;
-
 SoundObject soundObjects[kitSound::kObjectCount];
 int32_t soundAvailable = 0;
 int32_t soundReloading = 0;
