@@ -129,7 +129,8 @@ template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) 
 }
 
 // The variants: pick(u, v, j, &p) fetches the pixel for accumulators (u, v)
-// on box row j and says whether to store it.
+// on box row j and says whether to store it (a black source pixel never is;
+// what a recoloured pixel becomes is stored as it is).
 template <class Pick> void WalkBox(const Box& b, const Map& m, const Locked& L, Pick pick) {
     for (int64_t j = b.j0; j < b.j1; ++j) {
         int64_t u = m.rowU - j * m.s + b.i0 * m.c;
@@ -137,7 +138,7 @@ template <class Pick> void WalkBox(const Box& b, const Map& m, const Locked& L, 
         uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0);
         for (int64_t k = 0; k < b.i1 - b.i0; ++k) {
             uint16_t p = 0;
-            if (pick(u, v, j, p) && p != 0) d[k] = p;
+            if (pick(u, v, j, p)) d[k] = p;
             u += m.c;
             v += m.s;
         }
@@ -196,7 +197,7 @@ int32_t BlitRotatedTiled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t
                            bool ok;
                            p = Fetch(m, L, TileIndex(u / 360 - m.offX, m.srcW),
                                      TileIndex(v / 360 - m.offY, m.srcH), ok);
-                           return ok;
+                           return ok && p != 0;
                        });
                    });
 }
@@ -210,7 +211,7 @@ int32_t BlitRotatedScaled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_
                            bool ok;
                            p = Fetch(m, L, Scaled(u / 360 - m.offX, scale), Scaled(v / 360 - m.offY, scale),
                                      ok);
-                           return ok;
+                           return ok && p != 0;
                        });
                    });
 }
@@ -224,7 +225,7 @@ int32_t BlitRotatedScaledTiled(int32_t x1, int32_t y1, int32_t x2, int32_t y2, i
                            bool ok;
                            p = Fetch(m, L, TileIndex(Scaled(u / 360 - m.offX, scale), m.srcW),
                                      TileIndex(Scaled(v / 360 - m.offY, scale), m.srcH), ok);
-                           return ok;
+                           return ok && p != 0;
                        });
                    });
 }

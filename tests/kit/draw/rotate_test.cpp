@@ -137,6 +137,16 @@ TEST(BlitRotatedVariants, TilingScalingPerspectiveAndRipple) {
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 7; ++x)
             ASSERT_EQ(backBuffer->Pixel(10 + x, 30 + y), backBuffer->Pixel(x, 30 + y) & ~0x0020);
+    // Factors of 0 darken every lit pixel to black, and that black is stored;
+    // only the source's own black stays transparent.
+    Fill(backBuffer, 0x7777);
+    auto dotted = src;
+    dotted[3 * 7 + 3] = 0;
+    MakeImage(6, 7, 7, dotted);
+    BlitRotatedPerspective(10, 30, 17, 37, 0, 1.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 6, 0, 0, 7, 7);
+    EXPECT_EQ(backBuffer->Pixel(10, 30), 0);
+    EXPECT_EQ(backBuffer->Pixel(16, 36), 0);
+    EXPECT_EQ(backBuffer->Pixel(13, 33), 0x7777);
     // Ripple without amplitude or shear is a straight copy, black included.
     Fill(backBuffer, 0x7777);
     auto holed = src;
