@@ -79,6 +79,15 @@ plat::Surface* ImageSurface(int32_t slot) {
     return rec ? rec->surface : nullptr;
 }
 
+// The charset of the first listed face of exactly that name; Shift-JIS when
+// the face is not listed.
+uint8_t ListedCharSet(const char* faceName) {
+    if (!faceName) return plat::kShiftJisCharset;
+    for (int32_t i = 0; i < fontCount; ++i)
+        if (std::strcmp(fontList[i].name, faceName) == 0) return fontList[i].charSet;
+    return plat::kShiftJisCharset;
+}
+
 uint32_t NotBlack(uint32_t c) {
     const uint32_t r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
     return r < 16 && g < 16 && b < 16 ? 0x101010u : c;
@@ -202,7 +211,10 @@ void Layout(plat::DC* dc, int32_t scale, int32_t originX, int32_t originY, int32
         const int64_t x = penX, y = penY;
         penX += w;
         lineHeight = std::max(lineHeight, h);
-        const bool overflow = screenX(penX) > right || (scale == 2 && penX > targetW);
+        // The plain layout breaks once the pen has passed the right edge; the
+        // double-size one as soon as it reaches it (or the buffer's edge).
+        const bool overflow =
+            scale == 2 ? screenX(penX) >= right || penX >= targetW : screenX(penX) > right;
         if (overflow || newline) {
             bool takeAgain = !newline;
             if (overflow && !newline && MustNotBeginLine(p, n)) {
@@ -276,12 +288,7 @@ plat::Font* SetFontByName(const char* faceName, int32_t size, int32_t angle, int
                           uint8_t underline) {
     SetFaceName(faceName);
     Describe(size, angle, weight, italic, underline);
-    logFont.charSet = plat::kShiftJisCharset;
-    for (int32_t i = 0; i < fontCount; ++i)
-        if (faceName && std::strcmp(fontList[i].name, faceName) == 0) {
-            logFont.charSet = fontList[i].charSet;
-            break;
-        }
+    logFont.charSet = ListedCharSet(faceName);
     return Attach(backBuffer);
 }
 
@@ -323,12 +330,7 @@ plat::Font* SetGlyphFont(int32_t face, int32_t size) {
 plat::Font* SetGlyphFontByName(const char* faceName, int32_t size) {
     SetFaceName(faceName);
     Describe(size, 0, 0, 0, 0);
-    logFont.charSet = plat::kShiftJisCharset;
-    for (int32_t i = 0; i < fontCount; ++i)
-        if (faceName && std::strcmp(fontList[i].name, faceName) == 0) {
-            logFont.charSet = fontList[i].charSet;
-            break;
-        }
+    logFont.charSet = ListedCharSet(faceName);
     return Attach(ImageSurface(3));
 }
 

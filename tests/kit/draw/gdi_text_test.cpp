@@ -255,6 +255,14 @@ TEST(GlyphEngine, SmoothGlyphsAreHalvedIntoImageTwo) {
                   backBuffer->Pixel(305, 208) != kitDraw::Pack5(0, 0, 8),
               true); // drawn at once
     EXPECT_EQ(textDC->surface, imageTable[3].surface);
+    // Unlike the plain layout, a character whose right edge reaches the box's
+    // right edge no longer fits; one pixel more and it does.
+    const std::string one = plat::Utf8ToCp932("滑");
+    BuildSmoothGlyphs(300, 200, 313, 300, one.c_str(), 0x100);
+    EXPECT_EQ(glyphCount, 1);
+    BuildSmoothGlyphs(300, 200, 314, 300, one.c_str(), 0x100);
+    EXPECT_EQ(glyphCount, 2);
+    EXPECT_EQ(glyphBoxes[1].right, 313);
     ReleaseGlyphFont();
     EXPECT_EQ(plat::DCsInUse(), 0);
 }
