@@ -165,7 +165,8 @@ void MoveEnemy(const EnemyLockOnMember& k) {
                 // A short swerve out of the ship before the shot turns on its target.
                 s.launchClock += kLaunchClockRate * frameDt;
                 if (s.launchClock <= kEnemyLaunchPhase) {
-                    s.x += k.veer[i] * s.speed * frameDt / 2.0f;
+                    const float veer = i < int32_t(std::size(k.veer)) ? k.veer[i] : kNoVeer;
+                    s.x += veer * s.speed * frameDt / 2.0f;
                     s.y += s.speed * frameDt / 10.0f;
                 }
                 if (s.launchClock > kEnemyLaunchPhase) s.launchClock = kLaunchPhaseOver;
