@@ -3,7 +3,6 @@
 #include "kit/draw/screen.h"
 #include "kit/draw/pack.h"
 #include "kit/system/kit_system.h"
-#include "kit/system/kit_system.h"
 #include "platform/files.h"
 
 #include <algorithm>

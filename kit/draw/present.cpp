@@ -60,9 +60,10 @@ void DrawTileFade(int32_t c) {
 
 void DrawWipe(int32_t kind, int64_t c) {
     const int64_t W = screenWidth, H = screenHeight, s = transitionLength;
-    // Every wipe divides by its length or steps by it; without one there is
-    // nothing to draw (the counter still runs out).
-    if (s <= 0) return;
+    // The bands step by the length and the slides divide by it: without a
+    // length those kinds draw nothing (the counter still runs out).
+    if (s <= 0 && (kind == 2 || kind == 4)) return;
+    if (s == 0 && kind >= 5) return;
     const int64_t steps = s - c + 1; // how far the wipe has gone
     switch (kind) {
     case 1:
@@ -193,17 +194,27 @@ bool Toward(int32_t& edge, int32_t target, int32_t d) {
     return edge == target;
 }
 
-// Two edges moving toward each other; once they meet or cross both sit on the centre.
-bool Meet(int32_t& low, int32_t& high, int32_t centre, int32_t d) {
-    if (low == high) return true;
+// One edge moving in by d (negative d: moving back); true once it has reached
+// or passed its target. It is not set back onto the target.
+bool Past(int32_t& edge, int32_t target, int32_t d) {
+    edge = Sat32(int64_t(edge) + d);
+    return d > 0 ? edge >= target : edge <= target;
+}
+
+// Two edges moving toward each other; true once they meet or cross, where they stay.
+bool Close(int32_t& low, int32_t& high, int32_t d) {
     low = Sat32(int64_t(low) + d);
     high = Sat32(int64_t(high) - d);
-    if (low >= high) {
-        low = centre;
-        high = centre;
-        return true;
-    }
-    return false;
+    return low >= high;
+}
+
+// The same, but a pair that crosses is set onto the centre.
+bool Meet(int32_t& low, int32_t& high, int32_t centre, int32_t d) {
+    if (low == high) return true;
+    if (!Close(low, high, d)) return false;
+    low = centre;
+    high = centre;
+    return true;
 }
 
 int32_t CentreX() { return Sat32((int64_t(savedClipRight) - savedClipLeft) / 2 + savedClipLeft); }
@@ -214,17 +225,17 @@ bool CloseStep(int32_t d) {
     const int32_t half = clipWipeSize / 2;
     switch (clipWipeStyle) {
     case 1:
-        return Toward(clipTop, savedClipBottom, d);
+        return Past(clipTop, savedClipBottom, d);
     case 2:
-        return Toward(clipBottom, savedClipTop, d);
+        return Past(clipBottom, savedClipTop, -d);
     case 3:
-        return Toward(clipLeft, savedClipRight, d);
+        return Past(clipLeft, savedClipRight, d);
     case 4:
-        return Toward(clipRight, savedClipLeft, d);
+        return Past(clipRight, savedClipLeft, -d);
     case 5:
-        return Meet(clipTop, clipBottom, cy, d);
+        return Close(clipTop, clipBottom, d);
     case 6:
-        return Meet(clipLeft, clipRight, cx, d);
+        return Close(clipLeft, clipRight, d);
     case 7: {
         const bool across = Meet(clipLeft, clipRight, cx, d);
         const bool down = Meet(clipTop, clipBottom, cy, d);
@@ -233,12 +244,12 @@ bool CloseStep(int32_t d) {
     case 8: {
         const bool l = Toward(clipLeft, Sat32(int64_t(cx) - half), d);
         const bool r = Toward(clipRight, Sat32(int64_t(cx) + half), d);
-        return l && r && Meet(clipTop, clipBottom, cy, d);
+        return l && r && Close(clipTop, clipBottom, d);
     }
     case 9: {
         const bool t = Toward(clipTop, Sat32(int64_t(cy) - half), d);
         const bool b = Toward(clipBottom, Sat32(int64_t(cy) + half), d);
-        return t && b && Meet(clipLeft, clipRight, cx, d);
+        return t && b && Close(clipLeft, clipRight, d);
     }
     default:
         return true; // no such style: nothing to animate

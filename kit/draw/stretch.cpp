@@ -27,6 +27,9 @@ void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32
             kitDraw::Restore();
         return;
     }
+    // No picture to scale: draw nothing rather than what the scratch image
+    // still holds from the last stretch.
+    if (!src) return;
     // Scale into the scratch image's top-left corner, then draw it from there.
     ImageRecord* scratch = ImageAt(0);
     plat::DC* scratchDC = plat::GetDC(scratch->surface);

@@ -202,6 +202,11 @@ TEST_F(PresentTest, BrokenWipeSettingsDrawNothingAndStillEnd) {
         EXPECT_EQ(frames, 3) << kind;
         EXPECT_EQ(Shown(300, 0), kNew) << kind;
     }
+    // The row pattern needs no length: it still draws every row with y mod c != 0.
+    transitionKind = 1;
+    PresentAt(2);
+    EXPECT_EQ(Shown(300, 1), OldPx(300, 1));
+    EXPECT_EQ(Shown(300, 2), kNew);
     // A counter above the length would make the shake's range 0.
     transitionLength = 26;
     transitionKind = 3;
@@ -344,8 +349,11 @@ TEST_F(PresentTest, ClipWipesCloseAndOpenTheClipRectangle) {
     EXPECT_EQ(frames, 6);
     EXPECT_EQ(clipWipeState, -1);
     EXPECT_EQ(clipWipeClosed, 1);
-    EXPECT_EQ(clipTop, 600);
+    EXPECT_EQ(clipTop, 606); // the closing edge stops where it passed the other
     EXPECT_EQ(clipBottom, 600);
+    Fill(backBuffer, kNew);
+    BlitOpaque(180, 0, 1, 0, 0, 400, 600); // a clip closed past itself draws nothing
+    EXPECT_EQ(backBuffer->Pixel(180, 599), kNew);
 
     // Opening from closed first puts the clip back, then collapses it to the centre line.
     EXPECT_EQ(StartClipWipe(0, 5, 1000.0f, 0), 1);
@@ -376,8 +384,9 @@ TEST_F(PresentTest, ClipWipesCloseAndOpenTheClipRectangle) {
         ClipWipeStep();
         ++frames;
     }
-    EXPECT_EQ(clipTop, 300);
-    EXPECT_EQ(clipBottom, 300);
+    // Top and bottom meet by crossing and stay where they crossed.
+    EXPECT_EQ(clipTop, 303);
+    EXPECT_EQ(clipBottom, 297);
     // ...and opens again line first: top and bottom, then the sides.
     EXPECT_EQ(StartClipWipe(0, 8, 1000.0f, 40), 1);
     EXPECT_EQ(clipLeft, 380);
@@ -393,6 +402,24 @@ TEST_F(PresentTest, ClipWipesCloseAndOpenTheClipRectangle) {
     EXPECT_EQ(clipRight, 620);
     EXPECT_EQ(clipTop, 0);
     EXPECT_EQ(clipBottom, 600);
+
+    // Style 7 closes all four edges; a pair that crosses is set onto the centre.
+    EXPECT_EQ(StartClipWipe(1, 7, 1000.0f, 0), 1);
+    for (int32_t i = 0; i < 3; ++i)
+        ClipWipeStep();
+    EXPECT_EQ(clipWipeState, -1);
+    EXPECT_EQ(clipLeft, 400);
+    EXPECT_EQ(clipRight, 400);
+    EXPECT_EQ(clipTop, 300);
+    EXPECT_EQ(clipBottom, 300);
+    // Style 6 does not: its sides stop where they crossed.
+    EXPECT_EQ(StartClipWipe(1, 6, 1000.0f, 0), 1);
+    EXPECT_EQ(clipLeft, 180); // the closed clip was put back first
+    for (int32_t i = 0; i < 3; ++i)
+        ClipWipeStep();
+    EXPECT_EQ(clipWipeState, -1);
+    EXPECT_EQ(clipLeft, 483);
+    EXPECT_EQ(clipRight, 317);
 
     // Style 0 picks one with the game's random numbers; closing at once.
     kitSystem::SeedRandom(99);

@@ -72,7 +72,11 @@ TEST(BlitStretchKeyed, GdiRoadSizesAreCutToTheScratchImage) {
     BlitStretchKeyed(0, 0, 4, 0, 0, 4, 2, 5000, 4000);
     EXPECT_EQ(backBuffer->Pixel(799, 599), 0x1111);  // still the top-left source pixel
     BlitStretchKeyed(0, 0, 4, 0, 0, 4, 2, -10, 20);  // negative size: nothing
-    BlitStretchKeyed(0, 0, 499, 0, 0, 4, 2, 10, 20); // empty slot: nothing
+    Fill(backBuffer, 0x0F0F);
+    BlitStretchKeyed(0, 0, 499, 0, 0, 4, 2, 10, 20); // empty slot: nothing, not the scratch's last picture
+    BlitStretchOpaque(0, 0, 600, 0, 0, 4, 2, 10, 20); // no such slot: nothing
+    EXPECT_EQ(backBuffer->Pixel(0, 0), 0x0F0F);
+    EXPECT_EQ(backBuffer->Pixel(9, 19), 0x0F0F);
     BlitStretchKeyed(0, 0, 4, INT32_MIN, 0, INT32_MAX, 2, INT32_MAX, INT32_MAX);
     hwStretch = 1;
     BlitStretchKeyed(INT32_MAX, INT32_MAX, 4, 0, 0, 4, 2, INT32_MAX, INT32_MAX);
