@@ -16,7 +16,6 @@ LockMarker spareLockMarkersB[3];
 
 namespace {
 
-int32_t ClampToInt32(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 template <std::size_t N> void LockSlot(LockMarker (&markers)[N], int32_t slot) {
     if (slot < 0 || static_cast<std::size_t>(slot) >= N) return;
@@ -189,8 +188,8 @@ void LockBossPoint(const BossLockDef& def, LockMarker* points, int32_t k) {
     const int64_t by = FloatToInt(def.boss->y);
     for (int32_t j = 0; j < def.count; ++j) {
         if (def.ownPointOnly && j != k) continue;
-        points[j].x = ClampToInt32(bx + def.offsets[j].dx);
-        points[j].y = ClampToInt32(by + def.offsets[j].dy);
+        points[j].x = Sat32(bx + def.offsets[j].dx);
+        points[j].y = Sat32(by + def.offsets[j].dy);
     }
 }
 

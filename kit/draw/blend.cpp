@@ -514,7 +514,6 @@ int32_t BlitSmear(int32_t x, int32_t y, int32_t mode, int32_t edge, int32_t img,
 }
 
 namespace {
-int32_t Sat32(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 } // namespace
 
 void BlitRowSkip(int32_t x, int32_t y, int32_t step, int32_t img, int32_t left, int32_t top, int32_t right,

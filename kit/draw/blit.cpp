@@ -19,13 +19,6 @@ float waveTiledPhase = 0.0f, waveTiledOffset = 0.0f;
 
 namespace {
 
-// Coordinates far outside the screen saturate instead of wrapping around.
-int32_t Sat32(int64_t v) {
-    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return int32_t(v);
-}
-
 bool Fits32(int64_t v) {
     return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
 }

@@ -40,12 +40,6 @@ namespace {
 constexpr int32_t kSnapshotImage = 1;
 constexpr uint32_t kVkLeft = 37, kVkUp = 38, kVkRight = 39, kVkDown = 40;
 
-int32_t Sat32(int64_t v) {
-    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return int32_t(v);
-}
-
 // A piece of the snapshot, clipped like every draw.
 void Piece(int64_t x, int64_t y, int64_t left, int64_t top, int64_t right, int64_t bottom) {
     BlitOpaque(Sat32(x), Sat32(y), kSnapshotImage, Sat32(left), Sat32(top), Sat32(right), Sat32(bottom));

@@ -1,4 +1,5 @@
 #include "kit/draw/stretch.h"
+#include "kit/system/fint.h"
 
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-int32_t Sat(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom,
              int32_t w, int32_t h, bool keyed) {
@@ -20,7 +20,7 @@ void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32
     plat::Surface* src = rec ? rec->surface : nullptr;
     if (hwStretch == 1) {
         static plat::Rect dstRect, srcRect;
-        dstRect = {x, y, Sat(int64_t(x) + w), Sat(int64_t(y) + h)};
+        dstRect = {x, y, Sat32(int64_t(x) + w), Sat32(int64_t(y) + h)};
         srcRect = {left, top, right, bottom};
         if (!src || !backBuffer) return;
         if (plat::BltStretch(backBuffer, dstRect, src, srcRect, keyed) == plat::kErrSurfaceLost)
@@ -34,8 +34,8 @@ void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32
     ImageRecord* scratch = ImageAt(0);
     plat::DC* scratchDC = plat::GetDC(scratch->surface);
     plat::DC* srcDC = plat::GetDC(src);
-    plat::StretchBlt(scratchDC, 0, 0, w, h, srcDC, left, top, Sat(int64_t(right) - left),
-                     Sat(int64_t(bottom) - top));
+    plat::StretchBlt(scratchDC, 0, 0, w, h, srcDC, left, top, Sat32(int64_t(right) - left),
+                     Sat32(int64_t(bottom) - top));
     if (scratchDC) plat::ReleaseDC(scratch->surface, scratchDC);
     if (srcDC) plat::ReleaseDC(src, srcDC);
     if (keyed)
