@@ -3,6 +3,9 @@
 // defeat would.
 #include "harness/game_harness.h"
 
+#include "game/enemies/enemy_kinds.h"
+#include "game/player/player_pools.h"
+#include "game/player/player_state.h"
 #include "game/shell/game_state.h"
 #include "game/shell/scene_flow.h"
 #include "game/shell/world_reset.h"
@@ -238,4 +241,67 @@ TEST(StageFrame, AFrameThatJumpsPastTheTimeOutStillEndsTheStage) {
     scrollDistance = 50000.0f;
     ASSERT_TRUE(h.Frame(0.0f));
     EXPECT_EQ(currentScene, 10);
+}
+
+TEST(StageFrame, PowerItemWindowsContinueValuesAndThePlayerStepsOfEachStage) {
+    GameHarness h(Quiet());
+    ASSERT_TRUE(h.Start());
+    for (const StageValues& s : kStages) {
+        EnterStage(h, s.scene);
+        ASSERT_TRUE(h.Frame(0.0f));
+        // The power item's windows are closed at both ends; scene 2's last one
+        // comes 50 units earlier than everyone else's.
+        auto spawnsAt = [&](float d) {
+            powerItem.active = 0;
+            powerItem.x = ParkX;
+            powerItem.y = ParkY;
+            scrollDistance = d;
+            EXPECT_TRUE(h.Frame(0.0f));
+            return powerItem.active == 1;
+        };
+        const float lastLo = s.scene == 2 ? 950.0f : 1000.0f;
+        EXPECT_TRUE(spawnsAt(100.0f)) << s.scene;
+        EXPECT_TRUE(spawnsAt(150.0f)) << s.scene;
+        EXPECT_FALSE(spawnsAt(150.5f)) << s.scene;
+        EXPECT_FALSE(spawnsAt(299.5f)) << s.scene;
+        EXPECT_TRUE(spawnsAt(850.0f)) << s.scene;
+        EXPECT_FALSE(spawnsAt(lastLo - 0.5f)) << s.scene;
+        EXPECT_TRUE(spawnsAt(lastLo)) << s.scene;
+        EXPECT_TRUE(spawnsAt(lastLo + 50.0f)) << s.scene;
+        EXPECT_FALSE(spawnsAt(lastLo + 50.5f)) << s.scene;
+
+        // Y on the continue prompt: 111 lives, the stage's bombs, score 0.
+        pauseFlag = 1;
+        continuePrompt = 1;
+        lives = 0;
+        bombStock = 0;
+        score = 1234;
+        h.Press('Y');
+        EXPECT_EQ(pauseFlag, 0) << s.scene;
+        EXPECT_EQ(lives, 111);
+        EXPECT_EQ(bombStock, s.scene == 8 ? 3 : 5) << s.scene;
+        EXPECT_EQ(score, 0);
+
+        // The homing chains launch only in scenes 3, 5 and 6, and only in mode 3.
+        scrollDistance = 0.0f;
+        const bool chains = s.scene == 3 || s.scene == 5 || s.scene == 6;
+        for (int32_t mode : {1, 3}) {
+            gameMode = mode;
+            enemyJPool[0].active = 1;
+            homingChainClock[0][0] = 0;
+            ASSERT_TRUE(h.Frame(0.0f));
+            EXPECT_EQ(homingChainClock[0][0], chains && mode == 3 ? 1 : 0) << s.scene << " mode " << mode;
+            enemyJPool[0].active = 0;
+        }
+
+        // A running bomb advances in every stage; in scene 2 only while the
+        // narrow stream is off.
+        clearEnemyShots = 1;
+        narrowShotsEnabled = 1;
+        bombClock = 0;
+        ASSERT_TRUE(h.Frame(0.0f));
+        EXPECT_EQ(bombClock, s.scene == 2 ? 0 : 1) << s.scene;
+        clearEnemyShots = 0;
+        bombClock = 0;
+    }
 }
