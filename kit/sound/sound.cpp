@@ -1,5 +1,6 @@
 #include "kit/sound/sound.h"
 
+#include "kit/sound/soundpack.h"
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
@@ -40,16 +41,6 @@ template <class F> void ForMixes(SoundObject& o, int32_t mix, bool minusTwoIsNex
 
 int32_t Clamp(int64_t v, int64_t lo, int64_t hi) { return int32_t(std::clamp(v, lo, hi)); }
 
-void ReleaseBuffers(SoundObject& o) {
-    for (int32_t& id : o.buffers) {
-        if (id >= 0) {
-            plat::AudioStop(id);
-            plat::AudioReleaseBuffer(id);
-        }
-        id = -1;
-    }
-}
-
 void StartMix(SoundObject& o, int32_t handle, int32_t m, bool loop) {
     if (o.stream.streamSize != 0) {
         ResetStream(handle);
@@ -71,6 +62,7 @@ void PlayImpl(int32_t handle, int32_t mix, bool loop) {
     } else {
         // An object loaded with no mixes has nothing to play.
         if (Mixes(*o) == 0) return;
+        if (o->nextMix < 0 || o->nextMix >= Mixes(*o)) o->nextMix = 0;
         if (mix == -2 && o->echoCounter >= 0) {
             ResetFrequency(handle, -1);
             ResetPan(handle, -1);
@@ -81,7 +73,6 @@ void PlayImpl(int32_t handle, int32_t mix, bool loop) {
             o->echoPan = float(o->pan[o->nextMix]);
             o->echoPanDirection = (kitSystem::Random() & 1) ? 1 : -1;
         }
-        if (o->nextMix < 0 || o->nextMix >= Mixes(*o)) o->nextMix = 0;
         StartMix(*o, handle, o->nextMix, loop);
         o->nextMix += 1;
         if (o->nextMix >= Mixes(*o)) o->nextMix = 0;
@@ -150,7 +141,7 @@ int32_t Init() {
     }
     // A second start-up (a rebuild) must not strand the buffers of the first.
     for (SoundObject& o : soundObjects)
-        ReleaseBuffers(o);
+        ReleaseSoundBuffers(o);
     soundReloading = 0;
     soundAvailable = 1;
     return 1;
@@ -158,7 +149,7 @@ int32_t Init() {
 
 void ResetSlots() {
     for (SoundObject& o : soundObjects) {
-        ReleaseBuffers(o);
+        ReleaseSoundBuffers(o);
         o = SoundObject{};
     }
 }
@@ -166,28 +157,15 @@ void ResetSlots() {
 void Release() {
     if (!soundAvailable) return;
     for (SoundObject& o : soundObjects)
-        ReleaseBuffers(o);
+        ReleaseSoundBuffers(o);
     plat::AudioClose();
 }
 
 int32_t LoadObject(const char* name, int32_t mix) {
     if (!soundAvailable) return -1;
-    if (mix > kMixMax || mix < -kMixMax) {
-        kitSystem::Error(kLoadName, "ミックス数が多過ぎます", 0);
-        return -1;
-    }
-    if (!soundReloading) {
-        int32_t slot = 0;
-        while (slot < kObjectCount && soundObjects[slot].used)
-            ++slot;
-        if (slot == kObjectCount) {
-            kitSystem::Error(kLoadName, "オブジェクト数が多過ぎます", 0);
-            return -1;
-        }
-        soundCurrentSlot = slot;
-    }
-    if (soundCurrentSlot < 0 || soundCurrentSlot >= kObjectCount) return -1;
-    const int32_t slot = soundCurrentSlot;
+    if (!MixArgumentAllowed(mix, kLoadName)) return -1;
+    const int32_t slot = ChooseLoadSlot(kLoadName);
+    if (slot < 0) return -1;
     SoundObject& o = soundObjects[slot];
     if (!name) name = "";
 
@@ -201,41 +179,10 @@ int32_t LoadObject(const char* name, int32_t mix) {
         return -1;
     }
 
-    o.mixCount = mix < 0 ? -mix : mix;
-    o.echoCounter = mix > 1 ? 0 : -1;
-    if (!soundReloading) o.nextMix = 0;
-    ReleaseBuffers(o);
-    for (int32_t m = 0; m < o.mixCount; ++m) {
-        int32_t id = plat::AudioCreateBuffer(format, dataSize);
-        if (id < 0) {
-            ReleaseBuffers(o);
-            kitSystem::Error(kLoadName, "サウンドバッファが生成できません", id);
-            return -1;
-        }
-        o.buffers[m] = id;
-        plat::AudioWriteBuffer(id, 0, data.data(), dataSize);
-        if (!soundReloading) {
-            o.frequency[m] = o.baseFrequency = plat::AudioGetFrequency(id);
-            o.volume[m] = 0;
-            o.pan[m] = 0;
-        } else {
-            plat::AudioSetVolume(id, o.volume[m]);
-            plat::AudioSetFrequency(id, o.frequency[m]);
-            plat::AudioSetPan(id, o.pan[m]);
-        }
-    }
-    o.used = 1;
-    o.fromPack = 0;
+    SetMixes(o, mix);
+    if (!MakeSoundBuffers(o, format, dataSize, data.data(), dataSize, kLoadName)) return -1;
     o.stream.streamSize = 0;
-    if (!soundReloading) {
-        // Reported after the load on purpose: the slot stays in use, nameless.
-        if (std::strlen(name) > size_t(kNameMax)) {
-            kitSystem::Error(kLoadName, "ファイル名またはリソース名が長すぎます", 0);
-            return -1;
-        }
-        std::memcpy(o.name, name, std::strlen(name) + 1);
-    }
-    return slot;
+    return FinishLoad(o, slot, name, 0, kLoadName, "ファイル名またはリソース名が長すぎます");
 }
 
 void FreeObject(int32_t handle) {
@@ -252,7 +199,7 @@ void FreeObject(int32_t handle) {
         o->volume[m] = 0;
         o->pan[m] = 0;
     }
-    ReleaseBuffers(*o);
+    ReleaseSoundBuffers(*o);
     o->mixCount = 1;
 }
 

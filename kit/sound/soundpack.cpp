@@ -171,6 +171,35 @@ int32_t ChooseLoadSlot(const char* errorName) {
     return soundCurrentSlot;
 }
 
+bool MixArgumentAllowed(int32_t mix, const char* errorName) {
+    if (mix > kMixMax || mix < -kMixMax) {
+        kitSystem::Error(errorName, "ミックス数が多過ぎます", 0);
+        return false;
+    }
+    return true;
+}
+
+void SetMixes(SoundObject& o, int32_t mix) {
+    o.mixCount = mix < 0 ? -mix : mix;
+    o.echoCounter = mix > 1 ? 0 : -1;
+    if (!soundReloading) o.nextMix = 0;
+}
+
+int32_t FinishLoad(SoundObject& o, int32_t slot, const char* name, int32_t fromPack, const char* errorName,
+                   const char* longNameMessage) {
+    o.used = 1;
+    o.fromPack = fromPack;
+    if (soundReloading) return slot;
+    // Reported after the load on purpose: the slot stays in use, nameless.
+    const size_t length = std::strlen(name);
+    if (length > size_t(kNameMax)) {
+        kitSystem::Error(errorName, longNameMessage, 0);
+        return -1;
+    }
+    std::memcpy(o.name, name, length + 1);
+    return slot;
+}
+
 bool MakeSoundBuffers(SoundObject& o, const plat::WaveFormat& format, uint32_t bytes, const uint8_t* init,
                       uint32_t initBytes, const char* errorName) {
     ReleaseSoundBuffers(o);
@@ -198,10 +227,7 @@ bool MakeSoundBuffers(SoundObject& o, const plat::WaveFormat& format, uint32_t b
 
 int32_t LoadPackFrom(const std::string& path, const char* name, int32_t mix) {
     if (!soundAvailable) return -1;
-    if (mix > kMixMax || mix < -kMixMax) {
-        kitSystem::Error(kLoadPackName, "ミックス数が多過ぎます", 0);
-        return -1;
-    }
+    if (!MixArgumentAllowed(mix, kLoadPackName)) return -1;
     const int32_t slot = ChooseLoadSlot(kLoadPackName);
     if (slot < 0) return -1;
     SoundObject& o = soundObjects[slot];
@@ -232,22 +258,10 @@ int32_t LoadPackFrom(const std::string& path, const char* name, int32_t mix) {
         return -1;
     }
 
-    o.mixCount = mix < 0 ? -mix : mix;
-    o.echoCounter = mix > 1 ? 0 : -1;
-    if (!soundReloading) o.nextMix = 0;
+    SetMixes(o, mix);
     if (!MakeSoundBuffers(o, format, entry.dataSize, data.data(), entry.dataSize, kLoadPackName)) return -1;
-    o.used = 1;
-    o.fromPack = 1;
     o.stream.streamSize = 0;
-    if (!soundReloading) {
-        // Reported after the load on purpose: the slot stays in use, nameless.
-        if (std::strlen(name) > size_t(kNameMax)) {
-            kitSystem::Error(kLoadPackName, "ファイル名が長すぎます", 0);
-            return -1;
-        }
-        std::memcpy(o.name, name, std::strlen(name) + 1);
-    }
-    return slot;
+    return FinishLoad(o, slot, name, 1, kLoadPackName, "ファイル名が長すぎます");
 }
 
 int32_t LoadPack(const char* name, int32_t mix) { return LoadPackFrom(soundPackPath, name, mix); }

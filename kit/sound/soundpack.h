@@ -99,4 +99,14 @@ void ReleaseSoundBuffers(SoundObject& o);
 // Picks the slot a load fills: soundCurrentSlot while reloading, else the
 // lowest free slot ("オブジェクト数が多過ぎます" under errorName). -1 = none.
 int32_t ChooseLoadSlot(const char* errorName);
+// A mix argument beyond ten either way is refused ("ミックス数が多過ぎます").
+bool MixArgumentAllowed(int32_t mix, const char* errorName);
+// mixCount := |mix|; only a positive mix above 1 makes the echo available;
+// a reload keeps the round-robin position.
+void SetMixes(SoundObject& o, int32_t mix);
+// The common end of every load: the slot is in use, then a new load keeps
+// its name, or reports longNameMessage and answers -1 with the slot still in
+// use and nameless. Returns the slot otherwise.
+int32_t FinishLoad(SoundObject& o, int32_t slot, const char* name, int32_t fromPack, const char* errorName,
+                   const char* longNameMessage);
 } // namespace kitSound

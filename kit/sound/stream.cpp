@@ -102,17 +102,7 @@ int32_t LoadStream(const char* name, uint32_t loopOffset) {
     s.stopCountdown = 0;
     streamSilence[slot] = f.bitsPerSample == 8 ? 0x80 : 0x00;
 
-    o.used = 1;
-    o.fromPack = 1;
-    if (!soundReloading) {
-        // Reported after the load on purpose: the slot stays in use, nameless.
-        if (std::strlen(name) > size_t(kNameMax)) {
-            kitSystem::Error(kLoadStreamName, "ファイル名が長すぎます", 0);
-            return -1;
-        }
-        std::memcpy(o.name, name, std::strlen(name) + 1);
-    }
-    return slot;
+    return FinishLoad(o, slot, name, 1, kLoadStreamName, "ファイル名が長すぎます");
 }
 
 int32_t Streaming() {
