@@ -258,4 +258,7 @@ TEST_F(KitSystem, FilesDatesAndPaths) {
     plat::SetVirtualCalendarForTests(9 * 86400); // Saturday
     kitSystem::GetDateWeekday(&y, &m, &d, &weekday);
     EXPECT_EQ(weekday, "土");
+    y = m = d = 0;
+    kitSystem::GetDate(&y, &m, &d);
+    EXPECT_EQ(y * 10000 + m * 100 + d, 19700110);
 }
