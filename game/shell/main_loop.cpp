@@ -230,9 +230,8 @@ LoopPass MainLoopPass() {
         return LoopPass::Waited;
     }
 
-    const uint32_t now = plat::TimeMs();
-    frameDt = float(double(now - frameClock) / 1000.0);
-    frameClock = plat::TimeMs();
+    // The shell's own measure; FrameWait replaces it before a scene runs.
+    kitSystem::MeasureFrame();
     // A switch made outside a frame (the loader, the T key) is seen here.
     if (previousScene == 0 && currentScene != 0) {
         sceneChanged = 1;

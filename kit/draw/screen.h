@@ -40,7 +40,7 @@ extern uint16_t subtractiveTable[3][32][32];
 extern uint16_t mixTable[3][32][32][32];
 extern uint16_t thirdTable[94];
 extern uint8_t noiseTable[10000];
-extern float twoPi;
+extern double twoPi; // 2π in double: every angle built from it is computed in double
 
 namespace kitDraw {
 // Brings the screen up: device, display mode (width x height, 16 bits),

@@ -31,7 +31,7 @@ uint16_t subtractiveTable[3][32][32];
 uint16_t mixTable[3][32][32][32];
 uint16_t thirdTable[94];
 uint8_t noiseTable[10000];
-float twoPi = 6.2831853f;
+double twoPi = 2.0 * 3.141592653589793;
 
 namespace kitDraw {
 

@@ -34,7 +34,7 @@ struct FrameTimerObject {
 // Built before main(), after 2π and the start time.
 struct StartupInitialisers {
     StartupInitialisers() {
-        twoPi = float(2.0 * 3.141592653589793);
+        twoPi = 2.0 * 3.141592653589793;
         startTime = plat::TimeMs();
     }
 };
@@ -97,7 +97,7 @@ void FrameSleepUntilDue() {
 }
 
 void RunStartupInitialisers() {
-    twoPi = float(2.0 * 3.141592653589793);
+    twoPi = 2.0 * 3.141592653589793;
     startTime = plat::TimeMs();
     FrameTimerInit(60);
     SetFramePacing(1);

@@ -321,21 +321,21 @@ uint32_t GetFreeMemory() {
     return bytes > 0xFFFFFFFFull ? 0xFFFFFFFFu : uint32_t(bytes);
 }
 
-void GetDate(int32_t* year, int32_t* month, int32_t* day) {
+// One reading of the clock for the date and its weekday, so both agree at midnight.
+static std::tm DateInto(int32_t* year, int32_t* month, int32_t* day) {
     std::tm tm{};
     LocalDate(&tm);
     if (year) *year = tm.tm_year + 1900;
     if (month) *month = tm.tm_mon + 1;
     if (day) *day = tm.tm_mday;
+    return tm;
 }
+
+void GetDate(int32_t* year, int32_t* month, int32_t* day) { DateInto(year, month, day); }
 
 void GetDateWeekday(int32_t* year, int32_t* month, int32_t* day, std::string* weekday) {
     static const char* const names[7] = {"日", "月", "火", "水", "木", "金", "土"};
-    std::tm tm{};
-    LocalDate(&tm);
-    if (year) *year = tm.tm_year + 1900;
-    if (month) *month = tm.tm_mon + 1;
-    if (day) *day = tm.tm_mday;
+    const std::tm tm = DateInto(year, month, day);
     if (weekday) *weekday = names[tm.tm_wday >= 0 && tm.tm_wday < 7 ? tm.tm_wday : 0];
 }
 

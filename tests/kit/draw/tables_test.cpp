@@ -22,6 +22,12 @@ TEST(PixelFormat, DerivedValuesOfBothFormats) {
     EXPECT_EQ(redShift5, redShift);
     EXPECT_EQ(greenShift5, greenShift);
     EXPECT_EQ(halfMask, 0x3DEFu);
+
+    // A channel without a mask ends the scan instead of shifting forever.
+    kitDraw::SetPixelFormat(0xF800, 0, 0x001F);
+    EXPECT_EQ(greenShift, 0);
+    EXPECT_EQ(greenBits, 0u);
+    EXPECT_EQ(halfMask, 0x7800u | 0x000Fu);
 }
 
 TEST(SineTable, TruncatedEntries) {

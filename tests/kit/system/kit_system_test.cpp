@@ -1,4 +1,7 @@
+#include "harness/game_harness.h"
+
 #include "kit/draw/present.h"
+#include "kit/draw/screen.h"
 #include "kit/draw/text.h"
 #include "kit/sound/midi.h"
 #include "kit/sound/sound.h"
@@ -258,4 +261,49 @@ TEST_F(KitSystem, FilesDatesAndPaths) {
     plat::SetVirtualCalendarForTests(9 * 86400); // Saturday
     kitSystem::GetDateWeekday(&y, &m, &d, &weekday);
     EXPECT_EQ(weekday, "土");
+    y = m = d = 0;
+    kitSystem::GetDate(&y, &m, &d);
+    EXPECT_EQ(y * 10000 + m * 100 + d, 19700110);
+}
+
+TEST(KitSystemColorDepth, WindowedOnAShallowScreenAsksForFullScreen) {
+    GameHarness h;
+    ASSERT_TRUE(h.Start()); // the display mode is set: the screen reports 16 bits
+    const char* kWarning = "　ウィンドウ状態で実行しようとしていますが、"
+                           "画面が65536色以下に設定されています。\n"
+                           "正しく動作させるには、1670万色以上に設定するか、"
+                           "フルスクリーンで実行させて下さい。\r\n";
+    // Full screen, or a depth the screen has, asks nothing.
+    displayDepth = 32;
+    EXPECT_EQ(kitSystem::CheckColorDepth("*"), 1);
+    fullScreen = 0;
+    displayDepth = 16;
+    EXPECT_EQ(kitSystem::CheckColorDepth("*"), 1);
+    displayDepth = 15; // no colour count for this depth
+    EXPECT_EQ(kitSystem::CheckColorDepth("*"), 1);
+    EXPECT_TRUE(h.MessageBoxes().empty());
+
+    // "*" asks to switch; Yes goes full screen and writes nothing.
+    displayDepth = 32;
+    plat::QueueMessageBoxAnswerForTests(plat::kIdOk);
+    plat::QueueMessageBoxAnswerForTests(plat::kIdYes);
+    EXPECT_EQ(kitSystem::CheckColorDepth("*"), 1);
+    ASSERT_EQ(h.MessageBoxes().size(), 2u);
+    EXPECT_EQ(h.MessageBoxes()[0].text, kWarning);
+    EXPECT_EQ(h.MessageBoxes()[0].caption, "メッセージ");
+    EXPECT_EQ(h.MessageBoxes()[1].text, "フルスクリーンに切り換えますか？\r\n");
+    EXPECT_EQ(h.MessageBoxes()[1].flags, 0x24u);
+    EXPECT_EQ(fullScreen, 1);
+    EXPECT_EQ(closingFlag, 0);
+
+    // Another name asks to set it again; No ends the program.
+    fullScreen = 0;
+    plat::QueueMessageBoxAnswerForTests(plat::kIdOk);
+    plat::QueueMessageBoxAnswerForTests(plat::kIdNo);
+    EXPECT_EQ(kitSystem::CheckColorDepth("MODE.DAT"), 0);
+    ASSERT_EQ(h.MessageBoxes().size(), 4u);
+    EXPECT_EQ(h.MessageBoxes()[3].text, "フルスクリーンに設定し直しますか？\r\n");
+    EXPECT_EQ(fullScreen, 0);
+    EXPECT_EQ(closingFlag, 2);
+    EXPECT_EQ(h.RunToExit(), 0);
 }
