@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "game/enemies/enemy_kinds.h"
@@ -127,6 +128,20 @@ TEST(PoolCatalogue, ListsEveryPoolOnceWithItsOwnStorage) {
     EXPECT_EQ(records[PoolGroup::Scene6], 823);
     EXPECT_EQ(records[PoolGroup::Scene8], 2609);
     EXPECT_EQ(records[PoolGroup::Scene4] + records[PoolGroup::Scene7] + records[PoolGroup::Scene9], 1477);
+
+    // Pools per park recipe, as the catalogue's table counts them: a pool
+    // given a recipe of the right length but the wrong field map shows here.
+    const std::map<std::string, int> perRecipe = {
+        {"R16a", 28}, {"R20a", 2},  {"R20b", 1},  {"R24a", 21}, {"R28a", 2},  {"R28b", 1},  {"R32a", 147},
+        {"R32b", 68}, {"R32c", 4},  {"R36a", 13}, {"R40a", 11}, {"R40b", 2},  {"R40c", 1},  {"R40d", 1},
+        {"R44a", 2},  {"R44b", 1},  {"R48a", 1},  {"R48b", 1},  {"R52a", 12}, {"R52b", 1},  {"R52c", 1},
+        {"R52d", 1},  {"R56a", 11}, {"R56b", 9},  {"R56c", 4},  {"R56d", 2},  {"R56e", 2},  {"R56f", 1},
+        {"R56g", 1},  {"R56h", 1},  {"R60a", 87}, {"R60b", 1},  {"R64a", 52}, {"R64b", 24}, {"R64c", 17},
+        {"R64d", 12}, {"R64e", 4},  {"R72a", 1}};
+    std::map<std::string, int> recipeUse;
+    for (const PoolEntry& pool : catalogue)
+        ++recipeUse[pool.recipe->name];
+    EXPECT_EQ(recipeUse, perRecipe);
 
     // No two pools share or overlap storage.
     std::vector<std::pair<uintptr_t, uintptr_t>> ranges;
@@ -256,6 +271,14 @@ TEST(WorldReset, ParksTheNamedFieldsOfEachFamily) {
     EXPECT_LT(scene2BossRingEmitter6Pool[107].frame, 7);
     EXPECT_LT(enemyLShot1Pool[2].frame, 10);
     EXPECT_EQ(enemyIShot3Pool[0].frame, 0); // kind I's straight shots start at frame 0
+    // The word just before x of the string and aimed-pool records is theirs alone.
+    EXPECT_EQ(uint32_t(enemyLShot1Pool[2].spare0), kSentinel);
+    EXPECT_EQ(uint32_t(enemyQShot1Pool[2][4].spare0), kSentinel);
+    EXPECT_EQ(uint32_t(scene2BossAimedShotPool1Pool[4].spare0), kSentinel);
+    EXPECT_EQ(uint32_t(squadV1AShot2Pool[4].spare0), kSentinel);
+    // The large enemies' big fans draw their start frame like every other fan.
+    EXPECT_LT(uint32_t(largeEnemyD51Shot1Pool[24].frame), 7u);
+    EXPECT_EQ(largeEnemyD51Shot1Pool[24].tick, 0);
     EXPECT_EQ(playerDebris[79].active, 0);
     EXPECT_EQ(playerDebris[79].tick, 0);
     for (const auto& star : stars) {
