@@ -85,3 +85,12 @@ void NewGameSetup() {
     for (SightPanel& panel : sightPanels)
         panel = SightPanel{0, 0, ParkX, ParkY, 0};
 }
+
+void SetDefaultOptions() {
+    plainBackground = 0;
+    mouseControl = 0;
+    keyboardControl = 1;
+    effectDrawMode = 1;
+    noDeathMode = 0;
+    weaponType = 0;
+}

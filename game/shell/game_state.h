@@ -93,3 +93,5 @@ extern BossPortraitSlide bossPortraitSlides[8];
 // item and the sight panels. Runs beside ResetWorldA/ResetWorldB (the title
 // before them, the setup screen and the ending after them).
 void NewGameSetup();
+// The option flags as the title screen and the T key leave them.
+void SetDefaultOptions();

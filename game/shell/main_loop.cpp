@@ -91,12 +91,7 @@ void OnKeyDown(uint32_t vk) {
         break;
     case 'T':
         MidiStop();
-        plainBackground = 0;
-        mouseControl = 0;
-        keyboardControl = 1;
-        effectDrawMode = 1;
-        noDeathMode = 0;
-        weaponType = 0;
+        SetDefaultOptions();
         currentScene = 1;
         previousScene = 0;
         break;

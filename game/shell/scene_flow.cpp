@@ -51,12 +51,7 @@ void SwitchScene(int32_t next, int32_t wipeKind, int32_t wipeLength) {
 
 void TitleScene() {
     if (sceneChanged) {
-        plainBackground = 0;
-        mouseControl = 0;
-        keyboardControl = 1;
-        effectDrawMode = 1;
-        noDeathMode = 0;
-        weaponType = 0;
+        SetDefaultOptions();
     }
     ShowPicture(imgTITLEC);
     if (lastKey == kKeyEnter) {
