@@ -158,6 +158,29 @@ struct FadeCounter {
     }
 };
 
+// The walk of the fading members: the weights drop one step every `every`
+// columns from column `start` (direction 0, afresh on each row) or every
+// `every` rows from row `start` (any other direction).
+template <class Reset, class Drop, class Pixel>
+void FadeWalk(const Run& run, int32_t direction, int32_t start, int32_t every, Reset reset, Drop drop,
+              Pixel pixel) {
+    FadeCounter fade{start, every};
+    reset();
+    for (int32_t r = 0; r < run.h; ++r) {
+        const uint16_t* s = run.SrcRow(r);
+        uint16_t* d = run.DstRow(r);
+        if (direction == 0) {
+            reset();
+            fade.counter = 0;
+        }
+        for (int32_t c = 0; c < run.w; ++c) {
+            if (s[c] != 0) d[c] = pixel(s[c], d[c]);
+            if (direction == 0 && fade.Tick(c)) drop();
+        }
+        if (direction != 0 && fade.Tick(r)) drop();
+    }
+}
+
 } // namespace
 
 int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
@@ -224,30 +247,19 @@ int32_t BlitAlphaFade(int32_t x, int32_t y, float aR, float aG, float aB, int32_
                       int32_t every, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [=](const Run& run) {
         const float startW[3] = {1.0f - aR, 1.0f - aG, 1.0f - aB};
-        float wt[3] = {startW[0], startW[1], startW[2]};
-        auto drop = [&] {
-            for (float& v : wt)
-                v = std::max(0.0f, v - 0.03125f);
-        };
-        FadeCounter fade{start, every};
-        for (int32_t r = 0; r < run.h; ++r) {
-            const uint16_t* s = run.SrcRow(r);
-            uint16_t* d = run.DstRow(r);
-            if (direction == 0) {
-                std::copy(startW, startW + 3, wt);
-                fade.counter = 0;
-            }
-            for (int32_t c = 0; c < run.w; ++c) {
-                if (s[c] != 0) {
-                    const Fields a = Split(s[c]), b = Split(d[c]);
-                    d[c] = Join(FloatToInt(float(a.r) * aR + float(b.r) * wt[0]),
-                                FloatToInt(float(a.g) * aG + float(b.g) * wt[1]),
-                                FloatToInt(float(a.b) * aB + float(b.b) * wt[2]));
-                }
-                if (direction == 0 && fade.Tick(c)) drop();
-            }
-            if (direction != 0 && fade.Tick(r)) drop();
-        }
+        float wt[3];
+        FadeWalk(
+            run, direction, start, every, [&] { std::copy(startW, startW + 3, wt); },
+            [&] {
+                for (float& v : wt)
+                    v = std::max(0.0f, v - 0.03125f);
+            },
+            [&](uint16_t sp, uint16_t dp) {
+                const Fields a = Split(sp), b = Split(dp);
+                return Join(FloatToInt(float(a.r) * aR + float(b.r) * wt[0]),
+                            FloatToInt(float(a.g) * aG + float(b.g) * wt[1]),
+                            FloatToInt(float(a.b) * aB + float(b.b) * wt[2]));
+            });
     });
 }
 
@@ -274,28 +286,18 @@ int32_t BlitMixFade(int32_t x, int32_t y, int32_t levelR, int32_t levelG, int32_
     return Blend(x, y, img, left, top, right, bottom, [=](const Run& run) {
         const int32_t startL[3] = {ClampLevel(31 - int64_t(levelR)), ClampLevel(31 - int64_t(levelG)),
                                    ClampLevel(31 - int64_t(levelB))};
-        int32_t lv[3] = {startL[0], startL[1], startL[2]};
-        auto drop = [&] {
-            for (int32_t& v : lv)
-                v = std::max(0, v - 1);
-        };
-        FadeCounter fade{start, every};
-        for (int32_t r = 0; r < run.h; ++r) {
-            const uint16_t* s = run.SrcRow(r);
-            uint16_t* d = run.DstRow(r);
-            if (direction == 0) {
-                std::copy(startL, startL + 3, lv);
-                fade.counter = 0;
-            }
-            for (int32_t c = 0; c < run.w; ++c) {
-                if (s[c] != 0)
-                    d[c] = uint16_t(mixTable[0][lv[0]][DecR(s[c])][DecR(d[c])] |
-                                    mixTable[1][lv[1]][DecG(s[c])][DecG(d[c])] |
-                                    mixTable[2][lv[2]][DecB(s[c])][DecB(d[c])]);
-                if (direction == 0 && fade.Tick(c)) drop();
-            }
-            if (direction != 0 && fade.Tick(r)) drop();
-        }
+        int32_t lv[3];
+        FadeWalk(
+            run, direction, start, every, [&] { std::copy(startL, startL + 3, lv); },
+            [&] {
+                for (int32_t& v : lv)
+                    v = std::max(0, v - 1);
+            },
+            [&](uint16_t sp, uint16_t dp) {
+                return uint16_t(mixTable[0][lv[0]][DecR(sp)][DecR(dp)] |
+                                mixTable[1][lv[1]][DecG(sp)][DecG(dp)] |
+                                mixTable[2][lv[2]][DecB(sp)][DecB(dp)]);
+            });
     });
 }
 
@@ -513,8 +515,7 @@ int32_t BlitSmear(int32_t x, int32_t y, int32_t mode, int32_t edge, int32_t img,
         true);
 }
 
-namespace {
-} // namespace
+namespace {} // namespace
 
 void BlitRowSkip(int32_t x, int32_t y, int32_t step, int32_t img, int32_t left, int32_t top, int32_t right,
                  int32_t bottom) {
