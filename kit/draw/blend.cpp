@@ -14,20 +14,25 @@
 
 namespace kitDraw::blend {
 
-bool Clip(int64_t& x, int64_t& y, int64_t& left, int64_t& top, int64_t& w, int64_t& h) {
-    if (x + w > clipRight) w = clipRight - x;
-    if (y + h > clipBottom) h = clipBottom - y;
-    if (x < clipLeft) {
-        left += clipLeft - x;
-        w -= clipLeft - x;
-        x = clipLeft;
+bool ClipTo(int64_t cl, int64_t ct, int64_t cr, int64_t cb, int64_t& x, int64_t& y, int64_t& left,
+            int64_t& top, int64_t& w, int64_t& h) {
+    if (x + w > cr) w = cr - x;
+    if (y + h > cb) h = cb - y;
+    if (x < cl) {
+        left += cl - x;
+        w -= cl - x;
+        x = cl;
     }
-    if (y < clipTop) {
-        top += clipTop - y;
-        h -= clipTop - y;
-        y = clipTop;
+    if (y < ct) {
+        top += ct - y;
+        h -= ct - y;
+        y = ct;
     }
     return !(w < 0 || h < 0);
+}
+
+bool Clip(int64_t& x, int64_t& y, int64_t& left, int64_t& top, int64_t& w, int64_t& h) {
+    return ClipTo(clipLeft, clipTop, clipRight, clipBottom, x, y, left, top, w, h);
 }
 
 Start Begin(Run& run, int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,

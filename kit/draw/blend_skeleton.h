@@ -29,6 +29,9 @@ enum class Start { Draw, NothingToDraw, LockFailed };
 // first, then left and top, signed). Returns false when w or h went negative.
 // Works in 64 bits, so extreme arguments cannot overflow.
 bool Clip(int64_t& x, int64_t& y, int64_t& left, int64_t& top, int64_t& w, int64_t& h);
+// The same against any clip edges (right and bottom exclusive).
+bool ClipTo(int64_t cl, int64_t ct, int64_t cr, int64_t cb, int64_t& x, int64_t& y, int64_t& left,
+            int64_t& top, int64_t& w, int64_t& h);
 
 // Clip, lock the image and the back buffer (a failed second lock unlocks the
 // first), and shrink the run to the part that lies inside both surfaces so a

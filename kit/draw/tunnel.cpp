@@ -1,5 +1,6 @@
 #include "kit/draw/tunnel.h"
 
+#include "kit/draw/blend_skeleton.h"
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
 #include "kit/system/fint.h"
@@ -190,19 +191,7 @@ int32_t BlitGlowStreaks(int32_t x, int32_t y, uint16_t dimR, uint16_t dimG, uint
     // The clip rectangle, kept on the back buffer.
     const int64_t cl = std::max(clipLeft, 0), ct = std::max(clipTop, 0);
     const int64_t cr = std::min(clipRight, backBuffer->width), cb = std::min(clipBottom, backBuffer->height);
-    if (dx + w > cr) w = cr - dx;
-    if (dy + h > cb) h = cb - dy;
-    if (dx < cl) {
-        sx += cl - dx;
-        w -= cl - dx;
-        dx = cl;
-    }
-    if (dy < ct) {
-        sy += ct - dy;
-        h -= ct - dy;
-        dy = ct;
-    }
-    if (w < 0 || h < 0) return 1;
+    if (!kitDraw::blend::ClipTo(cl, ct, cr, cb, dx, dy, sx, sy, w, h)) return 1;
     Locked s, d;
     if (!LockPair(src, s, backBuffer, d)) return 0;
     // Streak steps: {column step per k, row offset base, row step per k}.
