@@ -45,7 +45,8 @@ class Reader {
     }
     uint32_t u32() {
         const uint8_t* p = take(4);
-        return p ? uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24) : 0;
+        return p ? uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24)
+                 : 0;
     }
     int16_t i16() { return int16_t(u16()); }
     int32_t i32() { return int32_t(u32()); }

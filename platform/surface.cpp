@@ -114,7 +114,8 @@ int32_t FillRect(Surface* dst, const Rect* r, uint16_t pixel) {
     a.right = std::min(a.right, dst->width);
     a.bottom = std::min(a.bottom, dst->height);
     if (a.right <= a.left || a.bottom <= a.top) return kOk;
-    for (int32_t y = a.top; y < a.bottom; ++y) std::fill(dst->Row(y) + a.left, dst->Row(y) + a.right, pixel);
+    for (int32_t y = a.top; y < a.bottom; ++y)
+        std::fill(dst->Row(y) + a.left, dst->Row(y) + a.right, pixel);
     return kOk;
 }
 

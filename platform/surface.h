@@ -12,7 +12,7 @@ namespace plat {
 // tests for: 0 is success, everything else a failure.
 enum SurfaceResult : int32_t {
     kOk = 0,
-    kErrGeneric = static_cast<int32_t>(0x80004005),      // E_FAIL
+    kErrGeneric = static_cast<int32_t>(0x80004005),       // E_FAIL
     kErrInvalidParams = static_cast<int32_t>(0x80070057), // E_INVALIDARG
     kErrInvalidRect = static_cast<int32_t>(0x88760096),
     kErrSurfaceLost = static_cast<int32_t>(0x887601C2),
@@ -45,7 +45,9 @@ struct Surface {
     int lockCount = 0;
     bool isPrimary = false;
 
-    uint16_t* Row(int32_t y) { return reinterpret_cast<uint16_t*>(storage.data() + size_t(y) * size_t(pitch)); }
+    uint16_t* Row(int32_t y) {
+        return reinterpret_cast<uint16_t*>(storage.data() + size_t(y) * size_t(pitch));
+    }
     const uint16_t* Row(int32_t y) const {
         return reinterpret_cast<const uint16_t*>(storage.data() + size_t(y) * size_t(pitch));
     }

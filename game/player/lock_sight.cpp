@@ -16,7 +16,6 @@ LockMarker spareLockMarkersB[3];
 
 namespace {
 
-
 template <std::size_t N> void LockSlot(LockMarker (&markers)[N], int32_t slot) {
     if (slot < 0 || static_cast<std::size_t>(slot) >= N) return;
     markers[slot].locked = 1;

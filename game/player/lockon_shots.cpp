@@ -332,7 +332,6 @@ void MoveBoss(const BossLockOnMember& k) {
 
 void DrawBoss(const BossLockOnMember& k) { DrawShots(k.shots, k.points, k.count, k.look); }
 
-
 uint32_t Rgb(int32_t red, int32_t green, int32_t blue) {
     return uint32_t(red & 255) | uint32_t(green & 255) << 8 | uint32_t(blue & 255) << 16;
 }
@@ -372,8 +371,8 @@ void LockOnLightning(const LockOnShot& shot, const LockMarker& marker) {
     // Thinning strokes; the last one always ends on the target.
     constexpr int32_t kWidths[7] = {7, 6, 5, 4, 3, 2, 2};
     for (int k = 0; k < 7; ++k)
-        GdiLine(Sat32(px[k]), Sat32(py[k]), Sat32(px[k + 1]), Sat32(py[k + 1]),
-                k == 0 ? colour1 : colour2, kWidths[k]);
+        GdiLine(Sat32(px[k]), Sat32(py[k]), Sat32(px[k + 1]), Sat32(py[k + 1]), k == 0 ? colour1 : colour2,
+                kWidths[k]);
 }
 
 void LockOnShotB_Spawn() { SpawnEnemy(kMemberB); }

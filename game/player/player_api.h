@@ -6,10 +6,10 @@
 #include <cstdint>
 
 // Ship and player state.
-void UpdatePlayer();     // drawing half: steers, banks and draws the ship
-void MovePlayer();       // after the present: reads the keys, moves the ship
-void DrawPlayerShots();  // drawing half, before UpdatePlayer
-void ShowGameOver();     // after DrawHud
+void UpdatePlayer();               // drawing half: steers, banks and draws the ship
+void MovePlayer();                 // after the present: reads the keys, moves the ship
+void DrawPlayerShots();            // drawing half, before UpdatePlayer
+void ShowGameOver();               // after DrawHud
 void ContinueCheck(int32_t bombs); // paused frames: Y continues in place
 void AddScore(int32_t points);
 
@@ -59,7 +59,7 @@ void LockOnShotSquadV4A_Move();
 void LockOnShotSquadV4B_Move();
 
 // Lock-on shots on the bosses' lock points A and B.
-#define VEX_BOSS_LOCKON(n)                                                                                    \
+#define VEX_BOSS_LOCKON(n)                                                                                   \
     void LockOnShotScene##n##BossA_Spawn();                                                                  \
     void LockOnShotScene##n##BossB_Spawn();                                                                  \
     void LockOnShotScene##n##BossA_Move();                                                                   \

@@ -248,8 +248,10 @@ LoopPass MainLoopPass() {
         // Most of the wait listens for messages; the last moments are slept
         // to the counter's precision so frames keep their 60 Hz period.
         const uint32_t wait = FrameMsUntilDue();
-        if (wait > 2) plat::WaitAppMessageTimeout(wait - 2);
-        else FrameSleepUntilDue();
+        if (wait > 2)
+            plat::WaitAppMessageTimeout(wait - 2);
+        else
+            FrameSleepUntilDue();
         return LoopPass::NotDue;
     }
 

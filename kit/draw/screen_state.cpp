@@ -64,13 +64,15 @@ void SetPixelFormat(uint32_t red, uint32_t green, uint32_t blue) {
     Channel(red, redShift, redBits, redShift5);
     Channel(green, greenShift, greenBits, greenShift5);
     Channel(blue, blueShift, blueBits, blueShift5);
-    halfMask = ((redBits >> 1) << redShift) | ((greenBits >> 1) << greenShift) | ((blueBits >> 1) << blueShift);
+    halfMask =
+        ((redBits >> 1) << redShift) | ((greenBits >> 1) << greenShift) | ((blueBits >> 1) << blueShift);
     halfMask2 = halfMask | (halfMask << 16);
     colorMask = redMask | greenMask | blueMask;
 }
 
 void BuildSineTable() {
-    for (int i = 0; i < 450; ++i) sineTable[i] = int32_t(std::sin(2.0 * 3.14159265358979323846 * i / 360.0) * 360.0);
+    for (int i = 0; i < 450; ++i)
+        sineTable[i] = int32_t(std::sin(2.0 * 3.14159265358979323846 * i / 360.0) * 360.0);
 }
 
 void BuildBlendTables() {
@@ -103,9 +105,12 @@ void BuildBlendTables() {
                 }
     for (int ch = 0; ch < 3; ++ch)
         for (int a = 0; a < 32; ++a)
-            for (int b = 0; b < 32; ++b) subtractiveTable[ch][a][b] = uint16_t((a - b > 0 ? a - b : 0) << shifts[ch]);
-    for (int n = 0; n < 94; ++n) thirdTable[n] = uint16_t(n / 3);
-    for (int i = 0; i < 10000; ++i) noiseTable[i] = uint8_t(kitSystem::Random() % 3);
+            for (int b = 0; b < 32; ++b)
+                subtractiveTable[ch][a][b] = uint16_t((a - b > 0 ? a - b : 0) << shifts[ch]);
+    for (int n = 0; n < 94; ++n)
+        thirdTable[n] = uint16_t(n / 3);
+    for (int i = 0; i < 10000; ++i)
+        noiseTable[i] = uint8_t(kitSystem::Random() % 3);
 }
 
 } // namespace kitDraw

@@ -13,7 +13,6 @@
 
 namespace {
 
-
 void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom,
              int32_t w, int32_t h, bool keyed) {
     ImageRecord* rec = ImageAt(img);

@@ -213,8 +213,7 @@ void Layout(plat::DC* dc, int32_t scale, int32_t originX, int32_t originY, int32
         lineHeight = std::max(lineHeight, h);
         // The plain layout breaks once the pen has passed the right edge; the
         // double-size one as soon as it reaches it (or the buffer's edge).
-        const bool overflow =
-            scale == 2 ? screenX(penX) >= right || penX >= targetW : screenX(penX) > right;
+        const bool overflow = scale == 2 ? screenX(penX) >= right || penX >= targetW : screenX(penX) > right;
         if (overflow || newline) {
             bool takeAgain = !newline;
             if (overflow && !newline && MustNotBeginLine(p, n)) {

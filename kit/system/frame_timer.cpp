@@ -92,8 +92,10 @@ uint32_t FrameMsUntilDue() {
 
 void FrameSleepUntilDue() {
     if (FrameMsUntilDue() == 0) return;
-    if (usePerfCounter) plat::SleepUntilPerf(timerLast + ticksPerFrame);
-    else plat::SleepMs(FrameMsUntilDue());
+    if (usePerfCounter)
+        plat::SleepUntilPerf(timerLast + ticksPerFrame);
+    else
+        plat::SleepMs(FrameMsUntilDue());
 }
 
 void RunStartupInitialisers() {

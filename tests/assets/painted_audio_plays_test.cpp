@@ -17,7 +17,8 @@ const char* const kSmallFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 int Peak(const std::vector<int16_t>& s) {
     int p = 0;
-    for (int16_t v : s) p = std::max(p, std::abs(int(v)));
+    for (int16_t v : s)
+        p = std::max(p, std::abs(int(v)));
     return p;
 }
 } // namespace

@@ -70,10 +70,10 @@ TEST(BlitStretchKeyed, GdiRoadSizesAreCutToTheScratchImage) {
     EXPECT_EQ(backBuffer->Pixel(550, 314), 0);
     // Wider and taller than the scratch image: cut there, nothing outside read.
     BlitStretchKeyed(0, 0, 4, 0, 0, 4, 2, 5000, 4000);
-    EXPECT_EQ(backBuffer->Pixel(799, 599), 0x1111);  // still the top-left source pixel
-    BlitStretchKeyed(0, 0, 4, 0, 0, 4, 2, -10, 20);  // negative size: nothing
+    EXPECT_EQ(backBuffer->Pixel(799, 599), 0x1111); // still the top-left source pixel
+    BlitStretchKeyed(0, 0, 4, 0, 0, 4, 2, -10, 20); // negative size: nothing
     Fill(backBuffer, 0x0F0F);
-    BlitStretchKeyed(0, 0, 499, 0, 0, 4, 2, 10, 20); // empty slot: nothing, not the scratch's last picture
+    BlitStretchKeyed(0, 0, 499, 0, 0, 4, 2, 10, 20);  // empty slot: nothing, not the scratch's last picture
     BlitStretchOpaque(0, 0, 600, 0, 0, 4, 2, 10, 20); // no such slot: nothing
     EXPECT_EQ(backBuffer->Pixel(0, 0), 0x0F0F);
     EXPECT_EQ(backBuffer->Pixel(9, 19), 0x0F0F);

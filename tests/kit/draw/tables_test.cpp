@@ -49,13 +49,14 @@ TEST(BlendTables, SaturationAndMixEnds) {
     EXPECT_EQ(subtractiveTable[2][3][5], 0);
     EXPECT_EQ(subtractiveTable[0][9][5], 4 << 11);
     for (int a = 0; a < 32; ++a) {
-        EXPECT_EQ(mixTable[2][0][a][17], a);  // level 0: the source
-        EXPECT_EQ(mixTable[2][31][9][a], a);  // level 31: the destination
+        EXPECT_EQ(mixTable[2][0][a][17], a); // level 0: the source
+        EXPECT_EQ(mixTable[2][31][9][a], a); // level 31: the destination
     }
     // White decodes to 31 in every channel; the 6-bit green is halved.
     EXPECT_EQ(pixelDecodeTable[0xFFFF][0], 31);
     EXPECT_EQ(pixelDecodeTable[0xFFFF][1], 31);
     EXPECT_EQ(pixelDecodeTable[0x07E0][1], 31);
     EXPECT_EQ(thirdTable[93], 31);
-    for (int i = 0; i < 10000; ++i) ASSERT_LE(noiseTable[i], 2);
+    for (int i = 0; i < 10000; ++i)
+        ASSERT_LE(noiseTable[i], 2);
 }

@@ -40,10 +40,10 @@ struct Tune {
     const char* name;
     uint32_t seed;
     int bpm;
-    int tonic;      // MIDI key of the key note, octave 3 or so
+    int tonic;               // MIDI key of the key note, octave 3 or so
     std::array<int, 7> mode; // scale steps above the tonic
-    int leadOctave; // octave offset of the melody from the tonic
-    int density[3]; // rhythm density 0 slow .. 2 busy of themes 0..2
+    int leadOctave;          // octave offset of the melody from the tonic
+    int density[3];          // rhythm density 0 slow .. 2 busy of themes 0..2
     Voice lead, leadAlt, counter, pad, bass;
     int counterOctave; // octave offset of the counter part from the tonic
     std::vector<Section> sections;
