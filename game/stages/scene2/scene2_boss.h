@@ -6,8 +6,8 @@
 
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
-#include "game/stages/scene2/boss_record.h"
-#include "game/stages/scene2/pattern_records.h"
+#include "game/bosses/boss_record.h"
+#include "game/bosses/pattern_records.h"
 
 constexpr float kScene2BossStartHp = 1020.0f;
 extern BossRecord scene2Boss;

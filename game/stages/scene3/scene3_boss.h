@@ -6,9 +6,9 @@
 
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
-#include "game/stages/scene2/boss_record.h"
-#include "game/stages/scene2/pattern_records.h"
-#include "game/stages/scene7/spread_volley_trail.h"
+#include "game/bosses/boss_record.h"
+#include "game/bosses/pattern_records.h"
+#include "game/bosses/spread_volley_trail.h"
 
 constexpr float kScene3BossStartHp = 1000.0f;
 extern BossRecord scene3Boss;

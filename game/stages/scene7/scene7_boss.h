@@ -6,10 +6,10 @@
 
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
-#include "game/stages/scene2/boss_record.h"
-#include "game/stages/scene2/pattern_records.h"
+#include "game/bosses/boss_record.h"
+#include "game/bosses/pattern_records.h"
 #include "game/stages/scene7/lightning_chain.h"
-#include "game/stages/scene7/spread_volley_trail.h"
+#include "game/bosses/spread_volley_trail.h"
 
 constexpr float kScene7BossStartHp = 1400.0f;
 extern BossRecord scene7Boss;

@@ -6,9 +6,9 @@
 
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
-#include "game/stages/scene2/boss_record.h"
-#include "game/stages/scene2/pattern_records.h"
-#include "game/stages/scene8/curving_stream.h"
+#include "game/bosses/boss_record.h"
+#include "game/bosses/pattern_records.h"
+#include "game/bosses/curving_stream.h"
 
 constexpr float kScene8BossStartHp = 1500.0f;
 extern BossRecord scene8Boss;

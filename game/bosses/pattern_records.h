@@ -1,6 +1,5 @@
 #pragma once
-// Records of the boss pattern templates first built for the scene-2 boss and
-// instanced by the later bosses.
+// Records of the boss pattern templates that several bosses instance.
 #include <cstdint>
 
 // AimedShotPool: a string of five (or eight) aimed shots.
