@@ -2,11 +2,11 @@
 // times our call and SDL_BlitSurface on the same work, in turn, and reports
 // ratio = SDL time / our time (above 1: ours is faster).
 #include "kit/draw/blend.h"
+#include "kit/draw/blit.h"
 #include "kit/draw/image.h"
+#include "kit/draw/image_ops.h"
 #include "kit/draw/rotate.h"
 #include "kit/draw/screen.h"
-#include "kit/draw/blit.h"
-#include "kit/draw/image_ops.h"
 #include "kit/system/frame_timer.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"

@@ -4,7 +4,7 @@
 #include "game/player/collisions.h"
 #include "game/player/player_pools.h"
 #include "game/player/target_table.h"
-#include "game/shell/game_state.h"
+#include "game/state/game_state.h"
 #include "kit/system/kit_system.h"
 
 #include <benchmark/benchmark.h>

@@ -1,11 +1,11 @@
 #include "game/player/collisions.h"
 
 #include "game/player/player_pools.h"
-#include "game/player/player_state.h"
 #include "game/player/power_item.h"
 #include "game/player/ship.h"
 #include "game/player/shots.h"
-#include "game/shell/game_state.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "game/player/player_pools.h"
-#include "game/player/player_state.h"
-#include "game/shell/assets.h"
-#include "game/shell/game_state.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "kit/draw/blend.h"
 #include "kit/draw/screen.h"
 #include "kit/system/fint.h"

@@ -7,8 +7,8 @@
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/squads.h"
 #include "game/player/player_api.h"
-#include "game/player/player_state.h"
-#include "game/shell/game_state.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "kit/system/fint.h"
 
 LockMarker spareLockMarkersA[3];

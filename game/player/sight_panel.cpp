@@ -1,8 +1,8 @@
 #include "game/player/sight_panel.h"
 
-#include "game/player/player_state.h"
-#include "game/shell/assets.h"
-#include "game/shell/game_state.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "kit/draw/blit.h"
 #include "kit/sound/sound.h"
 #include "kit/system/fint.h"

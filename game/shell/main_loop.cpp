@@ -1,14 +1,15 @@
 #include "game/shell/main_loop.h"
 
-#include "game/shell/game_state.h"
+#include "game/shell/new_game.h"
 #include "game/shell/scenes.h"
-#include "kit/draw/screen.h"
+#include "game/state/game_state.h"
 #include "kit/draw/present.h"
+#include "kit/draw/screen.h"
 #include "kit/draw/text.h"
 #include "kit/sound/midi.h"
 #include "kit/sound/sound.h"
-#include "kit/system/joystick.h"
 #include "kit/system/frame_timer.h"
+#include "kit/system/joystick.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 #include "platform/instance_lock.h"
@@ -17,14 +18,6 @@
 
 #include <cstdio>
 #include <cstring>
-
-int32_t currentScene = 0;
-int32_t previousScene = 0;
-int32_t nextScene = 0;
-int32_t sceneChanged = 0;
-int32_t mouseX = 0, mouseY = 0;
-int32_t leftButtonDown = 0, rightButtonDown = 0;
-int32_t leftDoubleClick = 0;
 
 void (*beforeSceneFrameHook)() = nullptr;
 void (*afterSceneFrameHook)() = nullptr;

@@ -9,7 +9,6 @@
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
 #include "game/player/player_pools.h"
-#include "game/shell/game_state.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene4/scene4_boss.h"
@@ -18,6 +17,7 @@
 #include "game/stages/scene7/scene7_boss.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene9/scene9_boss.h"
+#include "game/state/game_state.h"
 #include "kit/system/random.h"
 
 namespace {

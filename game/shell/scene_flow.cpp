@@ -2,11 +2,12 @@
 // (12, which no switch enters), and the scene switch they all share.
 #include "game/shell/scene_flow.h"
 
-#include "game/shell/assets.h"
-#include "game/shell/game_state.h"
-#include "game/shell/main_loop.h"
+#include "game/shell/new_game.h"
 #include "game/shell/scenes.h"
 #include "game/shell/world_reset.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
+#include "game/state/scene_state.h"
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"

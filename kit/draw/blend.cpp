@@ -3,9 +3,9 @@
 #include "kit/draw/blend_skeleton.h"
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
+#include "kit/system/fint.h"
 #include "kit/system/frame_timer.h"
 #include "kit/system/kit_system.h"
-#include "kit/system/fint.h"
 #include "kit/system/random.h"
 #include "platform/pixel_rows.h"
 

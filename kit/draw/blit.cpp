@@ -2,10 +2,10 @@
 
 #include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
-#include "kit/draw/screen.h"
 #include "kit/draw/pack.h"
-#include "kit/system/kit_system.h"
+#include "kit/draw/screen.h"
 #include "kit/system/fint.h"
+#include "kit/system/kit_system.h"
 
 #include <algorithm>
 #include <cmath>

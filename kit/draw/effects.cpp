@@ -1,15 +1,15 @@
 #include "kit/draw/effects.h"
 
-#include "kit/draw/image.h"
-#include "kit/draw/screen.h"
 #include "kit/draw/blit.h"
+#include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
+#include "kit/draw/screen.h"
+#include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
+#include "kit/system/random.h"
 #include "platform/bmp.h"
 #include "platform/files.h"
-#include "kit/system/fint.h"
-#include "kit/system/random.h"
 
 #include <algorithm>
 #include <cmath>

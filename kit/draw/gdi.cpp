@@ -1,11 +1,10 @@
 #include "kit/draw/gdi.h"
 
-#include "kit/draw/screen.h"
-#include "kit/draw/text.h"
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
+#include "kit/draw/screen.h"
+#include "kit/draw/text.h"
 #include "kit/system/frame_timer.h"
-#include "kit/system/kit_system.h"
 #include "kit/system/kit_system.h"
 #include "platform/time.h"
 

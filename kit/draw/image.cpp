@@ -1,7 +1,7 @@
 #include "kit/draw/image_ops.h"
 
-#include "kit/draw/screen.h"
 #include "kit/draw/pack.h"
+#include "kit/draw/screen.h"
 #include "kit/system/kit_system.h"
 #include "platform/files.h"
 

@@ -1,14 +1,12 @@
 #include "kit/draw/pack.h"
 
-#include "kit/draw/image.h"
-#include "kit/draw/screen.h"
 #include "kit/draw/blit.h"
+#include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
+#include "kit/draw/screen.h"
 #include "kit/system/kit_system.h"
 #include "platform/bmp.h"
-#include "platform/files.h"
-#include "kit/system/kit_system.h"
 #include "platform/files.h"
 #include "platform/reader.h"
 

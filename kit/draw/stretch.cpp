@@ -1,10 +1,10 @@
 #include "kit/draw/stretch.h"
 #include "kit/system/fint.h"
 
-#include "kit/draw/image.h"
-#include "kit/draw/screen.h"
 #include "kit/draw/blit.h"
+#include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
+#include "kit/draw/screen.h"
 #include "kit/system/frame_timer.h"
 #include "kit/system/kit_system.h"
 #include "platform/gdi.h"

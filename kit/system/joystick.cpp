@@ -3,10 +3,10 @@
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
+#include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
 #include "platform/bmp.h"
 #include "platform/files.h"
-#include "kit/system/fint.h"
 
 #include <cstring>
 

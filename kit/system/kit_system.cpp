@@ -1,7 +1,7 @@
 #include "kit/system/kit_system.h"
 
-#include "kit/draw/screen.h"
 #include "kit/draw/present.h"
+#include "kit/draw/screen.h"
 #include "kit/draw/text.h"
 #include "kit/sound/midi.h"
 #include "kit/sound/sound.h"

@@ -1,15 +1,14 @@
 // Image pack reader on arbitrary bytes: the entry walk, then a full load and
 // swap of a found entry, which must never read or write out of bounds and
 // must give back every image it creates.
-#include "kit/draw/image.h"
-#include "kit/draw/pack.h"
-#include "kit/draw/screen.h"
 #include "kit/draw/blit.h"
+#include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
+#include "kit/draw/pack.h"
 #include "kit/draw/present.h"
+#include "kit/draw/screen.h"
 #include "kit/system/kit_system.h"
 #include "platform/bmp.h"
-#include "platform/files.h"
 #include "platform/files.h"
 #include "platform/surface.h"
 

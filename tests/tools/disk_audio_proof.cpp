@@ -7,8 +7,8 @@
 // argument both are taken from the environment. Exit status 0 = both heard.
 #include "kit/sound/midi.h"
 #include "kit/sound/sound.h"
-#include "tests/kit/sound/test_media.h"
 #include "platform/files.h"
+#include "tests/kit/sound/test_media.h"
 
 #include <sys/stat.h>
 

@@ -4,11 +4,11 @@
 // defeat and the patterns' operations come with the stage.
 #include <cstdint>
 
-#include "game/enemies/bullet_records.h"
-#include "game/enemies/lock_marker.h"
 #include "game/bosses/boss_record.h"
 #include "game/bosses/pattern_records.h"
 #include "game/bosses/spread_volley_trail.h"
+#include "game/enemies/bullet_records.h"
+#include "game/enemies/lock_marker.h"
 
 constexpr float kScene3BossStartHp = 1000.0f;
 extern BossRecord scene3Boss;

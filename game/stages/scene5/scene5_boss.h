@@ -4,11 +4,11 @@
 // defeat and the patterns' operations come with the stage.
 #include <cstdint>
 
+#include "game/bosses/boss_record.h"
+#include "game/bosses/curving_stream.h"
+#include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
-#include "game/bosses/boss_record.h"
-#include "game/bosses/pattern_records.h"
-#include "game/bosses/curving_stream.h"
 
 constexpr float kScene5BossStartHp = 800.0f;
 extern BossRecord scene5Boss;

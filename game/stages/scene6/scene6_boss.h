@@ -4,12 +4,12 @@
 // defeat and the patterns' operations come with the stage.
 #include <cstdint>
 
+#include "game/bosses/boss_record.h"
+#include "game/bosses/curving_stream.h"
+#include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
-#include "game/bosses/boss_record.h"
-#include "game/bosses/pattern_records.h"
 #include "game/stages/scene6/vertical_beam.h"
-#include "game/bosses/curving_stream.h"
 
 constexpr float kScene6BossStartHp = 1000.0f;
 extern BossRecord scene6Boss;

@@ -4,12 +4,12 @@
 // defeat and the patterns' operations come with the stage.
 #include <cstdint>
 
-#include "game/enemies/bullet_records.h"
-#include "game/enemies/lock_marker.h"
 #include "game/bosses/boss_record.h"
 #include "game/bosses/pattern_records.h"
-#include "game/stages/scene7/lightning_chain.h"
 #include "game/bosses/spread_volley_trail.h"
+#include "game/enemies/bullet_records.h"
+#include "game/enemies/lock_marker.h"
+#include "game/stages/scene7/lightning_chain.h"
 
 constexpr float kScene7BossStartHp = 1400.0f;
 extern BossRecord scene7Boss;

@@ -1,9 +1,9 @@
 // Scene 7, an unplayed stage: its constants over the shared stage frame.
 #include "game/player/player_api.h"
-#include "game/shell/backgrounds.h"
 #include "game/shell/scene_flow.h"
-#include "game/shell/scenes.h"
+#include "game/stages/backgrounds.h"
 #include "game/stages/stage_frame.h"
+#include "game/stages/stage_scenes.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 // defeat and the patterns' operations come with the stage.
 #include <cstdint>
 
-#include "game/enemies/bullet_records.h"
-#include "game/enemies/lock_marker.h"
 #include "game/bosses/boss_record.h"
 #include "game/bosses/pattern_records.h"
+#include "game/enemies/bullet_records.h"
+#include "game/enemies/lock_marker.h"
 
 constexpr float kScene9BossStartHp = 1220.0f;
 extern BossRecord scene9Boss;

@@ -6,10 +6,10 @@
 #include "game/enemies/large_enemies.h"
 #include "game/player/bomb.h"
 #include "game/player/player_pools.h"
-#include "game/shell/assets.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene7/scene7_boss.h"
+#include "game/state/assets.h"
 #include "weapons_fixture.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include "game/player/controls.h"
 #include "game/player/player_pools.h"
 #include "game/player/player_scenario.h"
-#include "game/player/player_state.h"
-#include "game/shell/assets.h"
-#include "game/shell/game_state.h"
 #include "game/shell/main_loop.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "platform/window.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include "game/player/destruction.h"
 #include "game/player/player_pools.h"
 #include "game/player/player_scenario.h"
-#include "game/player/player_state.h"
 #include "game/player/ship.h"
-#include "game/shell/game_state.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "kit/system/kit_system.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "game/enemies/enemy_kinds.h"
 #include "game/player/homing_chains.h"
 #include "game/player/player_pools.h"
-#include "game/shell/assets.h"
+#include "game/state/assets.h"
 #include "weapons_fixture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "game/player/lock_sight.h"
 #include "game/player/lockon_shots.h"
 #include "game/player/player_pools.h"
-#include "game/shell/assets.h"
+#include "game/state/assets.h"
 #include "kit/system/random.h"
 #include "weapons_fixture.h"
 

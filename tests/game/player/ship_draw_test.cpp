@@ -3,7 +3,7 @@
 // flash flags cleared once a frame.
 #include "game/player/controls.h"
 #include "game/player/player_pools.h"
-#include "game/shell/assets.h"
+#include "game/state/assets.h"
 #include "kit/draw/image_ops.h"
 #include "weapons_fixture.h"
 

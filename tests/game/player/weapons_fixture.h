@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "game/player/player_api.h"
-#include "game/player/player_state.h"
-#include "game/shell/game_state.h"
 #include "game/shell/world_reset.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "kit/draw/screen.h"
 #include "kit/draw/screen_fixture.h"
 #include "kit/system/kit_system.h"

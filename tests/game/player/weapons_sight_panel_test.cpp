@@ -1,7 +1,7 @@
 // The weapon sight panel: its slide over the field, the ship it holds, and
 // its single run per weapon type.
 #include "game/player/sight_panel.h"
-#include "game/shell/assets.h"
+#include "game/state/assets.h"
 #include "weapons_fixture.h"
 
 namespace {

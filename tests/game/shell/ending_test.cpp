@@ -2,10 +2,11 @@
 // and the two ways back to the title.
 #include "harness/game_harness.h"
 
-#include "game/shell/assets.h"
 #include "game/shell/ending.h"
-#include "game/shell/game_state.h"
+#include "game/shell/new_game.h"
 #include "game/shell/scene_flow.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
 #include "kit/draw/present.h"
 #include "kit/system/kit_system.h"
 #include "platform/display.h"

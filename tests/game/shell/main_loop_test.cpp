@@ -1,8 +1,8 @@
 #include "harness/game_harness.h"
 
-#include "game/shell/game_state.h"
-#include "kit/draw/screen.h"
+#include "game/state/game_state.h"
 #include "kit/draw/present.h"
+#include "kit/draw/screen.h"
 #include "kit/draw/text.h"
 #include "kit/sound/midi.h"
 #include "kit/sound/sound.h"

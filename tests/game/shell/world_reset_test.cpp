@@ -15,8 +15,7 @@
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
 #include "game/player/player_pools.h"
-#include "game/player/player_state.h"
-#include "game/shell/game_state.h"
+#include "game/shell/new_game.h"
 #include "game/shell/pool_catalogue.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/stages/scene3/scene3_boss.h"
@@ -26,6 +25,8 @@
 #include "game/stages/scene7/scene7_boss.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene9/scene9_boss.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "kit/system/random.h"
 #include "platform/time.h"
 

@@ -5,10 +5,11 @@
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/player/player_pools.h"
-#include "game/player/player_state.h"
-#include "game/shell/game_state.h"
+#include "game/shell/new_game.h"
 #include "game/shell/scene_flow.h"
 #include "game/shell/world_reset.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
 #include "kit/draw/present.h"
 #include "kit/sound/midi.h"
 #include "platform/display.h"

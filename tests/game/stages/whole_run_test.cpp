@@ -2,9 +2,9 @@
 // the five played stages by their time-outs, the ending, and the title again.
 #include "harness/game_harness.h"
 
-#include "game/shell/assets.h"
-#include "game/shell/game_state.h"
 #include "game/shell/scene_flow.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
 #include "kit/draw/present.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,8 @@
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
 #include "kit/system/kit_system.h"
-#include "platform/bmp.h"
-#include "platform/files.h"
-#include "kit/system/kit_system.h"
 #include "periph_fixture.h"
+#include "platform/bmp.h"
 #include "platform/files.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
-#include "kit/draw/present.h"
 #include "kit/draw/pack.h"
+#include "kit/draw/present.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 #include "platform/bmp_writer.h"

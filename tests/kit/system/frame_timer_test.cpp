@@ -1,10 +1,10 @@
-#include "kit/draw/screen.h"
 #include "kit/draw/present.h"
+#include "kit/draw/screen.h"
 #include "kit/draw/text.h"
 #include "kit/sound/midi.h"
 #include "kit/sound/sound.h"
-#include "kit/system/joystick.h"
 #include "kit/system/frame_timer.h"
+#include "kit/system/joystick.h"
 #include "platform/time.h"
 
 #include <gtest/gtest.h>

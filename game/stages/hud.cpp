@@ -1,8 +1,8 @@
-#include "game/shell/hud.h"
+#include "game/stages/hud.h"
 
-#include "game/shell/assets.h"
-#include "game/shell/game_state.h"
-#include "game/shell/main_loop.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
+#include "game/state/scene_state.h"
 #include "kit/draw/blit.h"
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"

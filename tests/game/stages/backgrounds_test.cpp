@@ -2,9 +2,10 @@
 // panels and the uncalled panel drops and portrait slide.
 #include "harness/game_harness.h"
 
-#include "game/shell/assets.h"
-#include "game/shell/backgrounds.h"
-#include "game/shell/game_state.h"
+#include "game/shell/new_game.h"
+#include "game/stages/backgrounds.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
 #include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
 #include "kit/system/kit_system.h"

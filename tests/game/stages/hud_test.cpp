@@ -1,9 +1,9 @@
 // The score panel's digits and labels, and the uncalled play countdown.
 #include "harness/game_harness.h"
 
-#include "game/shell/assets.h"
-#include "game/shell/game_state.h"
-#include "game/shell/hud.h"
+#include "game/stages/hud.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
 #include "kit/sound/midi.h"

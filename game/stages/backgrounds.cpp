@@ -1,7 +1,7 @@
-#include "game/shell/backgrounds.h"
+#include "game/stages/backgrounds.h"
 
-#include "game/shell/assets.h"
-#include "game/shell/game_state.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
 #include "kit/draw/blit.h"
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"

@@ -1,4 +1,4 @@
-#include "game/player/player_state.h"
+#include "game/state/player_state.h"
 
 float playerX = 0.0f;
 float playerY = 0.0f;

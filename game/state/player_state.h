@@ -37,7 +37,3 @@ extern int32_t lockSightY;
 
 enum HomingChainKind { kChainJ = 0, kChainK = 1, kChainM = 2, kChainN = 3 };
 extern int32_t homingChainClock[4][3]; // [kind][chain], 12 clocks
-
-// --- Sight panels ---------------------------------------------------------------
-// One per lock-on weapon type; a new game parks both (game/player/sight_panel.h).
-#include "game/player/sight_panel.h"

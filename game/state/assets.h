@@ -184,13 +184,3 @@ extern int32_t imgPanelDrop2;
 extern int32_t imgPanelDrop3;
 extern int32_t imgScene4Boss;
 extern int32_t imgScene9Boss;
-
-// One row per image, in load order: the file name and its handle.
-struct ImageAsset {
-    const char* file;
-    int32_t* handle;
-};
-extern const ImageAsset kImagesBeforeSounds[];
-extern const int kImagesBeforeSoundsCount;
-extern const ImageAsset kImagesAfterSounds[];
-extern const int kImagesAfterSoundsCount;
