@@ -14,10 +14,13 @@
 //
 // Everything drawn comes before PresentFrame and every move of the player
 // after it, so a picture shows the state before that frame's collisions.
-// The scene-specific tables (boss section, enemies, patterns) are hooks.
+// The scene-specific parts are data: the boss section record and the row
+// tables of the enemies and of the patterns and bullets (schedule.h).
 #include <cstdint>
+#include <span>
 
-using StageCall = void (*)();
+#include "game/bosses/boss_record.h"
+#include "game/stages/schedule.h"
 
 // A star field's (range, base); range 0 means no star field.
 struct StageStars {
@@ -46,6 +49,34 @@ struct PowerItemWindow {
     float hi;
 };
 
+// Where the attack clock returns to 0, by gameMode (0..3) and for any other
+// value; 0 means no wrap.
+struct ClockWrap {
+    int32_t byMode[4];
+    int32_t otherwise;
+};
+
+// The boss section of a stage frame, run while the section's window on
+// scrollDistance is open:
+//   update, draw (which ends with the defeat sequence);
+//   while gateLo < hp < gateHi: BossAttackClock += 1, the attack rows on the
+//     new clock value, the hp rows on hp, then the wrap;
+//   while scrollDistance lies in timeOut: hp := 0 and the defeat, whatever the hp.
+struct BossSection {
+    BossRecord* boss;
+    StageCall update;
+    StageCall draw;
+    StageCall defeat;
+    float gateLo;
+    float gateHi;
+    std::span<const ScheduleRow> attackRows;
+    std::span<const ScheduleRow> hpRows;
+    ClockWrap wrap;
+    Window timeOut;
+};
+
+void RunBossSection(const BossSection& section);
+
 struct StageScene {
     int32_t scene;
     bool entryClearsPause; // also disarms the play countdown
@@ -58,17 +89,15 @@ struct StageScene {
     float bossSectionLo;
     float bossSectionHi;
     float timeOut;
-    // Update, draw (with the defeat), attack table and forced end. Without one
-    // the stage ends at timeOut as its boss's defeat would end it.
-    StageCall bossSection;
-    // hp := 0 and the boss's defeat; run for a frame that jumped past the
-    // section, so the stage still ends.
-    StageCall forceDefeat;
+    // Without a boss the stage ends at timeOut as its boss's defeat would end
+    // it. With one, a frame that jumped past the section forces the defeat
+    // (hp := 0 and the defeat sequence), so the stage still ends.
+    const BossSection* boss;
 
-    StageCall enemies; // step 4, after DrawPlayerShots
+    std::span<const ScheduleRow> enemyRows; // step 4, after DrawPlayerShots
     bool powerItemMovesFirst;
-    const PowerItemWindow* powerItemWindows; // five
-    StageCall patterns;                      // step 6, after UpdatePlayer
+    const PowerItemWindow* powerItemWindows;  // five
+    std::span<const ScheduleRow> patternRows; // step 6, after UpdatePlayer
 
     bool sidePanels;           // after ShowGameOver, before the present
     bool bombNeedsNarrowOff;   // PlayerBomb_Update also waits for narrowShotsEnabled 0
