@@ -64,6 +64,10 @@ struct BossExplosionCompact {
 constexpr int kBigExplosions = 8;
 constexpr int kSmallExplosions = 6;
 
+// Every boss's hit setter: the collision code lowers hp itself, and the next
+// body draw consumes the flag.
+inline void BossSetHit(BossRecord& boss) { boss.BossHitFlash = 1; }
+
 // The picture that rises across the screen before a boss arrives.
 struct BossIntro {
     float x;

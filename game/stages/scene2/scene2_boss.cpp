@@ -1,5 +1,10 @@
 #include "game/stages/scene2/scene2_boss.h"
 
+#include "game/bosses/boss_body.h"
+#include "game/bosses/boss_defeat.h"
+#include "game/bosses/boss_script.h"
+#include "game/state/assets.h"
+
 BossRecord scene2Boss;
 BossIntro scene2BossSilhouette;
 
@@ -51,4 +56,78 @@ TimedVolleyShortRecord scene2BossTimedVolley7Pool[35];
 TimedVolleyShortRecord scene2BossTimedVolley8Pool[50];
 TimedVolleyShortRecord scene2BossTimedVolley9Pool[50];
 
-void Scene2Boss_SetHit() { scene2Boss.BossHitFlash = 1; }
+namespace {
+
+// The picture waits below the screen for 2 s, rises at 400 px/s and parks once
+// it has passed the top; the body is placed above the screen at 6 s, descends
+// at 80 px/s from 9.1 s and holds at (180, 0) from 13.5 s. The clock then
+// cycles 138..160 inside the hold, so the sway runs only after a frame long
+// enough to carry it past 162.
+constexpr BossLeg kScene2BossApproach[] = {
+    {Within(0, 20), LegAction::DrawIntro, 0, 0, 0},
+    {Within(0, 20), LegAction::SetIntro, 160, 600, 400},
+    {AboveUpTo(21, 59), LegAction::DrawIntro, 0, 0, 0},
+    {AboveUpTo(21, 59), LegAction::RaiseIntro, 160, -480, 0},
+    {AboveUpTo(60, 90), LegAction::Place, 180, -360, 0},
+    {Within(91, 135), LegAction::Move, 0, 80, 0},
+    {Within(135, 162), LegAction::Place, 180, 0, 0},
+};
+constexpr BossLeg kScene2BossLoop[] = {
+    {From(160), LegAction::SetClock, 138, 0, 0},
+};
+
+constexpr BossScript kScene2BossScript = {
+    .boss = &scene2Boss,
+    .intro = &scene2BossSilhouette,
+    .introImage = &imgBOS111,
+    .introWidth = 480,
+    .introHeight = 480,
+    .haltOnStrayFlash = true,
+    .parts = {kScene2BossApproach, kBossSwayLegs, kScene2BossLoop},
+};
+
+constexpr BossBody kScene2BossBody = {
+    .boss = &scene2Boss,
+    .image = &imgBOSS11,
+    .width = 440,
+    .height = 360,
+    .smoke = {{90.0f, {{&imgZBAK3B, 140, 50, 28}, {&imgZBAK3B, 220, 50, 28}, {}}},
+              {70.0f, {{&imgZBAK3B, 60, 100, 28}, {&imgZBAK3B, 300, 100, 28}, {}}}},
+    .smokeFromTruncatedPosition = false,
+    .countSmokeCycles = true,
+    .lockA = scene2BossLockPointsA,
+    .lockB = scene2BossLockPointsB,
+    .lockCount = kScene2BossLockPoints,
+    .defeat = Scene2Boss_Defeat,
+};
+
+constexpr BossDefeat<BossExplosion, BossExplosionCompact> kScene2BossDefeat = {
+    .boss = &scene2Boss,
+    .big = scene2BossBigExplosions,
+    .small = scene2BossSmallExplosions,
+    .scatterX = 440,
+    .bigScatterY = 360,
+    .smallScatterY = 360,
+    .nextScene = 3,
+    .wipeLength = 30,
+};
+
+} // namespace
+
+void Scene2Boss_SetHit() { BossSetHit(scene2Boss); }
+void Scene2Boss_Update() { BossUpdate(kScene2BossScript); }
+void Scene2Boss_Draw() { BossBodyDraw(kScene2BossBody); }
+void Scene2Boss_Defeat() { BossDefeatSequence(kScene2BossDefeat); }
+
+constinit const BossSection scene2BossSection = {
+    .boss = &scene2Boss,
+    .update = Scene2Boss_Update,
+    .draw = Scene2Boss_Draw,
+    .defeat = Scene2Boss_Defeat,
+    .gateLo = 0.0f,
+    .gateHi = 1010.0f,
+    .attackRows = {},
+    .hpRows = {},
+    .wrap = {{4300, 4300, 4300, 4300}, 4300},
+    .timeOut = Within(10000, 10100),
+};

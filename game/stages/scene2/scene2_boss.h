@@ -1,13 +1,14 @@
 #pragma once
 // The scene-2 boss (the first stage played): its record, lock points, defeat
-// explosions, the pools of its patterns and its hit setter. Its update, draw,
-// defeat and the patterns' operations come with the stage.
+// explosions, the pools of its patterns, its four operations and the boss
+// section of its stage. The patterns' operations live beside it.
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
+#include "game/stages/stage_frame.h"
 
 constexpr float kScene2BossStartHp = 1020.0f;
 extern BossRecord scene2Boss;
@@ -68,3 +69,15 @@ extern TimedVolleyShortRecord scene2BossTimedVolley9Pool[50];
 
 // Raises the boss's hit flash; the caller lowers its hp.
 void Scene2Boss_SetHit();
+// Approach: the picture rises across the screen, the body descends to
+// (180, 0) and holds there.
+void Scene2Boss_Update();
+// Body, damage smoke, locked lock points, then Scene2Boss_Defeat.
+void Scene2Boss_Draw();
+// Explosions while hp <= 0, then the world reset and the wipe to scene 3.
+void Scene2Boss_Defeat();
+
+// The boss section of scene 2's stage frame: it attacks while
+// 0 < hp < 1010, its clock wraps at 4300 in every mode, and from
+// scrollDistance 10000 the time-out destroys it.
+extern const BossSection scene2BossSection;

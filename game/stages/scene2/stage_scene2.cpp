@@ -2,6 +2,7 @@
 #include "game/player/player_api.h"
 #include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
+#include "game/stages/scene2/scene2_boss.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
 
@@ -29,7 +30,7 @@ const StageScene kStageScene2 = {
     .bossSectionLo = 1100.0f,
     .bossSectionHi = 10100.0f,
     .timeOut = 10000.0f,
-    .boss = nullptr,
+    .boss = &scene2BossSection,
     .enemyRows = {},
     .powerItemMovesFirst = false,
     .powerItemWindows = kScene2PowerItemWindows,

@@ -1,6 +1,5 @@
 // The stage frame of every stage scene: music and frame counter, scrolling,
-// backgrounds, pausing, and the time-out that ends a stage as its boss's
-// defeat would.
+// backgrounds, pausing, and the time-out that always ends a stage.
 #include "harness/game_harness.h"
 
 #include "game/enemies/enemy_kinds.h"
@@ -8,6 +7,7 @@
 #include "game/shell/new_game.h"
 #include "game/shell/scene_flow.h"
 #include "game/shell/world_reset.h"
+#include "game/stages/scene2/scene2_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "kit/draw/present.h"
@@ -51,12 +51,18 @@ struct StageValues {
     float timeOut;
     int32_t next;
     int32_t wipe;
+    // Half-second frames from the one that reaches the time-out to the
+    // switch. A boss's defeat takes 8: the first frame's draw still sees the
+    // boss alive, so only the time-out's call runs (timer 5); from then on
+    // the draw and the time-out both call it (+10 a frame) until it passes
+    // 70. The stages still without a boss end in the first.
+    int32_t endFrames;
 };
 const StageValues kStages[] = {
-    {2, 20, "MIDI/VXTM1.MID", 10000, 3, 30},  {3, 18, "MIDI/VXTM2.MID", 11000, 5, 60},
-    {4, 20, "MIDI/PLNK3.MID", 11000, 5, 30},  {5, 16, "MIDI/VXTM3.MID", 11000, 6, 30},
-    {6, 14, "MIDI/VXTM4.MID", 11000, 8, 30},  {7, 13, "MIDI/VX5.MID", 11000, 8, 30},
-    {8, 20, "MIDI/VXTM5.MID", 11000, 10, 30}, {9, 20, "", 11000, 10, 60},
+    {2, 20, "MIDI/VXTM1.MID", 10000, 3, 30, 8},  {3, 18, "MIDI/VXTM2.MID", 11000, 5, 60, 1},
+    {4, 20, "MIDI/PLNK3.MID", 11000, 5, 30, 1},  {5, 16, "MIDI/VXTM3.MID", 11000, 6, 30, 1},
+    {6, 14, "MIDI/VXTM4.MID", 11000, 8, 30, 1},  {7, 13, "MIDI/VX5.MID", 11000, 8, 30, 1},
+    {8, 20, "MIDI/VXTM5.MID", 11000, 10, 30, 1}, {9, 20, "", 11000, 10, 60, 1},
 };
 
 } // namespace
@@ -193,7 +199,7 @@ TEST(StageFrame, BackgroundsFollowThePlainOption) {
     EXPECT_FLOAT_EQ(backStrips2[0].y, layerStart);
 }
 
-TEST(StageFrame, TimeOutEndsEveryStageAsItsBossDefeatWould) {
+TEST(StageFrame, TimeOutEndsEveryStage) {
     GameHarness h(Quiet());
     ASSERT_TRUE(h.Start());
     for (const StageValues& s : kStages) {
@@ -203,12 +209,18 @@ TEST(StageFrame, TimeOutEndsEveryStageAsItsBossDefeatWould) {
         scrollDistance = s.timeOut - s.speed * 0.5f - 0.5f;
         ASSERT_TRUE(h.Frame(0.5f));
         EXPECT_EQ(currentScene, s.scene);
-        // ...and the frame that reaches it exactly ends it.
+        // ...and from the frame that reaches it exactly the boss is destroyed
+        // and the stage ends.
         scrollDistance = s.timeOut - s.speed * 0.5f;
         plat::ClearMidiCommandLogForTests();
         midiOpen = 1;
         lives = 7;
-        ASSERT_TRUE(h.Frame(0.5f));
+        int32_t frames = 0;
+        do {
+            ASSERT_TRUE(h.Frame(0.5f));
+            ++frames;
+        } while (currentScene == s.scene && frames < 20);
+        EXPECT_EQ(frames, s.endFrames) << s.scene;
         EXPECT_EQ(currentScene, s.next) << s.scene;
         EXPECT_EQ(transitionKind, 3);
         EXPECT_EQ(transitionLength, s.wipe) << s.scene;
@@ -229,6 +241,17 @@ TEST(StageFrame, AFrameThatJumpsPastTheTimeOutStillEndsTheStage) {
     // From the start far beyond the end in one frame.
     EnterStage(h, 2);
     ASSERT_TRUE(h.Frame(600.0f));
+    EXPECT_EQ(currentScene, 3);
+    // Over the whole time-out window: past the section the boss is destroyed
+    // all the same, and its defeat runs on until the stage ends.
+    EnterStage(h, 2);
+    ASSERT_TRUE(h.Frame(0.0f));
+    scrollDistance = 9990.0f;
+    ASSERT_TRUE(h.Frame(6.0f));
+    EXPECT_EQ(currentScene, 2);
+    EXPECT_FLOAT_EQ(scene2Boss.hp, 0.0f);
+    EXPECT_FLOAT_EQ(scene2Boss.defeatTimer, 60.0f);
+    ASSERT_TRUE(h.Frame(6.0f));
     EXPECT_EQ(currentScene, 3);
     // From inside the window over its upper bound.
     EnterStage(h, 6);
