@@ -31,8 +31,8 @@ struct TimedVolleyConstants {
     GroupSchedule schedule;
 
     VolleyX xWrite = VolleyX::Record;
-    OffsetTerms x;
-    OffsetTerms xRight; // pairs only
+    OffsetTerms x = {};
+    OffsetTerms xRight = {}; // pairs only
     VolleyY yWrite = VolleyY::Record;
     float yOffset[kMaxVolleyWidth] = {};
 
