@@ -2,6 +2,7 @@
 // from the one before, on the boss's cadence (every 10 calls) and the large
 // enemies' (every 2), left and right handed, drawn within the rotated
 // blitter's table.
+#include "game/enemies/large_enemies.h"
 #include "game/enemies/spiral_stream.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/stages/scene2/scene2_volleys.h"
@@ -180,4 +181,25 @@ TEST_F(SpiralStreamTest, TurningSpiralsAreDrawnWithAnglesReducedIntoTheTable) {
     Scene2Boss_SpiralStream6_Draw();
     EXPECT_EQ(scene2BossSpiralStream6Pool[0].frame, 0);
     EXPECT_EQ(scene2BossSpiralStream6Pool[35].frame, 1);
+}
+
+TEST_F(SpiralStreamTest, TheWorldResetRestartsTheBossStreamsButNotTheLargeEnemies) {
+    const int32_t saved = largeEnemyS53L.spiralTick1;
+    SpiralStreamConstants c = kS53Left;
+    c.owner = {&largeEnemyS53L.x, &largeEnemyS53L.y};
+    c.tick = &largeEnemyS53L.spiralTick1;
+    largeEnemyS53L.spiralTick1 = 0;
+    for (int call = 0; call < 5; ++call)
+        SpiralStream_Schedule(c, s53Pool);
+    for (int call = 0; call < 15; ++call)
+        Scene2Boss_SpiralStream1_Schedule();
+    ASSERT_EQ(scene2BossSpiralStream1Pool[0].active, 1);
+    ResetWorldA();
+    ResetWorldB();
+    EXPECT_EQ(largeEnemyS53L.spiralTick1, 5);
+    EXPECT_EQ(scene2Boss.patternTimer[0], 0);
+    EXPECT_EQ(scene2BossSpiralStream1Pool[0].active, 0);
+    EXPECT_EQ(scene2BossSpiralStream1Pool[0].x, ParkX);
+    EXPECT_FLOAT_EQ(scene2BossSpiralStream1Pool[0].angle, static_cast<float>(-3.0 * kDegree));
+    largeEnemyS53L.spiralTick1 = saved;
 }
