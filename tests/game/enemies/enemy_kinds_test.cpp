@@ -218,7 +218,9 @@ TEST_F(EnemyKinds, TimedWaveOffersEachSlotOnItsTickOfEveryCycle) {
         EXPECT_EQ(armedOn[1][k][0], 100 * (k + 1));
         EXPECT_EQ(armedOn[1][k][1], 601 + 100 * k);
         EXPECT_EQ(armedOn[0][k][0], 100 * (k + 1));
-        if (k < 4) EXPECT_EQ(armedOn[0][k][1], 601 + 100 * k);
+        if (k < 4) {
+            EXPECT_EQ(armedOn[0][k][1], 601 + 100 * k);
+        }
         EXPECT_EQ(armings[1][k], 2);
     }
     // The busy slot is skipped, not re-armed.
