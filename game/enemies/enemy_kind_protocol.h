@@ -158,15 +158,16 @@ struct MarkerRule {
 
 struct EnemyKind {
     EnemySprite sprite;
-    SpawnValue x, y, vx, vy; // drawn in this order, slot by slot
-    bool spawnClearsAnim;
-    Motion motion;
-    float steer; // not 0: vx becomes ±steer toward playerX after each step
+    // Drawn in this order, slot by slot; an unset speed is left as it was.
+    SpawnValue x = Unset(), y = Unset(), vx = Unset(), vy = Unset();
+    bool spawnClearsAnim = false;
+    Motion motion = Motion::Fall;
+    float steer = 0.0f; // not 0: vx becomes ±steer toward playerX after each step
     EnemyBounds bounds;
-    bool drawNeedsActive;
+    bool drawNeedsActive = false; // free slots are drawn too (out of sight at the park place)
     EnemyExplosion explosion;
-    LockMarker* markers; // slot i carries markers[i]; null: not lockable
-    MarkerRule marker;
+    LockMarker* markers = nullptr; // slot i carries markers[i]; null: not lockable
+    MarkerRule marker = {};
 };
 
 // The timed-wave form: slot k is offered when the shared tick reaches
