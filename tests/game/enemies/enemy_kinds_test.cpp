@@ -367,11 +367,12 @@ TEST_F(EnemyKinds, LockedMarkersFollowShowAndAreReleased) {
     EXPECT_EQ(enemyBLockMarkers[0].x, 370);
     EXPECT_EQ(enemyBLockMarkers[0].y, 500);
 
-    // J: out through the bottom the marker stays; out to the left it goes.
+    // J: out through the bottom its marker stays, even left of the field;
+    // out through the side it goes.
     EnemyJ_Spawn();
     LockEnemyJ(0);
     LockEnemyJ(1);
-    enemyJPool[0].x = 200.0f;
+    enemyJPool[0].x = 95.0f;
     enemyJPool[0].y = 595.0f;
     enemyJPool[1].x = 95.0f;
     EnemyJ_Draw();
@@ -379,7 +380,7 @@ TEST_F(EnemyKinds, LockedMarkersFollowShowAndAreReleased) {
     enemyJPool[1].x = 89.0f;
     EnemyJ_Move();
     EXPECT_EQ(enemyJLockMarkers[0].locked, 1);
-    EXPECT_EQ(enemyJLockMarkers[0].x, 210);
+    EXPECT_EQ(enemyJLockMarkers[0].x, 105);
     EXPECT_EQ(enemyJLockMarkers[1].locked, 0); // at 105, left of 110
     EXPECT_EQ(enemyJLockMarkers[1].x, 370);
     EXPECT_EQ(enemyJLockMarkers[1].y, 0);
