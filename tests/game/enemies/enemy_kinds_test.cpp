@@ -61,13 +61,10 @@ TEST_F(EnemyKinds, SpawnArmsEveryFreeSlotWithItsDrawsInOrder) {
     EXPECT_EQ(kitSystem::RandomState(), ref.state);
     EXPECT_EQ(std::memcmp(all, enemyAPool, sizeof all), 0);
 
-    // The other forms of spawn values: from the left at a random height
-    // with speeds below a ceiling, rising from the bottom, and H, whose
-    // sideways speed is never drawn.
+    // Speeds below a ceiling, and H, whose sideways speed is never drawn.
     kitSystem::SeedRandom(99);
     ref.state = 99;
     EnemyJ_Spawn();
-    EnemyB_Spawn();
     EnemyH_Spawn();
     for (const EnemyRecordSpinJ& s : enemyJPool) {
         const int ry = ref.Next();
@@ -77,14 +74,6 @@ TEST_F(EnemyKinds, SpawnArmsEveryFreeSlotWithItsDrawsInOrder) {
         EXPECT_EQ(s.y, float(ry % 100));
         EXPECT_EQ(s.vx, float(100 - rvx % 50));
         EXPECT_EQ(s.vy, float(90 - rvy % 50));
-    }
-    for (const EnemyRecord& s : enemyBPool) {
-        const int rx = ref.Next();
-        const int rv = ref.Next();
-        EXPECT_EQ(s.x, float(rx % 360 + 180));
-        EXPECT_EQ(s.y, 480.0f);
-        EXPECT_EQ(s.vx, 0.0f);
-        EXPECT_EQ(s.vy, float(-(rv % 100 + 120)));
     }
     for (const EnemyRecordSpinF& s : enemyHPool) {
         const int rx = ref.Next();
@@ -355,17 +344,6 @@ TEST_F(EnemyKinds, LockedMarkersFollowShowAndAreReleased) {
     EnemyR_Spawn();
     EXPECT_EQ(enemyQLockMarkers[0].locked, 0);
     EXPECT_EQ(enemyQLockMarkers[2].locked, 1);
-
-    // B's marker, let go by Move, waits at (370, 500).
-    EnemyB_Spawn();
-    LockEnemyB(0);
-    enemyBPool[0].y = 590.0f;
-    EnemyB_Draw();
-    EXPECT_EQ(enemyBLockMarkers[0].y, 610);
-    enemyBPool[0].y = 601.0f;
-    EnemyB_Move();
-    EXPECT_EQ(enemyBLockMarkers[0].x, 370);
-    EXPECT_EQ(enemyBLockMarkers[0].y, 500);
 
     // J: out through the bottom its marker stays, even left of the field;
     // out through the side it goes.
