@@ -2,10 +2,18 @@
 #include "game/player/player_api.h"
 #include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
+#include "game/stages/scene6/scene6_boss.h"
+#include "game/stages/scene6/scene6_patterns.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
 
 namespace {
+
+// After the ship: the beams first (they have no move), then every boss
+// pattern, moved then drawn, on every unpaused frame, fired or not.
+constexpr ScheduleRow kScene6PatternRows[] = {
+    {Always(), nullptr, {Scene6Boss_VerticalBeam1_Draw, Scene6Boss_VerticalBeam2_Draw}},
+};
 
 const StageCall kScene6LockOnMoves[] = {
     HomingChainJ_Move,       HomingChainK_Move,       HomingChainM_Move,          HomingChainN_Move,
@@ -23,11 +31,11 @@ const StageScene kStageScene6 = {
     .bossSectionLo = 1300.0f,
     .bossSectionHi = 11100.0f,
     .timeOut = 11000.0f,
-    .boss = nullptr,
+    .boss = &scene6BossSection,
     .enemyRows = {},
     .powerItemMovesFirst = false,
     .powerItemWindows = kPowerItemWindows,
-    .patternRows = {},
+    .patternRows = kScene6PatternRows,
     .sidePanels = false,
     .bombNeedsNarrowOff = false,
     .homingSchedulesMode3 = true,
