@@ -246,7 +246,19 @@ TEST_F(LargeEnemyWorld, WorldResetParksEveryCopyAndItsWeaponsButKeepsTheSpiralTi
     LargeEnemyS50L_Shot1_Move();
     LargeEnemyS53L_SetHit();
     LargeEnemyS53L_Draw(); // mid-explosion
+    // The S53 spirals run their ticks on; the other copies' ticks only hold values.
     for (int i = 0; i < 6; ++i) {
+        Stop(i).spiralTick1 = 0;
+        Stop(i).spiralTick2 = 36;
+    }
+    for (int n = 0; n < 11; ++n) {
+        LargeEnemyS53L_Shot1_Schedule();
+        LargeEnemyS53L_Shot2_Schedule();
+        LargeEnemyS53R_Shot1_Schedule();
+        LargeEnemyS53R_Shot2_Schedule();
+    }
+    EXPECT_EQ(largeEnemyS53LShot1Pool[5].active, 1);
+    for (int i = 2; i < 6; ++i) {
         Stop(i).spiralTick1 = 11 + i;
         Stop(i).spiralTick2 = 47 + i;
     }
@@ -265,8 +277,8 @@ TEST_F(LargeEnemyWorld, WorldResetParksEveryCopyAndItsWeaponsButKeepsTheSpiralTi
         LargeEnemyStopRecord stop{};
         stop.x = ParkX;
         stop.y = ParkY;
-        stop.spiralTick1 = 11 + i;
-        stop.spiralTick2 = 47 + i;
+        stop.spiralTick1 = i < 2 ? 11 : 11 + i;
+        stop.spiralTick2 = i < 2 ? 47 : 47 + i;
         EXPECT_EQ(std::memcmp(&Stop(i), &stop, sizeof stop), 0) << i;
     }
     LargeEnemyStepRecord step{};
@@ -276,6 +288,8 @@ TEST_F(LargeEnemyWorld, WorldResetParksEveryCopyAndItsWeaponsButKeepsTheSpiralTi
     for (const FormationDropRecord& r : largeEnemyS54RShot1Pool)
         ExpectParked(r);
     for (const TurningStreamRecord& r : largeEnemyS50RShot2Pool)
+        ExpectParked(r);
+    for (const SpiralStreamRecord& r : largeEnemyS53LShot1Pool)
         ExpectParked(r);
 
     // The next wave starts a clean pass: sideways entry, no explosion left over.
