@@ -93,4 +93,15 @@ TEST_F(LargeEnemyWorld, S53SpiralsLaunchEveryOtherTickTurningTenDegreesEachOnThe
     EXPECT_GT(largeEnemyS53RShot1Pool[1].y, 220.0f);
     EXPECT_NEAR(largeEnemyS53RShot2Pool[1].x - 535.0f, 435.0f - largeEnemyS53RShot1Pool[1].x, 1e-4);
     EXPECT_EQ(largeEnemyS53RShot2Pool[1].y, largeEnemyS53RShot1Pool[1].y);
+
+    // Ticks 69, 0 and 1 launch nothing; record 1 leaves again on tick 2 of the
+    // next cycle, and record 0 never.
+    for (SpiralStreamRecord& r : largeEnemyS53RShot1Pool)
+        r.active = 0;
+    largeEnemyS53R.spiralTick1 = 68;
+    for (int n = 1; n <= 4; ++n) {
+        LargeEnemyS53R_Shot1_Schedule();
+        EXPECT_EQ(largeEnemyS53RShot1Pool[0].active, 0) << n;
+        EXPECT_EQ(largeEnemyS53RShot1Pool[1].active, n == 4 ? 1 : 0) << n;
+    }
 }
