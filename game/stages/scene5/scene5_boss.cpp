@@ -105,22 +105,15 @@ namespace {
 // diamond, back at (180, 0) between the figures. Legs that share a bound both
 // run, the later placing last.
 constexpr BossLeg kScene5BossApproach[] = {
-    {AboveUpTo(0, 30), LegAction::Place, 180, -480, 0},
-    {Within(31, 75), LegAction::Move, 0, 104, 0},
-    {Within(75, 90), LegAction::Place, 180, 0, 0},
-    {Within(91, 115), LegAction::Move, 0, 60, 0},
-    {Within(116, 140), LegAction::Move, 0, -60, 0},
-    {Within(141, 162), LegAction::Place, 180, 0, 0},
+    {AboveUpTo(0, 30), LegAction::Place, 180, -480, 0}, {Within(31, 75), LegAction::Move, 0, 104, 0},
+    {Within(75, 90), LegAction::Place, 180, 0, 0},      {Within(91, 115), LegAction::Move, 0, 60, 0},
+    {Within(116, 140), LegAction::Move, 0, -60, 0},     {Within(141, 162), LegAction::Place, 180, 0, 0},
 };
 constexpr BossLeg kScene5BossLoop[] = {
-    {Within(240, 250), LegAction::Place, 180, 0, 0},
-    {Within(250, 260), LegAction::Move, 150, 0, 0},
-    {Within(261, 280), LegAction::Move, -150, 0, 0},
-    {Within(281, 290), LegAction::Move, 150, 0, 0},
-    {Within(291, 300), LegAction::Move, 200, 100, 0},
-    {Within(301, 310), LegAction::Move, -200, -100, 0},
-    {Within(311, 320), LegAction::Move, -200, 100, 0},
-    {Within(321, 330), LegAction::Move, 200, -100, 0},
+    {Within(240, 250), LegAction::Place, 180, 0, 0},   {Within(250, 260), LegAction::Move, 150, 0, 0},
+    {Within(261, 280), LegAction::Move, -150, 0, 0},   {Within(281, 290), LegAction::Move, 150, 0, 0},
+    {Within(291, 300), LegAction::Move, 200, 100, 0},  {Within(301, 310), LegAction::Move, -200, -100, 0},
+    {Within(311, 320), LegAction::Move, -200, 100, 0}, {Within(321, 330), LegAction::Move, 200, -100, 0},
     {From(331), LegAction::SetClock, 80, 0, 0},
 };
 
