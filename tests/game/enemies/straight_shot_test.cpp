@@ -54,15 +54,6 @@ TEST_F(EnemyBullets, StraightShotsStartAtTheMuzzleWithTheirFallAndDrift) {
     EXPECT_FLOAT_EQ(enemyIShot3Pool[2].x, 420.0f);
     EXPECT_FLOAT_EQ(enemyIShot4Pool[2].x, 424.0f);
     EXPECT_FLOAT_EQ(enemyIShot4Pool[2].y, 365.0f);
-
-    // The widest drifts, kinds Q and V: 40 px/s from a muzzle further right.
-    PlaceSlot(enemyVPool, 4, 300.0f, 200.0f);
-    EnemyV_Shot5_Fire();
-    EXPECT_EQ(enemyVShot5Pool[4].x, 342.0f);
-    EXPECT_EQ(enemyVShot5Pool[4].y, 230.0f);
-    EnemyV_Shot5_Move();
-    EXPECT_FLOAT_EQ(enemyVShot5Pool[4].x, 346.0f);
-    EXPECT_FLOAT_EQ(enemyVShot5Pool[4].y, 243.0f);
 }
 
 TEST_F(EnemyBullets, StraightShotsAreFreedOnlyByTheirHeight) {
