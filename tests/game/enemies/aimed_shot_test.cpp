@@ -1,6 +1,6 @@
 // Aimed single shots: the aim on a known ship, the speed drawn per bullet,
 // the screen bounds and the kill box.
-#include "enemy_bullets_fixture.h"
+#include "kind_shot_groups_fixture.h"
 
 #include <cmath>
 
@@ -8,7 +8,7 @@
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/enemy_shots.h"
 
-TEST_F(EnemyBullets, AnAimedShotFliesAtTheShipAtItsDrawnSpeed) {
+TEST_F(KindShotGroups, AnAimedShotFliesAtTheShipAtItsDrawnSpeed) {
     playerX = 400.0f;
     playerY = 450.0f;
     PlaceSlot(enemyFPool, 0, 200.0f, 100.0f);
@@ -52,7 +52,7 @@ TEST_F(EnemyBullets, AnAimedShotFliesAtTheShipAtItsDrawnSpeed) {
     EXPECT_NEAR(enemyEShot1Pool[1].y, y1 + enemyEShot1Pool[1].speed * 0.1f, 1e-3);
 }
 
-TEST_F(EnemyBullets, AnAimedShotLivesOnTheWholeScreenAndKillsInItsBox) {
+TEST_F(KindShotGroups, AnAimedShotLivesOnTheWholeScreenAndKillsInItsBox) {
     frameDt = 0.0f;
     playerX = 0.0f;
     playerY = 0.0f;

@@ -1,12 +1,12 @@
 // Strings of five: one point, five speeds, the diagonal and drifting forms,
 // the margins and the kill box.
-#include "enemy_bullets_fixture.h"
+#include "kind_shot_groups_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/enemy_shots.h"
 #include "game/enemies/shot_string5.h"
 
-TEST_F(EnemyBullets, AStringOfFiveStartsAtOnePointAndDrawsApartTwentyPixelsASecond) {
+TEST_F(KindShotGroups, AStringOfFiveStartsAtOnePointAndDrawsApartTwentyPixelsASecond) {
     PlaceSlot(enemyAPool, 1, 300.0f, 100.0f);
     EnemyA_Shot3_Fire();
     for (int k = 0; k < 5; ++k) {
@@ -40,7 +40,7 @@ TEST_F(EnemyBullets, AStringOfFiveStartsAtOnePointAndDrawsApartTwentyPixelsASeco
     }
 }
 
-TEST_F(EnemyBullets, DiagonalAndDriftingStringsGoSidewaysTheirOwnWay) {
+TEST_F(KindShotGroups, DiagonalAndDriftingStringsGoSidewaysTheirOwnWay) {
     PlaceSlot(enemyQPool, 0, 200.0f, 100.0f);
     PlaceSlot(enemyTPool, 0, 500.0f, 100.0f);
     PlaceSlot(enemyLPool, 0, 300.0f, 100.0f);
@@ -83,7 +83,7 @@ TEST_F(EnemyBullets, DiagonalAndDriftingStringsGoSidewaysTheirOwnWay) {
     EXPECT_EQ(enemyQShot1Pool[0][0].active, 0);
 }
 
-TEST_F(EnemyBullets, StringsKeepTheirMarginsAndKillBoxes) {
+TEST_F(KindShotGroups, StringsKeepTheirMarginsAndKillBoxes) {
     frameDt = 0.0f;
     // Top margin 16 for the narrow strings, 30 for the diagonal ones; the
     // bottom is 600 for both; equal values stay.

@@ -1,12 +1,12 @@
 // The straight shots of the enemy kinds: where they start, how fast they
 // fall and drift, where they are freed, and the kill box.
-#include "enemy_bullets_fixture.h"
+#include "kind_shot_groups_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/enemy_shots.h"
 #include "game/enemies/straight_shot.h"
 
-TEST_F(EnemyBullets, StraightShotsStartAtTheMuzzleWithTheirFallAndDrift) {
+TEST_F(KindShotGroups, StraightShotsStartAtTheMuzzleWithTheirFallAndDrift) {
     PlaceSlot(enemyIPool, 0, 200.0f, 100.0f);
     PlaceSlot(enemyIPool, 2, 400.0f, 300.0f);
     // Slot 1 is free and parked (kind I parks at -500, -500): it fires all
@@ -56,7 +56,7 @@ TEST_F(EnemyBullets, StraightShotsStartAtTheMuzzleWithTheirFallAndDrift) {
     EXPECT_FLOAT_EQ(enemyIShot4Pool[2].y, 365.0f);
 }
 
-TEST_F(EnemyBullets, StraightShotsAreFreedOnlyByTheirHeight) {
+TEST_F(KindShotGroups, StraightShotsAreFreedOnlyByTheirHeight) {
     // Kind J's left-drifting shots from a slot at the field's left edge: they
     // cross x 180 and leave the screen sideways, and stay live all the same.
     PlaceSlot(enemyJPool, 0, 90.0f, 0.0f);
@@ -100,7 +100,7 @@ TEST_F(EnemyBullets, StraightShotsAreFreedOnlyByTheirHeight) {
     EXPECT_EQ(enemyIShot2Pool[0].y, 2550.0f);
 }
 
-TEST_F(EnemyBullets, AStraightShotKillsInsideItsBoxOnly) {
+TEST_F(KindShotGroups, AStraightShotKillsInsideItsBoxOnly) {
     // dx 14..30 and dy 24..30, or 20..30 in the widest right drift, every
     // edge inclusive; one pixel outside any edge is a miss.
     struct Case {
@@ -134,7 +134,7 @@ TEST_F(EnemyBullets, AStraightShotKillsInsideItsBoxOnly) {
     EXPECT_EQ(playerVulnerable, 0);
 }
 
-TEST_F(EnemyBullets, KindLShotsShowSixteenFramesAndKeepTheirFrameAcrossShots) {
+TEST_F(KindShotGroups, KindLShotsShowSixteenFramesAndKeepTheirFrameAcrossShots) {
     // After a reset each record starts from a random frame 0..9 (kind I's from 0).
     bool anyNonZero = false;
     for (const StraightShotGroup* g : StraightShotGroups()) {

@@ -1,6 +1,6 @@
 // The turning strings of seven of enemy kind A: flight, drift, turn, the
 // mirror pair, and the string freed as a unit where its bullets are.
-#include "enemy_bullets_fixture.h"
+#include "kind_shot_groups_fixture.h"
 
 #include <cmath>
 
@@ -17,7 +17,7 @@ float StartHeading() { return float(twoPi / 10.0); }
 
 } // namespace
 
-TEST_F(EnemyBullets, TurningStringsLeaveTogetherDriftFromTheSecondMoveAndMirrorEachOther) {
+TEST_F(KindShotGroups, TurningStringsLeaveTogetherDriftFromTheSecondMoveAndMirrorEachOther) {
     PlaceSlot(enemyAPool, 0, 300.0f, 100.0f);
     EnemyA_Shot1_Fire();
     EnemyA_Shot2_Fire();
@@ -81,7 +81,7 @@ TEST_F(EnemyBullets, TurningStringsLeaveTogetherDriftFromTheSecondMoveAndMirrorE
         EXPECT_GT(enemyAShot1Pool[0][k].y, enemyAShot1Pool[0][k - 1].y);
 }
 
-TEST_F(EnemyBullets, TurningStringsTurnOnlyWhileTheirClockIsWithinSeventeen) {
+TEST_F(KindShotGroups, TurningStringsTurnOnlyWhileTheirClockIsWithinSeventeen) {
     const float step = float(twoPi / 320.0);
     PlaceSlot(enemyAPool, 0, 300.0f, 100.0f);
     PlaceSlot(enemyAPool, 1, 300.0f, 100.0f);
@@ -120,7 +120,7 @@ TEST_F(EnemyBullets, TurningStringsTurnOnlyWhileTheirClockIsWithinSeventeen) {
     EXPECT_LE(turned, 52.5f);
 }
 
-TEST_F(EnemyBullets, ATurningStringIsFreedInPlaceOnceItsFirstBulletLeavesTheScreenArea) {
+TEST_F(KindShotGroups, ATurningStringIsFreedInPlaceOnceItsFirstBulletLeavesTheScreenArea) {
     struct Edge {
         float x0, y0;
         bool stays;
@@ -168,7 +168,7 @@ TEST_F(EnemyBullets, ATurningStringIsFreedInPlaceOnceItsFirstBulletLeavesTheScre
 // Every place kind A can fire from, at 60, 30 and 15 frames a second: where
 // the string's records lie when it is freed. They stay there, free but still
 // tested, so none may lie in the play field.
-TEST_F(EnemyBullets, NoTurningStringIsFreedInsideThePlayField) {
+TEST_F(KindShotGroups, NoTurningStringIsFreedInsideThePlayField) {
     playerVulnerable = 0; // only the positions matter here
     for (const float fps : {60.0f, 30.0f, 15.0f}) {
         SCOPED_TRACE(testing::Message() << fps << " frames a second");

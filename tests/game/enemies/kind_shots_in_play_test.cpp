@@ -1,6 +1,6 @@
 // The enemy bullet groups in play: a death and the continue through real
 // stage frames, the second move of the harder setting, and the world reset.
-#include "enemy_bullets_fixture.h"
+#include "kind_shot_groups_fixture.h"
 
 #include "harness/game_harness.h"
 
@@ -67,7 +67,7 @@ template <typename Record, size_t K> void EachRecord(std::span<Record[K]> pool, 
 
 } // namespace
 
-TEST_F(EnemyBullets, TheWorldResetParksEveryGroup) {
+TEST_F(KindShotGroups, TheWorldResetParksEveryGroup) {
     PlaceEveryOwner(300.0f, 200.0f);
     int records = 0;
     const int groups = ForEveryGroup([&](const auto& g, auto fire, auto, auto) {
@@ -103,7 +103,7 @@ TEST_F(EnemyBullets, TheWorldResetParksEveryGroup) {
 // The bullet rows of the first stage for kinds D, E and F, as its frame runs
 // them: each group moved then drawn, and when difficulty is not 1 a second
 // full move.
-TEST_F(EnemyBullets, TheHarderSettingMovesTheAimedShotsOfDEAndFTwice) {
+TEST_F(KindShotGroups, TheHarderSettingMovesTheAimedShotsOfDEAndFTwice) {
     const ScheduleRow rows[] = {
         {Always(),
          nullptr,
@@ -170,7 +170,21 @@ void ShootAtTheShip() {
 
 } // namespace
 
-TEST(EnemyBulletsInPlay, AGameWithFewLivesReachesTheContinuePromptThroughEnemyBulletsAndYContinues) {
+TEST(KindShotsInPlay, AGameWithFewLivesReachesTheContinuePromptThroughEnemyBulletsAndYContinues) {
+    // The options and game state this test sets, put back at its end.
+    struct Restore {
+        int32_t noDeath = noDeathMode, keyboard = keyboardControl, mouse = mouseControl, livesLeft = lives,
+                points = score, bombs = bombStock, mode = gameMode;
+        ~Restore() {
+            noDeathMode = noDeath;
+            keyboardControl = keyboard;
+            mouseControl = mouse;
+            lives = livesLeft;
+            score = points;
+            bombStock = bombs;
+            gameMode = mode;
+        }
+    } restore;
     GameHarness h(Quiet());
     ASSERT_TRUE(h.Start());
     ResetWorldA();

@@ -12,7 +12,7 @@
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 
-class EnemyBullets : public testing::Test {
+class KindShotGroups : public testing::Test {
   protected:
     void SetUp() override {
         ResetWorldA();
