@@ -4,6 +4,7 @@
 #include "game/enemies/random_aimed_shot.h"
 #include "game/enemies/squads.h"
 #include "game/player/collisions.h"
+#include "kit/draw/screen.h"
 #include "kit/system/fint.h"
 #include "squad_world.h"
 
@@ -244,4 +245,24 @@ TEST_F(Squads, GatedSquadsFireOnlyUnderTheOtherDifficulties) {
             EXPECT_EQ(armed, open ? 1 : 0) << "setting " << setting << " phase " << c.phase;
         }
     }
+}
+
+TEST_F(Squads, StripBodiesShowTheCellOfTheirPhaseAndNothingPastBandFour) {
+    const plat::Surface* screen = backBuffer;
+    auto member = [](SquadSlot& m, float x, float phase) {
+        m.active = 1;
+        m.x = x;
+        m.y = 300.0f;
+        m.phase = phase;
+    };
+    member(squadV1ASlots[0], 200, 10.0f);  // on an edge: cells 0 and 1, the later on top
+    member(squadV1ASlots[1], 320, 100.5f); // between band 4 and the wrap: no body
+    member(squadV2ASlots[0], 440, 5.0f);   // V2 reads its strip backwards
+    SquadV1A_Draw();
+    SquadV2A_Draw();
+    EXPECT_TRUE(MatchPicture(screen, 200, 300, imgSZAK30, 100, 0, 200, 100).Shown());
+    EXPECT_TRUE(MatchPicture(screen, 440, 300, imgSZAK30, 400, 0, 500, 100).Shown());
+    for (int32_t y = 300; y < 400; ++y)
+        for (int32_t x = 320; x < 420; ++x)
+            ASSERT_EQ(screen->Pixel(x, y), 0) << x << "," << y;
 }
