@@ -1,11 +1,13 @@
 #pragma once
 // A started game with the world freshly reset, for driving squads and their
-// bullets call by call: frameDt 1/32 s keeps every phase and position exact,
-// the ship sits at (370, 520), and the explosion sound gets ten buffers of its
-// own so its plays can be counted. The globals the tests touch are put back.
+// bullets call by call: frameDt 1/32 s keeps phases and positions exact, the
+// ship sits at (370, 520), difficulty 1 and difficultyExtra 0 as the title
+// leaves them, and the explosion sound has ten buffers of its own so its
+// plays can be counted.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "game/shell/world_reset.h"
 #include "game/state/assets.h"
@@ -18,61 +20,49 @@
 #include "kit/system/kit_system.h"
 #include "platform/audio.h"
 
+// The globals the squad tests set, put back after each.
+inline auto SquadGlobals() {
+    return std::tie(frameDt, playerX, playerY, effectDrawMode, difficulty, difficultyExtra, score);
+}
+
 class SquadWorld : public ::testing::Test {
   protected:
     static constexpr float kDt = 1.0f / 32.0f;
 
     void SetUp() override {
         plat::AudioUseRenderHookForTests(true);
-        HarnessOptions quiet;
-        quiet.fakeMidi = true;
-        harness_ = std::make_unique<GameHarness>(quiet);
+        harness_ = std::make_unique<GameHarness>();
         ASSERT_TRUE(harness_->Start());
         sndBOM = kitSound::LoadObject("SOUND/BOM.WAV", kitSound::kMixMax);
-        lastBom_ = sndBOM >= 0 ? soundObjects[sndBOM].nextMix : 0;
-        saved_ = {frameDt, playerX, playerY, difficulty, difficultyExtra, effectDrawMode, score, gameMode};
+        BomSounds();
+        saved_ = SquadGlobals();
         ResetWorldA();
         ResetWorldB();
         frameDt = kDt;
         playerX = 370.0f;
         playerY = 520.0f;
-        difficulty = 1;
-        difficultyExtra = 0;
-        effectDrawMode = 1;
-        score = 0;
-        gameMode = 1;
+        effectDrawMode = difficulty = 1;
+        difficultyExtra = score = 0;
         kitDraw::Clear();
     }
 
     void TearDown() override {
         ResetWorldA();
         ResetWorldB();
-        frameDt = saved_.frameDt;
-        playerX = saved_.playerX;
-        playerY = saved_.playerY;
-        difficulty = saved_.difficulty;
-        difficultyExtra = saved_.difficultyExtra;
-        effectDrawMode = saved_.effectDrawMode;
-        score = saved_.score;
-        gameMode = saved_.gameMode;
+        SquadGlobals() = saved_;
         harness_.reset();
         plat::AudioUseRenderHookForTests(false);
     }
 
-    // Plays of the explosion sound since the last call.
+    // Plays of the explosion sound since the last call (fewer than ten).
     int BomSounds() {
-        if (sndBOM < 0) return 0;
-        const int now = soundObjects[sndBOM].nextMix;
+        const int now = sndBOM >= 0 ? soundObjects[sndBOM].nextMix : 0;
         const int plays = (now - lastBom_ + kitSound::kMixMax) % kitSound::kMixMax;
         lastBom_ = now;
         return plays;
     }
 
-    struct Saved {
-        float frameDt, playerX, playerY;
-        int32_t difficulty, difficultyExtra, effectDrawMode, score, gameMode;
-    };
-    Saved saved_{};
+    std::tuple<float, float, float, int32_t, int32_t, int32_t, int32_t> saved_;
     std::unique_ptr<GameHarness> harness_;
     int lastBom_ = 0;
 };
