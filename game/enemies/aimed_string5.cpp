@@ -45,7 +45,7 @@ void AimedString5Fire(const AimedString5& g) {
             g.pool[k].speed = g.speeds[k];
         r.dx = (playerX + kAimOffset) - r.x;
         r.dy = (playerY + kAimOffset) - r.y;
-        r.angle = AimHeading(r.dx, r.dy);
+        r.angle = AimedString5Heading(r.dx, r.dy);
     }
 }
 

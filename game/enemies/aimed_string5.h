@@ -11,7 +11,7 @@
 
 // The heading of the vector (dx, dy) toward an aim point: pi/2 when it is
 // vertical, turned by pi when it points left, or straight up (dy <= 0).
-inline float AimHeading(float dx, float dy) {
+inline float AimedString5Heading(float dx, float dy) {
     constexpr double kPi = 3.14159265358979323846;
     float angle = dx == 0.0f ? float(kPi / 2.0) : float(std::atan(double(dy / dx)));
     if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) angle = float(double(angle) + kPi);

@@ -43,7 +43,7 @@ void RandomAimedShotFire(const RandomAimedShot& g) {
         r.speed = float(kitSystem::Random() % 100 + 210);
         r.dx = (playerX + kAimOffset) - r.x;
         r.dy = (playerY + kAimOffset) - r.y;
-        r.angle = AimHeading(r.dx, r.dy);
+        r.angle = AimedString5Heading(r.dx, r.dy);
     }
 }
 

@@ -42,11 +42,11 @@ void ReleaseMarker(LockMarker& m, int32_t x) {
     m.y = 0;
 }
 
-void DrawPiece(const ExplosionPiece& p, int32_t f, int32_t x, int32_t y) {
+void DrawPiece(const SquadBlastPiece& p, int32_t f, int32_t x, int32_t y) {
     const int32_t px = x + p.ox + p.fx * f;
     const int32_t py = y + p.oy + p.fy * f;
     const int32_t left = p.cell * f;
-    if (p.blend == PieceBlend::Additive)
+    if (p.blend == SquadPieceBlend::Additive)
         BlitAdditive(px, py, *p.image, left, 0, left + p.cell, p.cell);
     else
         BlitHalfTranslucent(px, py, *p.image, left, 0, left + p.cell, p.cell);

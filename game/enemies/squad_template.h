@@ -24,7 +24,7 @@ struct SquadSpeeds {
 
 // The same path flown from another edge: each sign negates every nonzero
 // speed of its axis.
-constexpr SquadSpeeds Mirrored(const SquadSpeeds& s, int signX, int signY) {
+constexpr SquadSpeeds SquadMirrored(const SquadSpeeds& s, int signX, int signY) {
     SquadSpeeds m{};
     for (int b = 0; b < kSquadBands; ++b) {
         m.vx[b] = (signX < 0 && s.vx[b] != 0.0f) ? -s.vx[b] : s.vx[b];
@@ -33,15 +33,15 @@ constexpr SquadSpeeds Mirrored(const SquadSpeeds& s, int signX, int signY) {
     return m;
 }
 
-enum class PieceBlend : uint8_t { Additive, HalfTranslucent };
+enum class SquadPieceBlend : uint8_t { Additive, HalfTranslucent };
 
 // One piece of an explosion: the square cell f of its image, drawn at
 // (X + ox + fx * f, Y + oy + fy * f) for explosion frame f, so the pieces fly
 // apart as f grows.
-struct ExplosionPiece {
+struct SquadBlastPiece {
     const int32_t* image;
     int16_t cell;
-    PieceBlend blend;
+    SquadPieceBlend blend;
     int16_t ox;
     int16_t fx;
     int16_t oy;
@@ -73,7 +73,7 @@ struct Squad {
     float maxY;
     float leftFieldX; // x of a member parked for leaving the field (y is ParkY)
     // The explosion when effectDrawMode is 1; with 0 one keyed cell.
-    const ExplosionPiece* pieces;
+    const SquadBlastPiece* pieces;
     int32_t pieceCount;
     bool wreckAlwaysStops;     // speeds cleared in every draw mode, not only with effects on
     bool burnsOnlyWhileActive; // a wreck parked while it burns stops exploding at once

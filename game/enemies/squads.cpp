@@ -59,29 +59,29 @@ constexpr SquadSpeeds kV4Path{{0, 110, 210, 310, 180}, {-400, -220, -220, -220, 
 constexpr int8_t kCellsForward[kSquadBands] = {0, 1, 2, 3, 4};
 constexpr int8_t kCellsReversed[kSquadBands] = {4, 3, 2, 1, 0};
 
-constexpr PieceBlend kAdd = PieceBlend::Additive;
-constexpr PieceBlend kHalf = PieceBlend::HalfTranslucent;
+constexpr SquadPieceBlend kAdd = SquadPieceBlend::Additive;
+constexpr SquadPieceBlend kHalf = SquadPieceBlend::HalfTranslucent;
 
 // V1: the blast with six pieces of debris flying out of it.
-constexpr ExplosionPiece kV1Blast[] = {
+constexpr SquadBlastPiece kV1Blast[] = {
     {&imgZBAK2B, 80, kAdd, 0, 0, 0, 0},     {&imgZBAK6B, 40, kAdd, 20, -4, 20, -6},
     {&imgZBAK6B, 40, kAdd, 20, 1, 20, 7},   {&imgZBAK6B, 40, kAdd, 20, 7, 20, -1},
     {&imgZBAK6B, 40, kAdd, 20, -6, 20, 3},  {&imgZBAK6B, 40, kHalf, 20, -7, 20, -6},
     {&imgZBAK6B, 40, kHalf, 20, 5, 20, -8},
 };
 // V2: six blasts spreading, mirrored between the two pairs.
-constexpr ExplosionPiece kV2ABBlast[] = {
+constexpr SquadBlastPiece kV2ABBlast[] = {
     {&imgZBAK2B, 80, kAdd, 20, -6, 20, 1}, {&imgZBAK2B, 80, kHalf, 20, -6, 20, -6},
     {&imgZBAK2B, 80, kAdd, 20, 6, 20, -4}, {&imgZBAK2B, 80, kHalf, 20, -2, 20, 6},
     {&imgZBAK2B, 80, kAdd, 0, 0, 0, 0},    {&imgZBAK2B, 80, kAdd, 20, 6, 20, 6},
 };
-constexpr ExplosionPiece kV2CDBlast[] = {
+constexpr SquadBlastPiece kV2CDBlast[] = {
     {&imgZBAK2B, 80, kAdd, 20, 6, 20, -1}, {&imgZBAK2B, 80, kHalf, 20, 6, 20, 6},
     {&imgZBAK2B, 80, kAdd, 20, -6, 20, 4}, {&imgZBAK2B, 80, kHalf, 20, 2, 20, -6},
     {&imgZBAK2B, 80, kAdd, 0, 0, 0, 0},    {&imgZBAK2B, 80, kAdd, 20, -6, 20, -6},
 };
 // V3 and V4: five pieces of the larger blast.
-constexpr ExplosionPiece kSpinBlast[] = {
+constexpr SquadBlastPiece kSpinBlast[] = {
     {&imgZBAK3B, 80, kAdd, 0, 0, 0, 0},    {&imgZBAK3B, 80, kHalf, 20, -6, 20, -6},
     {&imgZBAK3B, 80, kAdd, 20, 6, 20, 2},  {&imgZBAK3B, 80, kAdd, 20, -6, 20, 6},
     {&imgZBAK3B, 80, kAdd, 20, 1, 20, -6},
@@ -96,7 +96,7 @@ template <std::size_t N>
 constexpr Squad StripSquad(SquadSlot (&slots)[N], const int32_t& image, const int8_t (&cells)[kSquadBands],
                            float entryX, float entryY, bool restartsTimer, float rate, SquadSpeeds speeds,
                            void (*fire1)(), void (*fire2)(), bool (*gate)(), float minX, float maxX,
-                           float minY, float maxY, const ExplosionPiece* pieces, int32_t pieceCount,
+                           float minY, float maxY, const SquadBlastPiece* pieces, int32_t pieceCount,
                            bool wreckAlwaysStops) {
     static_assert(N == kSquadSlots);
     return {slots,
@@ -130,21 +130,21 @@ constexpr Squad V1(SquadSlot (&slots)[N], const int32_t& image, float entryX, fl
     const float minX = signX < 0 ? 80.0f : -kNoLimit;
     const float maxX = signX < 0 ? kNoLimit : 620.0f;
     return StripSquad(slots, image, kCellsForward, entryX, entryY, true, 25.0f,
-                      Mirrored(kV1Path, signX, signY), fire1, fire2, gate, minX, maxX, -kNoLimit, 600.0f,
+                      SquadMirrored(kV1Path, signX, signY), fire1, fire2, gate, minX, maxX, -kNoLimit, 600.0f,
                       kV1Blast, int32_t(std::size(kV1Blast)), true);
 }
 
 // V2: in from a side, bending up or down; one random aimed shot per member in band 1.
 template <std::size_t N>
 constexpr Squad V2(SquadSlot (&slots)[N], const int32_t& image, float entryX, float entryY, float rate,
-                   int signX, int signY, void (*fire)(), bool (*gate)(), const ExplosionPiece (&blast)[6]) {
+                   int signX, int signY, void (*fire)(), bool (*gate)(), const SquadBlastPiece (&blast)[6]) {
     const float minX = signX < 0 ? 80.0f : -kNoLimit;
     const float maxX = signX < 0 ? kNoLimit : 620.0f;
     const float minY = signY < 0 ? -100.0f : -kNoLimit;
     const float maxY = signY < 0 ? kNoLimit : 600.0f;
     return StripSquad(slots, image, kCellsReversed, entryX, entryY, false, rate,
-                      Mirrored(kV2Path, signX, signY), fire, nullptr, gate, minX, maxX, minY, maxY, blast,
-                      int32_t(std::size(blast)), false);
+                      SquadMirrored(kV2Path, signX, signY), fire, nullptr, gate, minX, maxX, minY, maxY,
+                      blast, int32_t(std::size(blast)), false);
 }
 
 // V3 and V4: spinning, lockable; V3 fires its strings in bands 0 and 1.
@@ -196,12 +196,13 @@ constexpr Squad kSquadV2D =
 
 constexpr Squad kSquadV3A = Spinning(squadV3ASlots, squadV3ALockMarkers, imgSZAK40, 205, -120, true, 40,
                                      kV3Path, SquadV3A_Shot1_Fire, SquadV3A_Shot2_Fire);
-constexpr Squad kSquadV3B = Spinning(squadV3BSlots, squadV3BLockMarkers, imgSZAK41, 495, -120, true, 25,
-                                     Mirrored(kV3Path, -1, +1), SquadV3B_Shot1_Fire, SquadV3B_Shot2_Fire);
+constexpr Squad kSquadV3B =
+    Spinning(squadV3BSlots, squadV3BLockMarkers, imgSZAK41, 495, -120, true, 25,
+             SquadMirrored(kV3Path, -1, +1), SquadV3B_Shot1_Fire, SquadV3B_Shot2_Fire);
 constexpr Squad kSquadV4A =
     Spinning(squadV4ASlots, squadV4ALockMarkers, imgSZAK40, 185, 600, false, 25, kV4Path, nullptr, nullptr);
 constexpr Squad kSquadV4B = Spinning(squadV4BSlots, squadV4BLockMarkers, imgSZAK41, 515, 600, false, 25,
-                                     Mirrored(kV4Path, -1, +1), nullptr, nullptr);
+                                     SquadMirrored(kV4Path, -1, +1), nullptr, nullptr);
 
 } // namespace
 
