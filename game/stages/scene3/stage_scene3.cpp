@@ -2,6 +2,7 @@
 #include "game/player/player_api.h"
 #include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
+#include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
 
@@ -25,7 +26,7 @@ const StageScene kStageScene3 = {
     .bossSectionLo = 1060.0f,
     .bossSectionHi = 11100.0f,
     .timeOut = 11000.0f,
-    .boss = nullptr,
+    .boss = &scene3BossSection,
     .enemyRows = {},
     .powerItemMovesFirst = false,
     .powerItemWindows = kPowerItemWindows,
