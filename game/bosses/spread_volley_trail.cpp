@@ -33,11 +33,11 @@ void SpreadVolleyTrail_Launch(const SpreadVolleyTrailConsts& c, int32_t i, int32
     c.pool[i].active = 1;
     // The whole volley is placed, so partners still in flight jump back to
     // the boss although only record i is armed.
-    const float bx = c.boss->x;
+    const float middle = AddTerms(c.boss->x, c.centreX);
     const float by = c.boss->y;
     for (int32_t j = 0; j < kSpreadVolleyWidth; ++j) {
         SpreadShot& r = c.pool[first + j];
-        r.x = bx + c.centreX + kArchX[j];
+        r.x = middle + kArchX[j];
         r.y = by + kArchY[j];
     }
 }

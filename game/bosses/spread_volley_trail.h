@@ -10,6 +10,7 @@
 #include <span>
 
 #include "game/bosses/boss_record.h"
+#include "game/enemies/pattern_support.h"
 
 struct SpreadShot {
     int32_t animFrame; // cell 0..23 of the glow strip
@@ -28,7 +29,7 @@ constexpr int kSpreadVolleyWidth = 5;
 struct SpreadVolleyTrailConsts {
     BossRecord* boss;
     std::span<SpreadShot> pool; // kSpreadVolleyShots records
-    float centreX;              // the middle shot's offset from the boss's x
+    OffsetTerms centreX;        // the middle shot's offset from the boss's x, term by term
     float drift;                // pixels per second the outer shots move apart
 };
 
