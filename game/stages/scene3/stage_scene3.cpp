@@ -1,4 +1,15 @@
 // Scene 3, the second stage played: its constants over the shared stage frame.
+#include "game/enemies/aimed_rot_string5.h"
+#include "game/enemies/aimed_string5.h"
+#include "game/enemies/big_fan_volley.h"
+#include "game/enemies/enemy_kinds.h"
+#include "game/enemies/fan_volley.h"
+#include "game/enemies/large_enemies.h"
+#include "game/enemies/large_enemy_weapons.h"
+#include "game/enemies/random_aimed_shot.h"
+#include "game/enemies/shot_string5.h"
+#include "game/enemies/squads.h"
+#include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
 #include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
@@ -6,8 +17,12 @@
 #include "game/stages/scene3/scene3_patterns.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
+#include "game/state/game_state.h"
 
 namespace {
+
+// The harder setting leaves out kind I's second gun.
+bool ExtraNot1() { return difficultyExtra != 1; }
 
 const StageCall kScene3LockOnMoves[] = {
     HomingChainJ_Move,          HomingChainK_Move,          HomingChainM_Move,
@@ -17,7 +32,118 @@ const StageCall kScene3LockOnMoves[] = {
     LockOnShotScene3BossA_Move, LockOnShotScene3BossB_Move,
 };
 
-// Step 6: every boss pattern, move then draw, fired or not.
+// Step 4: each family moves (some twice) and draws every frame, spawned or
+// not, then its waves (both ends strict). The harder settings add fires
+// inside a window as rows over the same or a narrower window, in the order
+// the calls come.
+const ScheduleRow kScene3EnemyRows[] = {
+    {Always(), nullptr, {EnemyJ_Move, EnemyJ_Draw, EnemyK_Move, EnemyK_Draw}},
+    {Always(), Extra1, {EnemyJ_Move, EnemyK_Move}},
+    {Between(150, 220), nullptr, {EnemyJ_Spawn, EnemyJ_Shot4_Fire, EnemyJ_Shot1_Fire}},
+    {Between(150, 190), Extra1, {EnemyJ_Shot2_Fire, EnemyJ_Shot3_Fire}},
+    {Between(150, 220), Difficulty1, {EnemyJ_Shot5_Fire, EnemyJ_Shot6_Fire}},
+    {Between(160, 200), Difficulty2, {EnemyJ_Shot7_Fire}},
+    {Between(150, 220), nullptr, {EnemyK_Spawn, EnemyK_Shot4_Fire, EnemyK_Shot1_Fire}},
+    {Between(150, 190), Extra1, {EnemyK_Shot2_Fire, EnemyK_Shot3_Fire}},
+    {Between(150, 220), Difficulty1, {EnemyK_Shot5_Fire, EnemyK_Shot6_Fire}},
+    {Between(160, 200), Difficulty2, {EnemyK_Shot7_Fire}},
+    {Between(750, 890), nullptr, {EnemyJ_Spawn, EnemyJ_Shot4_Fire, EnemyJ_Shot1_Fire}},
+    {Between(750, 790), Extra1, {EnemyJ_Shot2_Fire, EnemyJ_Shot3_Fire}},
+    {Between(840, 890), Extra1, {EnemyJ_Shot2_Fire, EnemyJ_Shot3_Fire}},
+    {Between(750, 890), Difficulty1, {EnemyJ_Shot5_Fire, EnemyJ_Shot6_Fire}},
+    {Between(810, 850), Difficulty2, {EnemyJ_Shot7_Fire}},
+    {Between(750, 890), nullptr, {EnemyK_Spawn, EnemyK_Shot4_Fire, EnemyK_Shot1_Fire}},
+    {Between(750, 790), Extra1, {EnemyK_Shot2_Fire, EnemyK_Shot3_Fire}},
+    {Between(840, 890), Extra1, {EnemyK_Shot2_Fire, EnemyK_Shot3_Fire}},
+    {Between(750, 890), Difficulty1, {EnemyK_Shot5_Fire, EnemyK_Shot6_Fire}},
+    {Between(810, 850), Difficulty2, {EnemyK_Shot7_Fire}},
+
+    {Always(), nullptr, {EnemyI_Move, EnemyI_Move, EnemyI_Draw}},
+    {Between(300, 500), nullptr, {EnemyI_Spawn}},
+    {Between(300, 500), ExtraNot1, {EnemyI_Shot2_Fire}},
+    {Between(300, 500), nullptr, {EnemyI_Shot3_Fire, EnemyI_Shot4_Fire}},
+    {Between(500, 750), nullptr, {EnemyI_Spawn, EnemyI_Shot1_Fire}},
+    {Between(500, 750), ExtraNot1, {EnemyI_Shot2_Fire}},
+    {Between(500, 750), nullptr, {EnemyI_Shot3_Fire, EnemyI_Shot4_Fire}},
+    {Between(900, 1100), nullptr, {EnemyI_Spawn, EnemyI_Shot1_Fire}},
+    {Between(900, 1100), ExtraNot1, {EnemyI_Shot2_Fire}},
+    {Between(900, 1100), nullptr, {EnemyI_Shot3_Fire, EnemyI_Shot4_Fire}},
+
+    {Always(), nullptr, {EnemyL_Move, EnemyL_Move, EnemyL_Draw}},
+    {Between(80, 130), nullptr, {EnemyL_Spawn}},
+    {Between(80, 130), Difficulty1, {EnemyL_Shot6_Fire}},
+    {Between(80, 130), Difficulty2OrExtra, {EnemyL_Shot7_Fire, EnemyL_Shot8_Fire}},
+    {Between(700, 800), nullptr, {EnemyL_Spawn}},
+    {Between(700, 800), Difficulty1, {EnemyL_Shot6_Fire}},
+    {Between(700, 800), Difficulty2OrExtra, {EnemyL_Shot7_Fire, EnemyL_Shot8_Fire}},
+    {Between(1000, 1100),
+     nullptr,
+     {EnemyL_Spawn, EnemyL_Shot1_Fire, EnemyL_Shot2_Fire, EnemyL_Shot3_Fire, EnemyL_Shot4_Fire,
+      EnemyL_Shot5_Fire, EnemyL_Shot6_Fire, EnemyL_Shot7_Fire, EnemyL_Shot8_Fire, EnemyL_Shot9_Fire,
+      EnemyL_Shot10_Fire}},
+
+    {Always(), nullptr, {EnemyO_Move, EnemyO_Draw}},
+    {Between(200, 230),
+     nullptr,
+     {EnemyO_Spawn, EnemyO_Shot4_Fire, EnemyO_Shot5_Fire, EnemyO_Shot6_Fire, EnemyO_Shot7_Fire,
+      EnemyO_Shot8_Fire, EnemyO_Shot1_FireVolleys, EnemyO_Shot2_FireVolleys, EnemyO_Shot3_FireVolleys}},
+    {Between(670, 700),
+     nullptr,
+     {EnemyO_Spawn, EnemyO_Shot4_Fire, EnemyO_Shot5_Fire, EnemyO_Shot6_Fire, EnemyO_Shot7_Fire,
+      EnemyO_Shot8_Fire, EnemyO_Shot1_FireVolleys, EnemyO_Shot2_FireVolleys, EnemyO_Shot3_FireVolleys}},
+    {Always(), nullptr, {EnemyP_Move, EnemyP_Draw}},
+    {Between(200, 230),
+     nullptr,
+     {EnemyP_Spawn, EnemyP_Shot4_Fire, EnemyP_Shot5_Fire, EnemyP_Shot6_Fire, EnemyP_Shot7_Fire,
+      EnemyP_Shot8_Fire, EnemyP_Shot1_FireVolleys, EnemyP_Shot2_FireVolleys, EnemyP_Shot3_FireVolleys}},
+    {Between(670, 700),
+     nullptr,
+     {EnemyP_Spawn, EnemyP_Shot4_Fire, EnemyP_Shot5_Fire, EnemyP_Shot6_Fire, EnemyP_Shot7_Fire,
+      EnemyP_Shot8_Fire, EnemyP_Shot1_FireVolleys, EnemyP_Shot2_FireVolleys, EnemyP_Shot3_FireVolleys}},
+
+    {Always(), nullptr, {SquadV3A_Move, SquadV3A_Draw}},
+    {Between(300, 350), nullptr, {SquadV3A_Schedule}},
+    {Always(), nullptr, {SquadV3B_Move, SquadV3B_Draw}},
+    {Between(350, 400), nullptr, {SquadV3B_Schedule}},
+    {Always(), nullptr, {SquadV4A_Move, SquadV4A_Draw}},
+    {Between(100, 150), nullptr, {SquadV4A_Schedule}},
+    {Between(960, 1000), nullptr, {SquadV4A_Schedule}},
+    {Always(), nullptr, {SquadV4B_Move, SquadV4B_Draw}},
+    {Between(700, 750), nullptr, {SquadV4B_Schedule}},
+    {Between(960, 1000), nullptr, {SquadV4B_Schedule}},
+    // In play difficultyExtra is 0 and D51 never appears.
+    {Always(), Extra1, {LargeEnemyD51_Move, LargeEnemyD51_Draw}},
+    {Between(200, 400),
+     Extra1,
+     {LargeEnemyD51_Spawn, LargeEnemyD51_Shot1_Schedule, LargeEnemyD51_Shot2_Schedule,
+      LargeEnemyD51_Shot3_Schedule, LargeEnemyD51_Shot6_Schedule, LargeEnemyD51_Shot7_Schedule,
+      LargeEnemyD51_Shot8_Schedule}},
+    {Between(700, 1100),
+     Extra1,
+     {LargeEnemyD51_Spawn, LargeEnemyD51_Shot6_Schedule, LargeEnemyD51_Shot7_Schedule,
+      LargeEnemyD51_Shot8_Schedule}},
+    {Always(), nullptr, {SquadV2A_Move, SquadV2A_Draw}},
+    {Between(550, 600), nullptr, {SquadV2A_Schedule}},
+    {Between(800, 860), nullptr, {SquadV2A_Schedule}},
+    {Between(1000, 1100), nullptr, {SquadV2A_Schedule}},
+    {Always(), nullptr, {SquadV2B_Move, SquadV2B_Draw}},
+    {Between(550, 600), nullptr, {SquadV2B_Schedule}},
+    {Between(800, 860), nullptr, {SquadV2B_Schedule}},
+    {Between(1000, 1100), nullptr, {SquadV2B_Schedule}},
+    {Always(), nullptr, {SquadV2C_Move, SquadV2C_Draw}},
+    {Between(600, 650), nullptr, {SquadV2C_Schedule}},
+    {Between(750, 800), nullptr, {SquadV2C_Schedule}},
+    {Always(), nullptr, {SquadV2D_Move, SquadV2D_Draw}},
+    {Between(600, 650), nullptr, {SquadV2D_Schedule}},
+    {Between(750, 800), nullptr, {SquadV2D_Schedule}},
+    {Always(), nullptr, {LargeEnemyS50L_Move, LargeEnemyS50L_Draw, LargeEnemyS50R_Move, LargeEnemyS50R_Draw}},
+    {Between(900, 940), nullptr, {LargeEnemyS50L_Spawn, LargeEnemyS50R_Spawn}},
+    {Between(1120, 1200), nullptr, {LargeEnemyS50L_Spawn, LargeEnemyS50R_Spawn}},
+};
+
+// Step 6: every boss pattern, then every enemy bullet group, each moved then
+// drawn (kind I's draw first), fired or not. The harder settings move some
+// groups a second time.
 const ScheduleRow kScene3PatternRows[] = {
     {Always(),
      nullptr,
@@ -86,6 +212,66 @@ const ScheduleRow kScene3PatternRows[] = {
      {Scene3Boss_BigFanVolley4_Move, Scene3Boss_BigFanVolley4_Draw, Scene3Boss_BigFanVolley5_Move,
       Scene3Boss_BigFanVolley5_Draw, Scene3Boss_BigFanVolley6_Move, Scene3Boss_BigFanVolley6_Draw,
       Scene3Boss_BigFanVolley7_Move, Scene3Boss_BigFanVolley7_Draw}},
+    {Always(),
+     nullptr,
+     {EnemyJ_Shot4_Move, EnemyJ_Shot4_Draw, EnemyJ_Shot5_Move, EnemyJ_Shot5_Draw, EnemyJ_Shot6_Move,
+      EnemyJ_Shot6_Draw, EnemyJ_Shot2_Move, EnemyJ_Shot2_Draw, EnemyJ_Shot3_Move, EnemyJ_Shot3_Draw,
+      EnemyJ_Shot1_Move, EnemyJ_Shot1_Draw, EnemyJ_Shot7_Move, EnemyJ_Shot7_Draw}},
+    {Always(),
+     nullptr,
+     {EnemyK_Shot4_Move, EnemyK_Shot4_Draw, EnemyK_Shot5_Move, EnemyK_Shot5_Draw, EnemyK_Shot6_Move,
+      EnemyK_Shot6_Draw, EnemyK_Shot2_Move, EnemyK_Shot2_Draw, EnemyK_Shot3_Move, EnemyK_Shot3_Draw,
+      EnemyK_Shot1_Move, EnemyK_Shot1_Draw, EnemyK_Shot7_Move, EnemyK_Shot7_Draw}},
+    {Always(),
+     nullptr,
+     {EnemyI_Shot2_Draw, EnemyI_Shot2_Move, EnemyI_Shot3_Draw, EnemyI_Shot3_Move, EnemyI_Shot4_Draw,
+      EnemyI_Shot4_Move}},
+    {Always(),
+     nullptr,
+     {SquadV2A_Shot1_Move, SquadV2A_Shot1_Draw, SquadV2B_Shot1_Move, SquadV2B_Shot1_Draw, SquadV2C_Shot1_Move,
+      SquadV2C_Shot1_Draw, SquadV2D_Shot1_Move, SquadV2D_Shot1_Draw, SquadV3A_Shot1_Move, SquadV3A_Shot1_Draw,
+      SquadV3A_Shot2_Move, SquadV3A_Shot2_Draw, SquadV3B_Shot1_Move, SquadV3B_Shot1_Draw, SquadV3B_Shot2_Move,
+      SquadV3B_Shot2_Draw}},
+    {Always(),
+     nullptr,
+     {LargeEnemyS50L_Shot1_Move, LargeEnemyS50L_Shot1_Draw, LargeEnemyS50L_Shot2_Move,
+      LargeEnemyS50L_Shot2_Draw, LargeEnemyS50R_Shot1_Move, LargeEnemyS50R_Shot1_Draw,
+      LargeEnemyS50R_Shot2_Move, LargeEnemyS50R_Shot2_Draw}},
+    {Always(), ExtraNot0, {EnemyI_Shot2_Move, EnemyI_Shot3_Move, EnemyI_Shot4_Move}},
+    {Always(),
+     nullptr,
+     {EnemyL_Shot1_Move, EnemyL_Shot1_Draw, EnemyL_Shot2_Move, EnemyL_Shot2_Draw, EnemyL_Shot3_Move,
+      EnemyL_Shot3_Draw, EnemyL_Shot4_Move, EnemyL_Shot4_Draw, EnemyL_Shot5_Move, EnemyL_Shot5_Draw,
+      EnemyL_Shot6_Move, EnemyL_Shot6_Draw, EnemyL_Shot7_Move, EnemyL_Shot7_Draw, EnemyL_Shot8_Move,
+      EnemyL_Shot8_Draw}},
+    {Always(),
+     nullptr,
+     {EnemyL_Shot9_Move, EnemyL_Shot9_Draw, EnemyL_Shot10_Move, EnemyL_Shot10_Draw, EnemyI_Shot1_Move,
+      EnemyI_Shot1_Draw}},
+    {Always(),
+     DifficultyNot1,
+     {EnemyL_Shot1_Move, EnemyL_Shot2_Move, EnemyL_Shot3_Move, EnemyL_Shot4_Move, EnemyL_Shot5_Move}},
+    {Always(),
+     nullptr,
+     {EnemyO_Shot4_Move, EnemyO_Shot4_Draw, EnemyO_Shot5_Move, EnemyO_Shot5_Draw, EnemyO_Shot6_Move,
+      EnemyO_Shot6_Draw, EnemyO_Shot7_Move, EnemyO_Shot7_Draw, EnemyO_Shot8_Move, EnemyO_Shot8_Draw,
+      EnemyO_Shot1_Move, EnemyO_Shot1_Draw, EnemyO_Shot2_Move, EnemyO_Shot2_Draw, EnemyO_Shot3_Move,
+      EnemyO_Shot3_Draw}},
+    {Always(),
+     nullptr,
+     {EnemyP_Shot4_Move, EnemyP_Shot4_Draw, EnemyP_Shot5_Move, EnemyP_Shot5_Draw, EnemyP_Shot6_Move,
+      EnemyP_Shot6_Draw, EnemyP_Shot7_Move, EnemyP_Shot7_Draw, EnemyP_Shot8_Move, EnemyP_Shot8_Draw,
+      EnemyP_Shot1_Move, EnemyP_Shot1_Draw, EnemyP_Shot2_Move, EnemyP_Shot2_Draw, EnemyP_Shot3_Move,
+      EnemyP_Shot3_Draw}},
+    {Always(),
+     Extra1,
+     {LargeEnemyD51_Shot6_Move, LargeEnemyD51_Shot6_Draw, LargeEnemyD51_Shot7_Move, LargeEnemyD51_Shot7_Draw,
+      LargeEnemyD51_Shot8_Move, LargeEnemyD51_Shot8_Draw}},
+    {Always(),
+     nullptr,
+     {LargeEnemyD51_Shot1_Move, LargeEnemyD51_Shot1_Draw, LargeEnemyD51_Shot2_Move, LargeEnemyD51_Shot2_Draw,
+      LargeEnemyD51_Shot3_Move, LargeEnemyD51_Shot3_Draw, LargeEnemyS50L_Shot3_Move,
+      LargeEnemyS50L_Shot3_Draw, LargeEnemyS50R_Shot3_Move, LargeEnemyS50R_Shot3_Draw}},
 };
 
 const StageScene kStageScene3 = {
@@ -99,7 +285,7 @@ const StageScene kStageScene3 = {
     .bossSectionHi = 11100.0f,
     .timeOut = 11000.0f,
     .boss = &scene3BossSection,
-    .enemyRows = {},
+    .enemyRows = kScene3EnemyRows,
     .powerItemMovesFirst = false,
     .powerItemWindows = kPowerItemWindows,
     .patternRows = kScene3PatternRows,
