@@ -1,6 +1,9 @@
 #pragma once
 // The ten large enemies: one record each (not a pool), the pools of their
-// weapons and their hit setters.
+// weapons, and each copy's spawn, draw, move and hit setter. The stage
+// drivers call Spawn in their windows and Move and Draw every frame; the
+// player's collision code calls SetHit. Their weapons' operations are in
+// large_enemy_weapons.h.
 #include <cstdint>
 
 #include "game/enemies/bullet_records.h"
@@ -89,6 +92,43 @@ extern FormationDropRecord largeEnemyS50RShot3Pool[4];
 extern FormationDropRecord largeEnemyS54LShot1Pool[6];
 extern FormationDropRecord largeEnemyS54RShot1Pool[6];
 extern FormationDropRecord largeEnemyT60Shot1Pool[6];
+
+// Spawn arms the copy only while it is free; a call while it flies or
+// explodes in place does nothing.
+void LargeEnemyD50_Spawn();
+void LargeEnemyD51_Spawn();
+void LargeEnemyD52_Spawn();
+void LargeEnemyS53L_Spawn();
+void LargeEnemyS53R_Spawn();
+void LargeEnemyS50L_Spawn();
+void LargeEnemyS50R_Spawn();
+void LargeEnemyS54L_Spawn();
+void LargeEnemyS54R_Spawn();
+void LargeEnemyT60_Spawn();
+
+// The body, or the explosion once hit.
+void LargeEnemyD50_Draw();
+void LargeEnemyD51_Draw();
+void LargeEnemyD52_Draw();
+void LargeEnemyS53L_Draw();
+void LargeEnemyS53R_Draw();
+void LargeEnemyS50L_Draw();
+void LargeEnemyS50R_Draw();
+void LargeEnemyS54L_Draw();
+void LargeEnemyS54R_Draw();
+void LargeEnemyT60_Draw();
+
+// The stop-and-fire and timed-step copies fire their own weapons from here.
+void LargeEnemyD50_Move();
+void LargeEnemyD51_Move();
+void LargeEnemyD52_Move();
+void LargeEnemyS53L_Move();
+void LargeEnemyS53R_Move();
+void LargeEnemyS50L_Move();
+void LargeEnemyS50R_Move();
+void LargeEnemyS54L_Move();
+void LargeEnemyS54R_Move();
+void LargeEnemyT60_Move();
 
 // Each sets its single record's hit flag.
 void LargeEnemyD50_SetHit();
