@@ -32,3 +32,15 @@ template <typename Record> inline void ParkRecord(Record& r) {
     r.x = ParkX;
     r.y = ParkY;
 }
+
+// Where a group's owner stands: the position of owner slot i. The kinds keep
+// their slots in records of several layouts, so a group reads them through
+// these two functions, made for one pool by SlotsOf<pool>().
+struct OwnerSlots {
+    float (*x)(int32_t slot);
+    float (*y)(int32_t slot);
+};
+
+template <auto& Pool> constexpr OwnerSlots SlotsOf() {
+    return {[](int32_t slot) { return Pool[slot].x; }, [](int32_t slot) { return Pool[slot].y; }};
+}

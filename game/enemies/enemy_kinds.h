@@ -1,7 +1,7 @@
 #pragma once
 // The 22 small enemy kinds EnemyA .. EnemyV: their slot records, pools and
-// lock markers, and the hit setters the collision code calls. The kinds'
-// spawn, draw and move come with the enemy behaviour.
+// lock markers, their spawn, draw and move, and the hit setters the
+// collision code calls.
 #include <cstdint>
 
 #include "game/enemies/lock_marker.h"
@@ -130,6 +130,82 @@ extern LockMarker enemyMLockMarkers[3];
 extern LockMarker enemyNLockMarkers[3];
 extern LockMarker enemyQLockMarkers[3];
 extern LockMarker enemyTLockMarkers[3];
+
+// Spawn arms every free slot of the pool at once; Draw draws the slots and
+// runs one explosion step of each hit one; Move flies them and parks those
+// that leave the kind's bounds. The stage drivers call Move and Draw every
+// frame, spawned or not.
+void EnemyA_Spawn();
+void EnemyA_Draw();
+void EnemyA_Move();
+void EnemyB_Spawn();
+void EnemyB_Draw();
+void EnemyB_Move();
+void EnemyC_Spawn();
+void EnemyC_Draw();
+void EnemyC_Move();
+void EnemyD_Spawn();
+void EnemyD_Draw();
+void EnemyD_Move();
+void EnemyE_Spawn();
+void EnemyE_Draw();
+void EnemyE_Move();
+void EnemyF_Spawn();
+void EnemyF_Draw();
+void EnemyF_Move();
+void EnemyG_Spawn();
+void EnemyG_Draw();
+void EnemyG_Move();
+void EnemyH_Spawn();
+void EnemyH_Draw();
+void EnemyH_Move();
+void EnemyI_Spawn();
+void EnemyI_Draw();
+void EnemyI_Move();
+void EnemyJ_Spawn();
+void EnemyJ_Draw();
+void EnemyJ_Move();
+void EnemyK_Spawn();
+void EnemyK_Draw();
+void EnemyK_Move();
+void EnemyL_Spawn();
+void EnemyL_Draw();
+void EnemyL_Move();
+void EnemyM_Spawn();
+void EnemyM_Draw();
+void EnemyM_Move();
+void EnemyN_Spawn();
+void EnemyN_Draw();
+void EnemyN_Move();
+void EnemyO_Spawn();
+void EnemyO_Draw();
+void EnemyO_Move();
+void EnemyP_Spawn();
+void EnemyP_Draw();
+void EnemyP_Move();
+void EnemyQ_Spawn();
+void EnemyQ_Draw();
+void EnemyQ_Move();
+void EnemyR_Spawn();
+void EnemyR_Draw();
+void EnemyR_Move();
+void EnemyT_Spawn();
+void EnemyT_Draw();
+void EnemyT_Move();
+void EnemyU_Spawn();
+void EnemyU_Draw();
+void EnemyU_Move();
+
+// The timed-wave kinds: SpawnTimed offers slot k on call 100·(k + 1) of each
+// cycle of 501 calls; SpawnSlot arms that one slot if it is free.
+void EnemyS_SpawnSlot(int32_t slot);
+void EnemyS_SpawnTimed();
+void EnemyS_Draw();
+void EnemyS_Move();
+void EnemyV_SpawnSlot(int32_t slot);
+void EnemyV_SpawnTimed();
+void EnemyV_Draw();
+void EnemyV_Move();
 
 // Mark a slot as hit; its own draw plays the explosion and frees it. Active
 // or not, the slot is marked; an index outside the pool is ignored.

@@ -1,4 +1,5 @@
 // Scene 2, the first stage played: its constants over the shared stage frame.
+#include "game/enemies/enemy_kinds.h"
 #include "game/player/player_api.h"
 #include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
@@ -20,6 +21,53 @@ const StageCall kScene2LockOnMoves[] = {
     LockOnShotScene2BossA_Move, LockOnShotScene2BossB_Move,
 };
 
+// Every family moves, then draws, every frame, spawned or not; enemy A moves
+// at double rate. The squads and the large enemies fly between these rows.
+// Then the waves, one row per window (both ends strict); windows overlap, and
+// the two extra moves of enemy H make it fly three times as fast in its own.
+const ScheduleRow kScene2EnemyRows[] = {
+    {Always(), nullptr, {EnemyB_Move, EnemyB_Draw}},
+    {Always(), nullptr, {EnemyC_Move, EnemyC_Draw}},
+    {Always(), nullptr, {EnemyA_Move, EnemyA_Move, EnemyA_Draw}},
+    {Always(), nullptr, {EnemyR_Move, EnemyR_Draw}},
+    {Always(), nullptr, {EnemyU_Move, EnemyU_Draw}},
+    // squads V3A, V3B
+    {Always(), nullptr, {EnemyD_Move, EnemyD_Draw}},
+    {Always(), nullptr, {EnemyE_Move, EnemyE_Draw}},
+    // squads V2A .. V2D
+    {Always(), nullptr, {EnemyF_Move, EnemyF_Draw}},
+    {Always(), nullptr, {EnemyG_Move, EnemyG_Draw}},
+    {Always(), nullptr, {EnemyH_Move, EnemyH_Draw}},
+    // large enemies S53L, S53R
+    {Always(), nullptr, {EnemyS_Move, EnemyS_Draw}},
+    {Always(), nullptr, {EnemyV_Move, EnemyV_Draw}},
+
+    {Between(120, 170), nullptr, {EnemyA_Spawn}},
+    {Between(160, 200), nullptr, {}}, // squad V2A
+    {Between(200, 250), nullptr, {}}, // squad V2B
+    {Between(250, 400), nullptr, {EnemyA_Spawn}},
+    {Between(400, 450), nullptr, {}}, // squad V2C
+    {Between(500, 550), nullptr, {}}, // squad V2D
+    {Between(550, 600), nullptr, {EnemyR_Spawn}},
+    {Between(550, 600), nullptr, {EnemyU_Spawn}},
+    {Between(600, 650), nullptr, {}}, // squad V3A
+    {Between(600, 650), nullptr, {}}, // squad V3B
+    {Between(650, 750), nullptr, {EnemyF_Spawn}},
+    {Between(750, 850), nullptr, {EnemyG_Spawn}},
+    {Between(800, 900), nullptr, {EnemyH_Move, EnemyH_Move, EnemyH_Spawn}},
+    {Between(900, 960), nullptr, {}},  // squad V2A
+    {Between(900, 960), nullptr, {}},  // squad V2B
+    {Between(950, 1000), nullptr, {}}, // squad V2C
+    {Between(950, 1000), nullptr, {}}, // squad V2D
+    {Between(950, 1050), nullptr, {EnemyR_Spawn}},
+    {Between(950, 1050), nullptr, {EnemyU_Spawn}},
+    {Between(1050, 1150), nullptr, {EnemyS_SpawnTimed}},
+    {Between(1050, 1150), nullptr, {EnemyV_SpawnTimed}},
+    {Between(1150, 1200), nullptr, {}}, // squad V2C
+    {Between(1150, 1200), nullptr, {}}, // squad V2D
+    {Between(1150, 1180), nullptr, {EnemyH_Move, EnemyH_Move, EnemyH_Spawn}},
+};
+
 const StageScene kStageScene2 = {
     .scene = 2,
     .entryClearsPause = true,
@@ -31,7 +79,7 @@ const StageScene kStageScene2 = {
     .bossSectionHi = 10100.0f,
     .timeOut = 10000.0f,
     .boss = &scene2BossSection,
-    .enemyRows = {},
+    .enemyRows = kScene2EnemyRows,
     .powerItemMovesFirst = false,
     .powerItemWindows = kScene2PowerItemWindows,
     .patternRows = {},

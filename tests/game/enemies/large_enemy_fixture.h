@@ -1,9 +1,9 @@
 #pragma once
 // A parked world for the large enemies and their weapons: the ship at a known
 // place and hittable, 64 frames a second (every step a whole binary fraction,
-// so positions and phases come out exact), a fixed seed. Everything it or a
-// test touches is put back afterwards, the spiral ticks included, which the
-// world reset keeps.
+// so positions and phases come out exact), a fixed seed. What it or a test
+// touches is put back afterwards, the spiral ticks included (the world reset
+// keeps them).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -19,62 +19,40 @@ class LargeEnemyWorld : public testing::Test {
   protected:
     static constexpr float kDt = 1.0f / 64.0f;
 
-    void SetUp() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = kDt;
-        playerX = 370.0f;
-        playerY = 460.0f;
-        playerVulnerable = 1;
-        clearEnemyShots = 0;
-        difficulty = 1;
-        difficultyExtra = 0;
-        kitSystem::SeedRandom(4242);
-    }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        const Saved& s = saved_;
-        frameDt = s.dt;
-        playerX = s.x;
-        playerY = s.y;
-        playerVulnerable = s.vulnerable;
-        clearEnemyShots = s.clear;
-        difficulty = s.difficulty;
-        difficultyExtra = s.extra;
-        score = s.score;
-        highScore = s.highScore;
-        for (int i = 0; i < 6; ++i) {
-            Stop(i).spiralTick1 = s.ticks[i][0];
-            Stop(i).spiralTick2 = s.ticks[i][1];
-        }
-        kitSystem::SeedRandom(s.random);
-    }
-
     static LargeEnemyStopRecord& Stop(int i) {
         LargeEnemyStopRecord* all[] = {&largeEnemyS53L, &largeEnemyS53R, &largeEnemyS50L,
                                        &largeEnemyS50R, &largeEnemyS54L, &largeEnemyS54R};
         return *all[i];
     }
 
+    void SetUp() override {
+        for (int i = 0; i < 6; ++i)
+            ticks_[i][0] = Stop(i).spiralTick1, ticks_[i][1] = Stop(i).spiralTick2;
+        ResetWorldA();
+        ResetWorldB();
+        frameDt = kDt;
+        playerX = 370.0f;
+        playerY = 460.0f;
+        playerVulnerable = 1;
+        clearEnemyShots = difficultyExtra = 0;
+        difficulty = 1;
+        kitSystem::SeedRandom(4242);
+    }
+    void TearDown() override {
+        ResetWorldA();
+        ResetWorldB();
+        frameDt = dt_, playerX = x_, playerY = y_;
+        playerVulnerable = vulnerable_, clearEnemyShots = clear_;
+        difficulty = difficulty_, difficultyExtra = extra_, score = score_, highScore = highScore_;
+        for (int i = 0; i < 6; ++i)
+            Stop(i).spiralTick1 = ticks_[i][0], Stop(i).spiralTick2 = ticks_[i][1];
+        kitSystem::SeedRandom(random_);
+    }
+
   private:
-    struct Saved {
-        float dt = frameDt;
-        float x = playerX;
-        float y = playerY;
-        int32_t vulnerable = playerVulnerable;
-        int32_t clear = clearEnemyShots;
-        int32_t difficulty = ::difficulty;
-        int32_t extra = difficultyExtra;
-        int32_t score = ::score;
-        int32_t highScore = ::highScore;
-        int32_t ticks[6][2] = {};
-        uint32_t random = kitSystem::RandomState();
-        Saved() {
-            for (int i = 0; i < 6; ++i) {
-                ticks[i][0] = Stop(i).spiralTick1;
-                ticks[i][1] = Stop(i).spiralTick2;
-            }
-        }
-    } saved_;
+    float dt_ = frameDt, x_ = playerX, y_ = playerY;
+    int32_t vulnerable_ = playerVulnerable, clear_ = clearEnemyShots, difficulty_ = difficulty,
+            extra_ = difficultyExtra, score_ = score, highScore_ = highScore;
+    int32_t ticks_[6][2] = {};
+    uint32_t random_ = kitSystem::RandomState();
 };

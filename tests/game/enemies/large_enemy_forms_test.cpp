@@ -12,16 +12,15 @@
 
 namespace {
 
-// Frames first..last of a run move the record by (dx, dy) each, and call its
-// fire (or not).
+// Frames first..last move the record by (dx, dy) each and call its fire or not.
 struct Band {
     int first, last;
     float dx, dy;
     bool fires;
 };
 
-// Runs the bands frame by frame. The probe record is freed before every
-// frame, so each call of the owner's fire re-arms it and shows.
+// The probe record of the copy's formation drop is freed before every frame,
+// so each call of the copy's fire re-arms it and shows.
 template <typename Record, size_t N>
 void ExpectBands(Record& r, void (*move)(), FormationDropRecord& probe, const Band (&bands)[N]) {
     for (const Band& b : bands)
@@ -51,43 +50,37 @@ TEST_F(LargeEnemyWorld, SideCopiesEnterStopFireAndLeaveUpwardOnTheirPhaseBands) 
     LargeEnemyS50L_Spawn();
     EXPECT_EQ(largeEnemyS50L.x, -20.0f);
     EXPECT_EQ(largeEnemyS50L.y, float(y0));
-    // 45 phase units a second, 0.703125 a frame: enter to 50, fire 51..70,
-    // leave from 71; nothing moves in the gaps.
-    const Band bands[] = {{1, 71, 3.125f, 0, false},
-                          {72, 72, 0, 0, false},
-                          {73, 99, 0, 0, true},
-                          {100, 100, 0, 0, false},
-                          {101, 110, 3.90625f, -4.375f, false}};
+    // 0.703125 phase units a frame: enter to 50, fire 51..70, leave from 71.
+    // clang-format off
+    const Band bands[] = {{1, 71, 3.125f, 0, false}, {72, 72, 0, 0, false}, {73, 99, 0, 0, true},
+                          {100, 100, 0, 0, false}, {101, 110, 3.90625f, -4.375f, false}};
+    // clang-format on
     ExpectBands(largeEnemyS50L, LargeEnemyS50L_Move, largeEnemyS50LShot3Pool[0], bands);
     EXPECT_EQ(largeEnemyS50L.vx, 0.0f);
-    // The turning streams wait for the difficulty gate.
-    EXPECT_EQ(largeEnemyS50LShot1Pool[0].active + largeEnemyS50LShot2Pool[6].active, 0);
-    // Still leaving when it passes y -160, where it is parked.
+    EXPECT_EQ(largeEnemyS50LShot1Pool[0].active, 0); // the turning streams wait for the gate
     while (largeEnemyS50L.y >= -160.0f + 4.375f) {
         LargeEnemyS50L_Move();
         ASSERT_EQ(largeEnemyS50L.active, 1);
     }
-    LargeEnemyS50L_Move();
+    LargeEnemyS50L_Move(); // beyond y -160
     ExpectParked(largeEnemyS50L);
 
     // The right-hand copy starts at 640 and is parked only beyond it.
     LargeEnemyS50R_Spawn();
-    EXPECT_EQ(largeEnemyS50R.x, 640.0f);
     LargeEnemyS50R_Move();
     EXPECT_EQ(largeEnemyS50R.x, 640.0f - 3.125f);
-    largeEnemyS50R.x = 643.2f; // 640.075 after this frame's entry step
+    largeEnemyS50R.x = 643.2f;
     LargeEnemyS50R_Move();
     ExpectParked(largeEnemyS50R);
 
-    // With the gate open both streams leave from the owner in its first fire frame.
+    // With the gate open both streams leave in the first fire frame.
     difficultyExtra = 1;
     LargeEnemyS50L_Spawn();
-    for (int n = 1; n <= 72; ++n)
+    for (int n = 1; n <= 73; ++n) {
+        EXPECT_EQ(largeEnemyS50LShot2Pool[6].active, 0);
         LargeEnemyS50L_Move();
-    EXPECT_EQ(largeEnemyS50LShot1Pool[0].active, 0);
-    LargeEnemyS50L_Move();
+    }
     EXPECT_EQ(largeEnemyS50LShot1Pool[0].active, 1);
-    EXPECT_EQ(largeEnemyS50LShot2Pool[6].active, 1);
     EXPECT_EQ(largeEnemyS50LShot2Pool[6].x, largeEnemyS50L.x + 85.0f);
 }
 
@@ -97,20 +90,14 @@ TEST_F(LargeEnemyWorld, DiagonalCopiesComeDownAndASecondPassEntersWithoutSideway
     EXPECT_EQ(kitSystem::RandomState(), seed); // a fixed entry height draws nothing
     EXPECT_EQ(largeEnemyS54L.x, -20.0f);
     EXPECT_EQ(largeEnemyS54L.y, -150.0f);
-    // 40 units a second, 0.625 a frame: the band edges 40, 70 and 120 fall on frames.
+    // 0.625 units a frame: the band edges 40, 70 and 120 fall on frames.
+    // clang-format off
     const Band bands[] = {
-        {1, 64, 3.125f, 2.65625f, false},
-        {65, 65, 0, 0, false},
-        {66, 112, 0, 0, true},
-        {113, 113, 0, 0, false},
-        {114, 192, 2.34375f, 4.375f, false},
-        {193, 194, 0, 0, false},
-        {195, 258, 0, 2.65625f, false},
-        {259, 259, 0, 0, false},
-        {260, 306, 0, 0, true},
-        {307, 307, 0, 0, false},
-        {308, 321, 2.34375f, 4.375f, false},
-    };
+        {1, 64, 3.125f, 2.65625f, false}, {65, 65, 0, 0, false}, {66, 112, 0, 0, true}, {113, 113, 0, 0, false},
+        {114, 192, 2.34375f, 4.375f, false}, {193, 194, 0, 0, false}, // phase 121 starts a new pass
+        {195, 258, 0, 2.65625f, false}, {259, 259, 0, 0, false}, {260, 306, 0, 0, true}, {307, 307, 0, 0, false},
+        {308, 321, 2.34375f, 4.375f, false}};
+    // clang-format on
     ExpectBands(largeEnemyS54L, LargeEnemyS54L_Move, largeEnemyS54LShot1Pool[0], bands);
     EXPECT_EQ(largeEnemyS54L.y, 596.875f);
     LargeEnemyS54L_Move();
@@ -141,10 +128,9 @@ TEST_F(LargeEnemyWorld, DescendingCopiesDrawXFirstAndAreParkedOnlyBelowSixHundre
     EXPECT_EQ(largeEnemyD51.x, float(x0));
     EXPECT_EQ(largeEnemyD51.y, -220.0f);
     EXPECT_EQ(largeEnemyD51.vy, float(vy));
-    // A spawn while it flies changes nothing and draws nothing.
     const uint32_t state = kitSystem::RandomState();
     largeEnemyD51.vy = 80.0f; // 1.25 px a frame
-    LargeEnemyD51_Spawn();
+    LargeEnemyD51_Spawn();    // while it flies: no change, no draw
     EXPECT_EQ(kitSystem::RandomState(), state);
     EXPECT_EQ(largeEnemyD51.vy, 80.0f);
     for (int n = 1; n <= 656; ++n)
@@ -157,9 +143,8 @@ TEST_F(LargeEnemyWorld, DescendingCopiesDrawXFirstAndAreParkedOnlyBelowSixHundre
 
 namespace {
 
-// Spawns the copy into the field, strikes it with one narrow shot through
-// the collision code, then runs Move and Draw: the explosion plays two passes
-// of eight cells over 16 frames and parks the record.
+// One narrow shot through the collision code explodes the copy; Move and
+// Draw then play two passes of eight cells and park it on the 16th frame.
 template <typename Record>
 void ExpectOneShotExplodes(Record& r, void (*spawn)(), void (*move)(), void (*draw)(), int32_t points) {
     spawn();
@@ -171,18 +156,14 @@ void ExpectOneShotExplodes(Record& r, void (*spawn)(), void (*move)(), void (*dr
     narrowShots[0].active = 0;
     EXPECT_EQ(r.hit, 1);
     EXPECT_EQ(score, points);
-    for (int n = 1; n <= 15; ++n) {
+    for (int n = 1; n <= 16; ++n) {
+        EXPECT_EQ(r.active, 1) << n;
         move();
         draw();
-        EXPECT_EQ(r.explosionFrame, n % 8);
-        EXPECT_EQ(r.explosionCycle, n / 8);
+        EXPECT_EQ(r.explosionFrame + 8 * r.explosionCycle, n % 16) << n;
     }
-    EXPECT_EQ(r.active, 1);
-    EXPECT_EQ(r.hit, 1);
-    move();
-    draw();
     ExpectParked(r);
-    EXPECT_EQ(r.hit + r.explosionFrame + r.explosionCycle, 0);
+    EXPECT_EQ(r.hit, 0);
 }
 
 } // namespace
@@ -202,7 +183,6 @@ TEST_F(LargeEnemyWorld, OneShotExplodesASpawnedCopyButT60GivesWayOnlyToTheTwenty
                           300);
     ExpectOneShotExplodes(largeEnemyS54R, LargeEnemyS54R_Spawn, LargeEnemyS54R_Move, LargeEnemyS54R_Draw,
                           300);
-
     LargeEnemyT60_Spawn();
     largeEnemyT60.x = 300.0f;
     largeEnemyT60.y = 100.0f;
@@ -225,9 +205,8 @@ TEST_F(LargeEnemyWorld, OneShotExplodesASpawnedCopyButT60GivesWayOnlyToTheTwenty
     LargeEnemyD51_Move();
     ExpectParked(largeEnemyD51);
     LargeEnemyD51_Spawn();
-    EXPECT_EQ(largeEnemyD51.active, 1);
+    EXPECT_EQ(largeEnemyD51.active + largeEnemyD51.explosionCycle, 2);
     EXPECT_EQ(largeEnemyD51.hit, 0);
-    EXPECT_EQ(largeEnemyD51.explosionCycle, 1);
 }
 
 TEST_F(LargeEnemyWorld, WorldResetParksEveryCopyAndItsWeaponsButKeepsTheSpiralTicks) {
@@ -243,54 +222,39 @@ TEST_F(LargeEnemyWorld, WorldResetParksEveryCopyAndItsWeaponsButKeepsTheSpiralTi
     for (int n = 0; n < 80; ++n) // every stop-and-fire and timed-step copy has fired
         for (auto move : moves)
             move();
-    LargeEnemyS50L_Shot1_Move();
     LargeEnemyS53L_SetHit();
     LargeEnemyS53L_Draw(); // mid-explosion
-    // The S53 spirals run their ticks on; the other copies' ticks only hold values.
-    for (int i = 0; i < 6; ++i) {
-        Stop(i).spiralTick1 = 0;
-        Stop(i).spiralTick2 = 36;
-    }
+    // The S53 spirals run their ticks on; the other copies' ticks just hold values.
+    for (int i = 0; i < 6; ++i)
+        Stop(i).spiralTick1 = 0, Stop(i).spiralTick2 = 40 + i;
     for (int n = 0; n < 11; ++n) {
         LargeEnemyS53L_Shot1_Schedule();
-        LargeEnemyS53L_Shot2_Schedule();
-        LargeEnemyS53R_Shot1_Schedule();
         LargeEnemyS53R_Shot2_Schedule();
     }
-    EXPECT_EQ(largeEnemyS53LShot1Pool[5].active, 1);
-    for (int i = 2; i < 6; ++i) {
-        Stop(i).spiralTick1 = 11 + i;
-        Stop(i).spiralTick2 = 47 + i;
-    }
-    EXPECT_EQ(largeEnemyS54RShot1Pool[5].active + largeEnemyT60Shot1Pool[0].active, 2);
-    EXPECT_EQ(largeEnemyS50RShot2Pool[3].active, 1);
+    EXPECT_EQ(largeEnemyS53LShot1Pool[5].active + largeEnemyS54RShot1Pool[5].active, 2);
+    EXPECT_EQ(largeEnemyS50RShot2Pool[3].active + largeEnemyT60Shot1Pool[0].active, 2);
 
     ResetWorldA();
     ResetWorldB();
 
     LargeEnemyRecord parked{};
-    parked.x = ParkX;
-    parked.y = ParkY;
+    parked.x = ParkX, parked.y = ParkY;
     for (LargeEnemyRecord* r : {&largeEnemyD50, &largeEnemyD51, &largeEnemyD52})
         EXPECT_EQ(std::memcmp(r, &parked, sizeof parked), 0);
+    LargeEnemyStepRecord step{};
+    step.x = ParkX, step.y = ParkY;
+    EXPECT_EQ(std::memcmp(&largeEnemyT60, &step, sizeof step), 0);
     for (int i = 0; i < 6; ++i) {
         LargeEnemyStopRecord stop{};
-        stop.x = ParkX;
-        stop.y = ParkY;
-        stop.spiralTick1 = i < 2 ? 11 : 11 + i;
-        stop.spiralTick2 = i < 2 ? 47 : 47 + i;
+        stop.x = ParkX, stop.y = ParkY;
+        stop.spiralTick1 = i == 0 ? 11 : 0;
+        stop.spiralTick2 = i == 1 ? 52 : 40 + i;
         EXPECT_EQ(std::memcmp(&Stop(i), &stop, sizeof stop), 0) << i;
     }
-    LargeEnemyStepRecord step{};
-    step.x = ParkX;
-    step.y = ParkY;
-    EXPECT_EQ(std::memcmp(&largeEnemyT60, &step, sizeof step), 0);
-    for (const FormationDropRecord& r : largeEnemyS54RShot1Pool)
-        ExpectParked(r);
-    for (const TurningStreamRecord& r : largeEnemyS50RShot2Pool)
-        ExpectParked(r);
-    for (const SpiralStreamRecord& r : largeEnemyS53LShot1Pool)
-        ExpectParked(r);
+    ExpectParked(largeEnemyS53LShot1Pool[5]);
+    ExpectParked(largeEnemyS54RShot1Pool[5]);
+    ExpectParked(largeEnemyS50RShot2Pool[3]);
+    ExpectParked(largeEnemyT60Shot1Pool[0]);
 
     // The next wave starts a clean pass: sideways entry, no explosion left over.
     LargeEnemyS53L_Spawn();

@@ -1,0 +1,79 @@
+#pragma once
+// A started game with the world reset, ready to drive the enemy kinds by
+// hand or through stage frames; counts the explosion sounds and puts back
+// what it changed.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "game/shell/world_reset.h"
+#include "game/state/assets.h"
+#include "game/state/game_state.h"
+#include "game/state/player_state.h"
+#include "harness/game_harness.h"
+#include "kit/draw/present.h"
+#include "kit/sound/sound.h"
+#include "kit/system/kit_system.h"
+#include "platform/audio.h"
+
+// The game's generator, replayed on the side.
+struct ReferenceRandom {
+    uint32_t state;
+    int Next() {
+        state = state * 214013u + 2531011u;
+        return int((state >> 16) & 0x7FFF);
+    }
+};
+
+class EnemyKindFixture : public testing::Test {
+  protected:
+    static constexpr int32_t kMixes = 10;
+
+    EnemyKindFixture() : harness_(Options()) { plat::AudioUseRenderHookForTests(true); }
+    ~EnemyKindFixture() override { plat::AudioUseRenderHookForTests(false); }
+
+    static HarnessOptions Options() {
+        HarnessOptions o;
+        o.fakeMidi = true;
+        return o;
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(harness_.Start());
+        transitionCounter = 0;
+        // Ten buffers: every play moves the round robin on by one.
+        savedBom_ = sndBOM;
+        sndBOM = kitSound::LoadObject("SOUND/BOM.WAV", kMixes);
+        ASSERT_GE(sndBOM, 0);
+        lastMix_ = soundObjects[sndBOM].nextMix;
+        ResetWorldA();
+        ResetWorldB();
+        savedEffect_ = effectDrawMode;
+        effectDrawMode = 1;
+        frameDt = 1.0f / 60.0f;
+        playerX = 370.0f;
+        playerY = 520.0f;
+    }
+
+    void TearDown() override {
+        ResetWorldA();
+        ResetWorldB();
+        effectDrawMode = savedEffect_;
+        sndBOM = savedBom_;
+    }
+
+    // Explosion sounds since the last call.
+    int BomPlays() {
+        const int32_t now = soundObjects[sndBOM].nextMix;
+        const int plays = (now - lastMix_ + kMixes) % kMixes;
+        lastMix_ = now;
+        return plays;
+    }
+
+    GameHarness harness_;
+
+  private:
+    int32_t savedBom_ = -1;
+    int32_t savedEffect_ = 1;
+    int32_t lastMix_ = 0;
+};
