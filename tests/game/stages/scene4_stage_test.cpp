@@ -91,6 +91,8 @@ TEST_F(UnplayedStage, SceneFourAttackRowsMeetOnTheirBoundsAndTheLastRunsOnToTheW
     EXPECT_EQ(frameFrom(199, 589.9f), (Ticks{0, 1, 0, 1}));
     EXPECT_EQ(frameFrom(978, 589.9f), (Ticks{1, 0, 0, 0}));
     EXPECT_EQ(frameFrom(979, 589.9f), (Ticks{1, 0, 1, 0}));
+    frameFrom(1098, 589.9f);
+    EXPECT_EQ(scene4Boss.BossAttackClock, 1099);
     EXPECT_EQ(frameFrom(1099, 589.9f), (Ticks{1, 0, 1, 0})); // 1100 runs both, then wraps
     EXPECT_EQ(scene4Boss.BossAttackClock, 0);
     EXPECT_EQ(frameFrom(0, 589.9f), (Ticks{1, 0, 0, 0})); // 1 is not in 980..1180
@@ -145,6 +147,7 @@ TEST_F(UnplayedStage, SceneFourBodyAndSidePanelShowTheScratchImage) {
     ASSERT_TRUE(h->Frame(0.0f));
     EXPECT_EQ(Px(185, 300), kLeft); // the body's top-left 440x380 of slot 0
     EXPECT_EQ(Px(400, 300), kRight);
+    EXPECT_EQ(Px(400, 379), kRight);
     EXPECT_EQ(Px(400, 380), 0);
     // The panel's 80 visible columns over the body, down to y 480.
     EXPECT_EQ(Px(545, 300), kLeft);

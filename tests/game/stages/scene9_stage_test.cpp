@@ -89,6 +89,8 @@ TEST_F(UnplayedStage, SceneNineAttackRowsMeetOnTheirBoundsAndWrapAfter1220) {
     EXPECT_EQ(frameFrom(19, 1199.9f), (Ticks{0, 0, 1, 0}));
     EXPECT_EQ(frameFrom(79, 1199.9f), (Ticks{0, 1, 1, 0}));
     EXPECT_EQ(frameFrom(259, 1199.9f), (Ticks{1, 0, 0, 1}));
+    frameFrom(1218, 1199.9f);
+    EXPECT_EQ(scene9Boss.BossAttackClock, 1219);
     EXPECT_EQ(frameFrom(1219, 1199.9f), (Ticks{0, 1, 1, 0})); // 1220 still runs, then wraps
     EXPECT_EQ(scene9Boss.BossAttackClock, 0);
     EXPECT_EQ(frameFrom(0, 1199.9f), (Ticks{0, 0, 0, 0}));

@@ -27,22 +27,27 @@ class UnplayedStage : public ::testing::Test {
         h = std::make_unique<GameHarness>(o);
         ASSERT_TRUE(h->Start());
         plain = plainBackground;
+        flags[0] = difficulty;
+        flags[1] = difficultyExtra;
         scratch = imageTable[0].surface->storage;
     }
     void TearDown() override {
         plainBackground = plain;
-        difficulty = 1;
+        difficulty = flags[0];
+        difficultyExtra = flags[1];
         imageTable[0].surface->storage = scratch;
         ResetWorldA();
         ResetWorldB();
     }
-    // A new game in mode 1, then the switch into `scene` that a boss defeat
-    // would make; the wipe is run out so frames are plain again.
+    // A new game in mode 1 with the title's difficulty, then the switch into
+    // `scene` that a boss defeat would make.
     void EnterBySwitch(int32_t scene) {
         ResetWorldA();
         ResetWorldB();
         NewGameSetup();
         gameMode = 1;
+        difficulty = 1;
+        difficultyExtra = 0;
         SwitchScene(scene, 3, kShortWipe);
     }
     // The boss at the top of its hold with this hp, in its section.
@@ -64,5 +69,6 @@ class UnplayedStage : public ::testing::Test {
 
     std::unique_ptr<GameHarness> h;
     int32_t plain = 0;
+    int32_t flags[2] = {};
     std::vector<uint8_t> scratch;
 };
