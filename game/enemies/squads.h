@@ -1,7 +1,8 @@
 #pragma once
-// The twelve squad copies: their member records and pools, the lock markers
-// of the spinning squads, the pools of their bullet groups and the hit
-// setters the collision code calls.
+// The twelve squads: their member records and pools, the lock markers of the
+// spinning squads, the pools of their bullet groups, and each squad's
+// operations. The stage drivers call Schedule inside their windows and Move
+// then Draw every frame; the collision code calls SetHit.
 #include <cstdint>
 
 #include "game/enemies/bullet_records.h"
@@ -62,6 +63,59 @@ extern AimedString5Record squadV3AShot1Pool[4];
 extern AimedString5Record squadV3AShot2Pool[5];
 extern AimedString5Record squadV3BShot1Pool[4];
 extern AimedString5Record squadV3BShot2Pool[5];
+
+// Per squad: SpawnSlot(k) arms member k at the entry point if it is free
+// (only the squad's own Schedule calls it); Schedule advances the wave timers
+// and offers each member whose tick has come; Move flies the members, runs
+// their bands and fires; Draw draws them or runs their explosions.
+void SquadV1A_SpawnSlot(int32_t slot);
+void SquadV1A_Schedule();
+void SquadV1A_Move();
+void SquadV1A_Draw();
+void SquadV1B_SpawnSlot(int32_t slot);
+void SquadV1B_Schedule();
+void SquadV1B_Move();
+void SquadV1B_Draw();
+void SquadV1C_SpawnSlot(int32_t slot);
+void SquadV1C_Schedule();
+void SquadV1C_Move();
+void SquadV1C_Draw();
+void SquadV1D_SpawnSlot(int32_t slot);
+void SquadV1D_Schedule();
+void SquadV1D_Move();
+void SquadV1D_Draw();
+void SquadV2A_SpawnSlot(int32_t slot);
+void SquadV2A_Schedule();
+void SquadV2A_Move();
+void SquadV2A_Draw();
+void SquadV2B_SpawnSlot(int32_t slot);
+void SquadV2B_Schedule();
+void SquadV2B_Move();
+void SquadV2B_Draw();
+void SquadV2C_SpawnSlot(int32_t slot);
+void SquadV2C_Schedule();
+void SquadV2C_Move();
+void SquadV2C_Draw();
+void SquadV2D_SpawnSlot(int32_t slot);
+void SquadV2D_Schedule();
+void SquadV2D_Move();
+void SquadV2D_Draw();
+void SquadV3A_SpawnSlot(int32_t slot);
+void SquadV3A_Schedule();
+void SquadV3A_Move();
+void SquadV3A_Draw();
+void SquadV3B_SpawnSlot(int32_t slot);
+void SquadV3B_Schedule();
+void SquadV3B_Move();
+void SquadV3B_Draw();
+void SquadV4A_SpawnSlot(int32_t slot);
+void SquadV4A_Schedule();
+void SquadV4A_Move();
+void SquadV4A_Draw();
+void SquadV4B_SpawnSlot(int32_t slot);
+void SquadV4B_Schedule();
+void SquadV4B_Move();
+void SquadV4B_Draw();
 
 // Mark member k (0..4) as hit; an index outside the squad is ignored.
 void SquadV1A_SetHit(int32_t slot);

@@ -3,6 +3,8 @@
 #include "game/bosses/boss_body.h"
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
+#include "game/stages/scene2/scene2_shot_pools.h"
+#include "game/stages/scene2/scene2_volleys.h"
 #include "game/state/assets.h"
 
 BossRecord scene2Boss;
@@ -112,6 +114,57 @@ constexpr BossDefeat<BossExplosion, BossExplosionCompact> kScene2BossDefeat = {
     .wipeLength = 30,
 };
 
+// The attack table: windows on BossAttackClock, inclusive, tested in this
+// order after the clock is raised. Windows that meet at one value both run,
+// so a schedule standing in both runs twice that frame.
+constexpr ScheduleRow kScene2BossAttackRows[] = {
+    {Within(0, 200), nullptr, {Scene2Boss_BigFanVolley1_Schedule}},
+    {Within(600, 900), nullptr, {Scene2Boss_BigFanVolley1_Schedule}},
+    {Within(1400, 1900), nullptr, {Scene2Boss_BigFanVolley1_Schedule}},
+    {Within(2300, 2800), nullptr, {Scene2Boss_AimedShotPool9_Spawn, Scene2Boss_AimedShotPool10_Spawn}},
+    {Within(3300, 3600), nullptr, {Scene2Boss_AimedShotPool9_Spawn, Scene2Boss_AimedShotPool10_Spawn}},
+    {Within(3600, 4250),
+     nullptr,
+     {Scene2Boss_AimedShotPool3_Spawn, Scene2Boss_AimedShotPool4_Spawn, Scene2Boss_AimedShotPool5_Spawn,
+      Scene2Boss_AimedShotPool6_Spawn, Scene2Boss_AimedShotPool7_Spawn, Scene2Boss_AimedShotPool8_Spawn}},
+    {Within(0, 3000), nullptr, {Scene2Boss_SpiralStream3_Schedule, Scene2Boss_SpiralStream5_Schedule}},
+    {Within(1400, 4300), nullptr, {Scene2Boss_SpiralStream1_Schedule, Scene2Boss_SpiralStream2_Schedule}},
+    {Within(2000, 4300), nullptr, {Scene2Boss_SpiralStream4_Schedule, Scene2Boss_SpiralStream6_Schedule}},
+    {Within(20, 280),
+     GameMode2Or3,
+     {Scene2Boss_StraightDropStream1_Schedule, Scene2Boss_StraightDropStream2_Schedule}},
+    {Within(100, 170), nullptr, {Scene2Boss_AimedShotPool9_Spawn, Scene2Boss_AimedShotPool10_Spawn}},
+    {Within(170, 200),
+     nullptr,
+     {Scene2Boss_AimedShotPool3_Spawn, Scene2Boss_AimedShotPool4_Spawn, Scene2Boss_AimedShotPool5_Spawn,
+      Scene2Boss_AimedShotPool6_Spawn, Scene2Boss_AimedShotPool7_Spawn, Scene2Boss_AimedShotPool8_Spawn}},
+    {Within(100, 200),
+     Difficulty2OrExtra,
+     {Scene2Boss_AimedShotPool1_Spawn, Scene2Boss_AimedShotPool2_Spawn}},
+    {Within(200, 300), nullptr, {Scene2Boss_BigFanVolley2_Schedule}},
+    {Within(250, 460), nullptr, {Scene2Boss_BigFanVolley3_Schedule}},
+    {Within(400, 580), nullptr, {Scene2Boss_BigFanVolley4_Schedule}},
+    {Within(400, 500),
+     Difficulty2OrExtra,
+     {Scene2Boss_AimedShotPool1_Spawn, Scene2Boss_AimedShotPool2_Spawn}},
+    {Within(500, 600), nullptr, {Scene2Boss_TimedVolley1_Schedule, Scene2Boss_TimedVolley2_Schedule}},
+    {Within(600, 800), nullptr, {Scene2Boss_TimedVolley5_Schedule, Scene2Boss_TimedVolley6_Schedule}},
+    {Within(600, 720), nullptr, {Scene2Boss_AimedShotPool9_Spawn, Scene2Boss_AimedShotPool10_Spawn}},
+    {Within(720, 760),
+     nullptr,
+     {Scene2Boss_AimedShotPool3_Spawn, Scene2Boss_AimedShotPool4_Spawn, Scene2Boss_AimedShotPool5_Spawn,
+      Scene2Boss_AimedShotPool6_Spawn, Scene2Boss_AimedShotPool7_Spawn, Scene2Boss_AimedShotPool8_Spawn}},
+    {Within(800, 900),
+     nullptr,
+     {Scene2Boss_TimedVolley3_Schedule, Scene2Boss_TimedVolley4_Schedule, Scene2Boss_TimedVolley1_Schedule,
+      Scene2Boss_TimedVolley2_Schedule}},
+    {Within(900, 1100), nullptr, {Scene2Boss_TimedVolley7_Schedule}},
+    {Within(1100, 1400),
+     nullptr,
+     {Scene2Boss_AimedShotPool3_Spawn, Scene2Boss_AimedShotPool4_Spawn, Scene2Boss_AimedShotPool5_Spawn,
+      Scene2Boss_AimedShotPool6_Spawn, Scene2Boss_AimedShotPool7_Spawn, Scene2Boss_AimedShotPool8_Spawn}},
+};
+
 } // namespace
 
 void Scene2Boss_SetHit() { BossSetHit(scene2Boss); }
@@ -126,7 +179,7 @@ constinit const BossSection scene2BossSection = {
     .defeat = Scene2Boss_Defeat,
     .gateLo = 0.0f,
     .gateHi = 1010.0f,
-    .attackRows = {},
+    .attackRows = kScene2BossAttackRows,
     .hpRows = {},
     .wrap = {{4300, 4300, 4300, 4300}, 4300},
     .timeOut = Within(10000, 10100),

@@ -73,7 +73,9 @@ TEST_F(Scene2Waves, WindowsOpenStrictlyAndFamiliesMoveInTheirRows) {
         EXPECT_EQ(s.y, -80.0f); // armed after this frame's moves
     }
 
-    // A flies at double rate and shows where it is.
+    // A flies at double rate and shows where it is (outside its window, so
+    // no fresh shots from its muzzle cover the sprite).
+    scrollDistance = 180.0f;
     enemyAPool[0].x = 250.0f;
     enemyAPool[0].y = 100.0f;
     enemyAPool[0].vy = 60.0f;
