@@ -1,7 +1,7 @@
 #pragma once
 // The scene-3 boss (the second stage played): its record, lock points, defeat
-// explosions, the pools of its patterns and its hit setter. Its update, draw,
-// defeat and the patterns' operations come with the stage.
+// explosions, the pools of its patterns, its four operations and the boss
+// section of its stage. The patterns' operations live beside it.
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
@@ -9,6 +9,7 @@
 #include "game/bosses/spread_volley_trail.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
+#include "game/stages/stage_frame.h"
 
 constexpr float kScene3BossStartHp = 1000.0f;
 extern BossRecord scene3Boss;
@@ -80,3 +81,17 @@ extern TimedVolleyShortRecord scene3BossTimedVolley11Pool[50];
 
 // Raises the boss's hit flash; the caller lowers its hp.
 void Scene3Boss_SetHit();
+// Fly-by of its picture, descent to (150, 0), then a side-to-side sway that
+// repeats while it lives.
+void Scene3Boss_Update();
+// Body, damage smoke, the locked points of lock array B, then
+// Scene3Boss_Defeat.
+void Scene3Boss_Draw();
+// Explosions while hp <= 0, then the world reset and a 60-step wipe to
+// scene 5.
+void Scene3Boss_Defeat();
+
+// The boss section of scene 3's stage frame: it attacks while 0 < hp < 980;
+// its clock wraps at 2300 in gameModes 1 and 2, at 3710 in gameMode 3, never
+// otherwise; from scrollDistance 11000 the time-out destroys it.
+extern const BossSection scene3BossSection;
