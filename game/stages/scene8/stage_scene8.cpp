@@ -4,13 +4,16 @@
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/large_enemy_weapons.h"
+#include "game/enemies/random_aimed_shot.h"
 #include "game/enemies/shot_string5.h"
+#include "game/enemies/squads.h"
 #include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
 #include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene8/scene8_patterns.h"
+#include "game/stages/shared_patterns.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
 
@@ -61,16 +64,16 @@ constexpr ScheduleRow kScene8EnemyRows[] = {
      {EnemyP_Spawn, EnemyP_Shot4_Fire, EnemyP_Shot5_Fire, EnemyP_Shot6_Fire, EnemyP_Shot7_Fire,
       EnemyP_Shot8_Fire, EnemyP_Shot2_FireVolleys, EnemyP_Shot3_FireVolleys}},
     // Squads V2A, V2B
-    {Always(), nullptr, {}},           // squad V2A
-    {Between(50, 100), nullptr, {}},   // squad V2A
-    {Between(430, 500), nullptr, {}},  // squad V2A
-    {Between(830, 900), nullptr, {}},  // squad V2A
-    {Between(920, 1000), nullptr, {}}, // squad V2A
-    {Always(), nullptr, {}},           // squad V2B
-    {Between(50, 100), nullptr, {}},   // squad V2B
-    {Between(400, 500), nullptr, {}},  // squad V2B
-    {Between(850, 900), nullptr, {}},  // squad V2B
-    {Between(920, 1000), nullptr, {}}, // squad V2B
+    {Always(), nullptr, {SquadV2A_Move, SquadV2A_Draw}},
+    {Between(50, 100), nullptr, {SquadV2A_Schedule}},
+    {Between(430, 500), nullptr, {SquadV2A_Schedule}},
+    {Between(830, 900), nullptr, {SquadV2A_Schedule}},
+    {Between(920, 1000), nullptr, {SquadV2A_Schedule}},
+    {Always(), nullptr, {SquadV2B_Move, SquadV2B_Draw}},
+    {Between(50, 100), nullptr, {SquadV2B_Schedule}},
+    {Between(400, 500), nullptr, {SquadV2B_Schedule}},
+    {Between(850, 900), nullptr, {SquadV2B_Schedule}},
+    {Between(920, 1000), nullptr, {SquadV2B_Schedule}},
     // Q
     {Always(), nullptr, {EnemyQ_Move, EnemyQ_Draw}},
     {Between(820, 900), nullptr, {EnemyQ_Spawn, EnemyQ_Shot1_Fire}},
@@ -106,6 +109,30 @@ constexpr ScheduleRow kScene8EnemyRows[] = {
 // (ring burst 2 is neither moved nor drawn). With difficultyExtra 1 the timed
 // volleys of five move a second time.
 constexpr ScheduleRow kScene8PatternRows[] = {
+    // The scene-3 boss's pools first: nothing fires them here, so after the
+    // world reset they stay parked.
+    {Always(),
+     nullptr,
+     {Scene3Boss_AimedRingBurst1_Move, Scene3Boss_AimedRingBurst1_Draw, Scene3Boss_AimedRingBurst2_Move,
+      Scene3Boss_AimedRingBurst2_Draw, Scene3Boss_TimedVolley10_Move, Scene3Boss_TimedVolley10_Draw,
+      Scene3Boss_TimedVolley11_Move, Scene3Boss_TimedVolley11_Draw, Scene3Boss_SpreadVolleyTrail1_Move,
+      Scene3Boss_SpreadVolleyTrail1_Draw, Scene3Boss_SpreadVolleyTrail2_Move,
+      Scene3Boss_SpreadVolleyTrail2_Draw, Scene3Boss_TimedVolley8_Move, Scene3Boss_TimedVolley8_Draw,
+      Scene3Boss_TimedVolley9_Move, Scene3Boss_TimedVolley9_Draw}},
+    {Always(),
+     nullptr,
+     {Scene3Boss_TimedVolley7_Move, Scene3Boss_TimedVolley7_Draw, Scene3Boss_TimedVolley5_Move,
+      Scene3Boss_TimedVolley5_Draw, Scene3Boss_TimedVolley6_Move, Scene3Boss_TimedVolley6_Draw,
+      Scene3Boss_PairedDropShot1_Move, Scene3Boss_PairedDropShot1_Draw, Scene3Boss_PairedDropShot2_Move,
+      Scene3Boss_PairedDropShot2_Draw, Scene3Boss_PairedDropShot3_Move, Scene3Boss_PairedDropShot3_Draw,
+      Scene3Boss_PairedDropShot4_Move, Scene3Boss_PairedDropShot4_Draw, Scene3Boss_PairedDropShot5_Move,
+      Scene3Boss_PairedDropShot5_Draw}},
+    {Always(),
+     nullptr,
+     {Scene3Boss_PairedDropShot6_Move, Scene3Boss_PairedDropShot6_Draw, Scene3Boss_PairedDropShot7_Move,
+      Scene3Boss_PairedDropShot7_Draw, Scene3Boss_PairedDropShot8_Move, Scene3Boss_PairedDropShot8_Draw,
+      Scene3Boss_PairedDropShot9_Move, Scene3Boss_PairedDropShot9_Draw}},
+    // Then its own.
     {Always(),
      nullptr,
      {Scene8Boss_StraightDropStream1_Move, Scene8Boss_StraightDropStream1_Draw,
@@ -186,20 +213,21 @@ constexpr ScheduleRow kScene8PatternRows[] = {
     {Always(),
      nullptr,
      {EnemyV_Shot1_Move, EnemyV_Shot1_Draw, EnemyV_Shot2_Move, EnemyV_Shot2_Draw, EnemyV_Shot3_Move,
-      EnemyV_Shot3_Draw, EnemyV_Shot4_Move, EnemyV_Shot4_Draw, LargeEnemyS53L_Shot1_Move,
-      LargeEnemyS53L_Shot1_Draw, LargeEnemyS53L_Shot2_Move, LargeEnemyS53L_Shot2_Draw,
-      LargeEnemyS53L_Shot3_Move, LargeEnemyS53L_Shot3_Draw, LargeEnemyS53R_Shot1_Move,
-      LargeEnemyS53R_Shot1_Draw}},
+      EnemyV_Shot3_Draw, EnemyV_Shot4_Move, EnemyV_Shot4_Draw, SquadV2A_Shot1_Move, SquadV2A_Shot1_Draw,
+      SquadV2B_Shot1_Move, SquadV2B_Shot1_Draw, LargeEnemyS53L_Shot1_Move, LargeEnemyS53L_Shot1_Draw,
+      LargeEnemyS53L_Shot2_Move, LargeEnemyS53L_Shot2_Draw}},
     {Always(),
      nullptr,
-     {LargeEnemyS53R_Shot2_Move, LargeEnemyS53R_Shot2_Draw, LargeEnemyS53R_Shot3_Move,
-      LargeEnemyS53R_Shot3_Draw, LargeEnemyS50L_Shot3_Move, LargeEnemyS50L_Shot3_Draw,
-      LargeEnemyS50R_Shot3_Move, LargeEnemyS50R_Shot3_Draw, LargeEnemyS54L_Shot1_Move,
-      LargeEnemyS54L_Shot1_Draw, LargeEnemyS54R_Shot1_Move, LargeEnemyS54R_Shot1_Draw, EnemyA_Shot3_Move,
-      EnemyA_Shot3_Draw, EnemyI_Shot1_Move, EnemyI_Shot1_Draw}},
+     {LargeEnemyS53L_Shot3_Move, LargeEnemyS53L_Shot3_Draw, LargeEnemyS53R_Shot1_Move,
+      LargeEnemyS53R_Shot1_Draw, LargeEnemyS53R_Shot2_Move, LargeEnemyS53R_Shot2_Draw,
+      LargeEnemyS53R_Shot3_Move, LargeEnemyS53R_Shot3_Draw, LargeEnemyS50L_Shot3_Move,
+      LargeEnemyS50L_Shot3_Draw, LargeEnemyS50R_Shot3_Move, LargeEnemyS50R_Shot3_Draw,
+      LargeEnemyS54L_Shot1_Move, LargeEnemyS54L_Shot1_Draw, LargeEnemyS54R_Shot1_Move,
+      LargeEnemyS54R_Shot1_Draw}},
     {Always(),
      nullptr,
-     {EnemyQ_Shot1_Move, EnemyQ_Shot1_Draw, EnemyT_Shot1_Move, EnemyT_Shot1_Draw, LargeEnemyS50L_Shot1_Move,
+     {EnemyA_Shot3_Move, EnemyA_Shot3_Draw, EnemyI_Shot1_Move, EnemyI_Shot1_Draw, EnemyQ_Shot1_Move,
+      EnemyQ_Shot1_Draw, EnemyT_Shot1_Move, EnemyT_Shot1_Draw, LargeEnemyS50L_Shot1_Move,
       LargeEnemyS50L_Shot1_Draw, LargeEnemyS50L_Shot2_Move, LargeEnemyS50L_Shot2_Draw,
       LargeEnemyS50R_Shot1_Move, LargeEnemyS50R_Shot1_Draw, LargeEnemyS50R_Shot2_Move,
       LargeEnemyS50R_Shot2_Draw}},
