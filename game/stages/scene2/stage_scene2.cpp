@@ -3,7 +3,10 @@
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/large_enemy_weapons.h"
+#include "game/enemies/random_aimed_shot.h"
 #include "game/enemies/shot_string5.h"
+#include "game/enemies/squads.h"
+#include "game/enemies/aimed_string5.h"
 #include "game/enemies/straight_shot.h"
 #include "game/enemies/turning_string7.h"
 #include "game/player/player_api.h"
@@ -39,10 +42,13 @@ const ScheduleRow kScene2EnemyRows[] = {
     {Always(), nullptr, {EnemyA_Move, EnemyA_Move, EnemyA_Draw}},
     {Always(), nullptr, {EnemyR_Move, EnemyR_Draw}},
     {Always(), nullptr, {EnemyU_Move, EnemyU_Draw}},
-    // squads V3A, V3B
+    {Always(), nullptr, {SquadV3A_Move, SquadV3A_Draw, SquadV3B_Move, SquadV3B_Draw}},
     {Always(), nullptr, {EnemyD_Move, EnemyD_Draw}},
     {Always(), nullptr, {EnemyE_Move, EnemyE_Draw}},
-    // squads V2A .. V2D
+    {Always(),
+     nullptr,
+     {SquadV2A_Move, SquadV2A_Draw, SquadV2B_Move, SquadV2B_Draw, SquadV2C_Move, SquadV2C_Draw, SquadV2D_Move,
+      SquadV2D_Draw}},
     {Always(), nullptr, {EnemyF_Move, EnemyF_Draw}},
     {Always(), nullptr, {EnemyG_Move, EnemyG_Draw}},
     {Always(), nullptr, {EnemyH_Move, EnemyH_Draw}},
@@ -51,22 +57,22 @@ const ScheduleRow kScene2EnemyRows[] = {
     {Always(), nullptr, {EnemyV_Move, EnemyV_Draw}},
 
     {Between(120, 170), nullptr, {EnemyA_Spawn, EnemyA_Shot3_Fire, EnemyA_Shot1_Fire, EnemyA_Shot2_Fire}},
-    {Between(160, 200), nullptr, {}}, // squad V2A
-    {Between(200, 250), nullptr, {}}, // squad V2B
+    {Between(160, 200), nullptr, {SquadV2A_Schedule}},
+    {Between(200, 250), nullptr, {SquadV2B_Schedule}},
     {Between(250, 400), nullptr, {EnemyA_Spawn, EnemyA_Shot3_Fire, EnemyA_Shot1_Fire, EnemyA_Shot2_Fire}},
-    {Between(400, 450), nullptr, {}}, // squad V2C
-    {Between(500, 550), nullptr, {}}, // squad V2D
+    {Between(400, 450), nullptr, {SquadV2C_Schedule}},
+    {Between(500, 550), nullptr, {SquadV2D_Schedule}},
     {Between(550, 600), nullptr, {EnemyR_Spawn, EnemyR_Shot1_Fire}},
     {Between(550, 600), nullptr, {EnemyU_Spawn, EnemyU_Shot1_Fire}},
-    {Between(600, 650), nullptr, {}}, // squad V3A
-    {Between(600, 650), nullptr, {}}, // squad V3B
+    {Between(600, 650), nullptr, {SquadV3A_Schedule}},
+    {Between(600, 650), nullptr, {SquadV3B_Schedule}},
     {Between(650, 750), nullptr, {EnemyF_Spawn, EnemyF_Shot1_Fire}},
     {Between(750, 850), nullptr, {EnemyG_Spawn, EnemyG_Shot1_Fire}},
     {Between(800, 900), nullptr, {EnemyH_Move, EnemyH_Move, EnemyH_Spawn, EnemyH_Shot1_Fire}},
-    {Between(900, 960), nullptr, {}},  // squad V2A
-    {Between(900, 960), nullptr, {}},  // squad V2B
-    {Between(950, 1000), nullptr, {}}, // squad V2C
-    {Between(950, 1000), nullptr, {}}, // squad V2D
+    {Between(900, 960), nullptr, {SquadV2A_Schedule}},
+    {Between(900, 960), nullptr, {SquadV2B_Schedule}},
+    {Between(950, 1000), nullptr, {SquadV2C_Schedule}},
+    {Between(950, 1000), nullptr, {SquadV2D_Schedule}},
     {Between(950, 1050), nullptr, {EnemyR_Spawn, EnemyR_Shot1_Fire}},
     {Between(950, 1050), nullptr, {EnemyU_Spawn, EnemyU_Shot1_Fire}},
     {Between(1050, 1150),
@@ -75,8 +81,8 @@ const ScheduleRow kScene2EnemyRows[] = {
     {Between(1050, 1150),
      nullptr,
      {EnemyV_SpawnTimed, EnemyV_Shot1_Fire, EnemyV_Shot2_Fire, EnemyV_Shot3_Fire, EnemyV_Shot4_Fire}},
-    {Between(1150, 1200), nullptr, {}}, // squad V2C
-    {Between(1150, 1200), nullptr, {}}, // squad V2D
+    {Between(1150, 1200), nullptr, {SquadV2C_Schedule}},
+    {Between(1150, 1200), nullptr, {SquadV2D_Schedule}},
     {Between(1150, 1180), nullptr, {EnemyH_Move, EnemyH_Move, EnemyH_Spawn, EnemyH_Shot1_Fire}},
 };
 
@@ -136,7 +142,12 @@ const ScheduleRow kScene2PatternRows[] = {
      nullptr,
      {EnemyD_Shot1_Move, EnemyD_Shot1_Draw, EnemyE_Shot1_Move, EnemyE_Shot1_Draw, EnemyF_Shot1_Move,
       EnemyF_Shot1_Draw, EnemyG_Shot1_Move, EnemyG_Shot1_Draw, EnemyH_Shot1_Move, EnemyH_Shot1_Draw}},
-    // squad shots
+    {Always(),
+     nullptr,
+     {SquadV2A_Shot1_Move, SquadV2A_Shot1_Draw, SquadV2B_Shot1_Move, SquadV2B_Shot1_Draw, SquadV2C_Shot1_Move,
+      SquadV2C_Shot1_Draw, SquadV2D_Shot1_Move, SquadV2D_Shot1_Draw, SquadV3A_Shot1_Move, SquadV3A_Shot1_Draw,
+      SquadV3A_Shot2_Move, SquadV3A_Shot2_Draw, SquadV3B_Shot1_Move, SquadV3B_Shot1_Draw, SquadV3B_Shot2_Move,
+      SquadV3B_Shot2_Draw}},
     {Always(),
      nullptr,
      {EnemyS_Shot1_Move, EnemyS_Shot1_Draw, EnemyS_Shot2_Move, EnemyS_Shot2_Draw, EnemyS_Shot3_Move,
