@@ -1,5 +1,10 @@
 #include "game/stages/scene5/scene5_boss.h"
 
+#include "game/bosses/boss_body.h"
+#include "game/bosses/boss_defeat.h"
+#include "game/bosses/boss_script.h"
+#include "game/state/assets.h"
+
 BossRecord scene5Boss;
 
 LockMarker scene5BossLockPointsA[kScene5BossLockPoints];
@@ -93,4 +98,65 @@ TurningStreamRecord scene5BossTurningStream2Pool[7];
 TurningStreamRecord scene5BossTurningStream3Pool[7];
 TurningStreamRecord scene5BossTurningStream4Pool[7];
 
-void Scene5Boss_SetHit() { scene5Boss.BossHitFlash = 1; }
+namespace {
+
+// Above the screen for 3 s, down at 104 px/s to (180, 0), then from clock 80
+// the loop: a bob, the shared sway and diamond, a wider sway and a faster
+// diamond, back at (180, 0) between the figures. Legs that share a bound both
+// run, the later placing last.
+constexpr BossLeg kScene5BossApproach[] = {
+    {AboveUpTo(0, 30), LegAction::Place, 180, -480, 0}, {Within(31, 75), LegAction::Move, 0, 104, 0},
+    {Within(75, 90), LegAction::Place, 180, 0, 0},      {Within(91, 115), LegAction::Move, 0, 60, 0},
+    {Within(116, 140), LegAction::Move, 0, -60, 0},     {Within(141, 162), LegAction::Place, 180, 0, 0},
+};
+constexpr BossLeg kScene5BossLoop[] = {
+    {Within(240, 250), LegAction::Place, 180, 0, 0},   {Within(250, 260), LegAction::Move, 150, 0, 0},
+    {Within(261, 280), LegAction::Move, -150, 0, 0},   {Within(281, 290), LegAction::Move, 150, 0, 0},
+    {Within(291, 300), LegAction::Move, 200, 100, 0},  {Within(301, 310), LegAction::Move, -200, -100, 0},
+    {Within(311, 320), LegAction::Move, -200, 100, 0}, {Within(321, 330), LegAction::Move, 200, -100, 0},
+    {From(331), LegAction::SetClock, 80, 0, 0},
+};
+
+constexpr BossScript kScene5BossScript = {
+    .boss = &scene5Boss,
+    .intro = nullptr,
+    .introImage = nullptr,
+    .introWidth = 0,
+    .introHeight = 0,
+    .haltOnStrayFlash = false,
+    .parts = {kScene5BossApproach, kBossSwayLegs, kScene5BossLoop},
+};
+
+// The lower smoke pair slides 19 px per cell, the upper 28.
+constexpr BossBody kScene5BossBody = {
+    .boss = &scene5Boss,
+    .image = &imgBOSS41,
+    .width = 440,
+    .height = 380,
+    .smoke = {{90.0f, {{&imgZBAK3B, 140, 70, 28}, {&imgZBAK3B, 220, 70, 28}, {}}},
+              {70.0f, {{&imgZBAK3B, 60, 150, 19}, {&imgZBAK3B, 300, 150, 19}, {}}}},
+    .smokeFromTruncatedPosition = false,
+    .countSmokeCycles = false,
+    .lockA = scene5BossLockPointsA,
+    .lockB = scene5BossLockPointsB,
+    .lockCount = kScene5BossLockPoints,
+    .defeat = Scene5Boss_Defeat,
+};
+
+constexpr BossDefeat<BossExplosion, BossExplosion> kScene5BossDefeat = {
+    .boss = &scene5Boss,
+    .big = scene5BossBigExplosions,
+    .small = scene5BossSmallExplosions,
+    .scatterX = 440,
+    .bigScatterY = 320,
+    .smallScatterY = 310,
+    .nextScene = 6,
+    .wipeLength = 30,
+};
+
+} // namespace
+
+void Scene5Boss_SetHit() { BossSetHit(scene5Boss); }
+void Scene5Boss_Update() { BossUpdate(kScene5BossScript); }
+void Scene5Boss_Draw() { BossBodyDraw(kScene5BossBody); }
+void Scene5Boss_Defeat() { BossDefeatSequence(kScene5BossDefeat); }

@@ -1,7 +1,7 @@
 #pragma once
 // The scene-5 boss (the third stage played): its record, lock points, defeat
-// explosions, the pools of its patterns and its hit setter. Its update, draw,
-// defeat and the patterns' operations come with the stage.
+// explosions, the pools of its patterns, its four operations and the boss
+// section of its stage. The patterns' operations live beside it.
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
@@ -9,8 +9,10 @@
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
+#include "game/stages/stage_frame.h"
 
 constexpr float kScene5BossStartHp = 800.0f;
+// Its curving streams keep their schedule counters in patternTimer[0..5].
 extern BossRecord scene5Boss;
 
 // Lock points A and B; the body draw reads every entry, the lock-on code the
@@ -111,3 +113,15 @@ extern TurningStreamRecord scene5BossTurningStream4Pool[7];
 
 // Raises the boss's hit flash; the caller lowers its hp.
 void Scene5Boss_SetHit();
+// Waits above the screen, descends to (180, 0), then loops a bob, a sway, a
+// diamond, a wider sway and a faster diamond for ever.
+void Scene5Boss_Update();
+// Body, damage smoke, locked lock points, then Scene5Boss_Defeat.
+void Scene5Boss_Draw();
+// Explosions while hp <= 0, then the world reset and the wipe to scene 6.
+void Scene5Boss_Defeat();
+
+// The boss section of scene 5's stage frame: it attacks while 0 < hp < 780
+// (the hp blocks only while difficulty is not 1), its clock wraps at 4900 in
+// every mode, and from scrollDistance 11000 the time-out destroys it.
+extern const BossSection scene5BossSection;

@@ -1,5 +1,10 @@
 #include "game/stages/scene8/scene8_boss.h"
 
+#include "game/bosses/boss_body.h"
+#include "game/bosses/boss_defeat.h"
+#include "game/bosses/plain_boss_update.h"
+#include "game/state/assets.h"
+
 BossRecord scene8Boss;
 
 LockMarker scene8BossLockPointsA[kScene8BossLockPoints];
@@ -50,4 +55,54 @@ TimedVolleyShortRecord scene8BossTimedVolley5Pool[50];
 TimedVolleyShortRecord scene8BossTimedVolley6Pool[50];
 TimedVolleyShortRecord scene8BossTimedVolley7Pool[50];
 
-void Scene8Boss_SetHit() { scene8Boss.BossHitFlash = 1; }
+namespace {
+
+// Above the field for 3.1 s, down at 77 px/s for 4.4 s (its top edge stops
+// near y -41), then at (170, 0) until 16.1 s; each sway is followed by a
+// return to 160, inside the station window, so the boss snaps back to its
+// station before every sway (one every 8.1 s).
+constexpr PlainBossLegs kScene8BossLegs = PlainBossUpdateLegs({
+    .hold = AboveUpTo(0, 31),
+    .holdX = 170.0f,
+    .holdY = -380.0f,
+    .descent = Within(31, 75),
+    .descentSpeed = 77.0f,
+    .station = AboveUpTo(75, 161),
+    .wrapTarget = 160.0f,
+});
+constexpr BossScript kScene8BossScript = PlainBossScript(&scene8Boss, kScene8BossLegs);
+
+// Two flames of the first smoke picture below 91 hp, two of the second near
+// the body's outer edges below 71.
+constexpr BossBody kScene8BossBody = {
+    .boss = &scene8Boss,
+    .image = &imgBOSS31,
+    .width = 460,
+    .height = 380,
+    .smoke = {{90.0f, {{&imgZBAK3B, 150, 60, 28}, {&imgZBAK3B, 230, 60, 28}, {}}},
+              {70.0f, {{&imgZBAK4B, 70, 10, 28}, {&imgZBAK4B, 310, 10, 28}, {}}}},
+    .smokeFromTruncatedPosition = true,
+    .countSmokeCycles = true,
+    .lockA = scene8BossLockPointsA,
+    .lockB = scene8BossLockPointsB,
+    .lockCount = kScene8BossLockPoints,
+    .defeat = Scene8Boss_Defeat,
+};
+
+constexpr BossDefeat<BossExplosion, BossExplosion> kScene8BossDefeat = {
+    .boss = &scene8Boss,
+    .big = scene8BossBigExplosions,
+    .small = scene8BossSmallExplosions,
+    .scatterX = 460,
+    .bigScatterY = 320,
+    .smallScatterY = 320,
+    .nextScene = 10,
+    .wipeLength = 30,
+};
+
+} // namespace
+
+void Scene8Boss_SetHit() { BossSetHit(scene8Boss); }
+void Scene8Boss_Update() { BossUpdate(kScene8BossScript); }
+void Scene8Boss_Draw() { BossBodyDraw(kScene8BossBody); }
+void Scene8Boss_Defeat() { BossDefeatSequence(kScene8BossDefeat); }

@@ -1,7 +1,8 @@
 #pragma once
 // The scene-8 boss (the last stage played): its record, lock points, defeat
-// explosions, the pools of its patterns and its hit setter. Its update, draw,
-// defeat and the patterns' operations come with the stage.
+// explosions, the pools of its patterns, its four operations and the boss
+// section of its stage. The patterns' operations live beside it
+// (scene8_patterns.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
@@ -9,6 +10,7 @@
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
+#include "game/stages/stage_frame.h"
 
 constexpr float kScene8BossStartHp = 1500.0f;
 extern BossRecord scene8Boss;
@@ -68,3 +70,20 @@ extern TimedVolleyShortRecord scene8BossTimedVolley7Pool[50];
 
 // Raises the boss's hit flash; the caller lowers its hp.
 void Scene8Boss_SetHit();
+// Waits above the field, descends, holds at (170, 0) and sways there.
+void Scene8Boss_Update();
+// Body, flames, locked lock points, then Scene8Boss_Defeat.
+void Scene8Boss_Draw();
+// Explosions while hp <= 0, then the world reset and the wipe to the ending.
+void Scene8Boss_Defeat();
+
+// Its schedule counters in the boss record: the spirals' and the curving
+// streams'.
+constexpr int kScene8SpiralTimer = 0;   // SpiralStream1..10: entries 0..9
+constexpr int kScene8CurvingTimer = 10; // CurvingStream1..8: entries 10..17
+
+// The boss section of scene 8's stage frame: it attacks while
+// 0 < hp < 1480, its clock wraps at 3000 in game mode 1 and at 4390 in game
+// modes 2 and 3 (never in any other), and from scrollDistance 11000 the
+// time-out destroys it.
+extern const BossSection scene8BossSection;

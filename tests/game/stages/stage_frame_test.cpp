@@ -8,6 +8,7 @@
 #include "game/shell/scene_flow.h"
 #include "game/shell/world_reset.h"
 #include "game/stages/scene2/scene2_boss.h"
+#include "game/stages/scene8/scene8_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "kit/draw/present.h"
@@ -60,9 +61,9 @@ struct StageValues {
 };
 const StageValues kStages[] = {
     {2, 20, "MIDI/VXTM1.MID", 10000, 3, 30, 8},  {3, 18, "MIDI/VXTM2.MID", 11000, 5, 60, 8},
-    {4, 20, "MIDI/PLNK3.MID", 11000, 5, 30, 1},  {5, 16, "MIDI/VXTM3.MID", 11000, 6, 30, 1},
+    {4, 20, "MIDI/PLNK3.MID", 11000, 5, 30, 1},  {5, 16, "MIDI/VXTM3.MID", 11000, 6, 30, 8},
     {6, 14, "MIDI/VXTM4.MID", 11000, 8, 30, 1},  {7, 13, "MIDI/VX5.MID", 11000, 8, 30, 8},
-    {8, 20, "MIDI/VXTM5.MID", 11000, 10, 30, 1}, {9, 20, "", 11000, 10, 60, 1},
+    {8, 20, "MIDI/VXTM5.MID", 11000, 10, 30, 8}, {9, 20, "", 11000, 10, 60, 1},
 };
 
 } // namespace
@@ -259,11 +260,16 @@ TEST(StageFrame, AFrameThatJumpsPastTheTimeOutStillEndsTheStage) {
     scrollDistance = 10999.0f;
     ASSERT_TRUE(h.Frame(10.0f));
     EXPECT_EQ(currentScene, 8);
-    // And from a distance the game never reaches by itself.
+    // And from a distance the game never reaches by itself: the boss is
+    // destroyed at once, and its defeat ends the stage as soon as its timer
+    // can run.
     EnterStage(h, 8);
     ASSERT_TRUE(h.Frame(0.0f));
     scrollDistance = 50000.0f;
     ASSERT_TRUE(h.Frame(0.0f));
+    EXPECT_EQ(currentScene, 8);
+    EXPECT_FLOAT_EQ(scene8Boss.hp, 0.0f);
+    ASSERT_TRUE(h.Frame(8.0f));
     EXPECT_EQ(currentScene, 10);
 }
 
