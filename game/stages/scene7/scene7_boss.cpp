@@ -2,7 +2,7 @@
 
 #include "game/bosses/boss_body.h"
 #include "game/bosses/boss_defeat.h"
-#include "game/bosses/boss_script.h"
+#include "game/bosses/plain_boss_update.h"
 #include "game/shell/scene_flow.h"
 #include "game/stages/scene7/scene7_patterns.h"
 #include "game/state/assets.h"
@@ -47,24 +47,16 @@ namespace {
 // near y -48), then at (170, 0); each sway is followed by a return to 151,
 // inside the station window, so the boss snaps back before every sway (one
 // every 9 s).
-constexpr BossLeg kScene7BossApproach[] = {
-    {Within(0, 90), LegAction::Place, 170, -400, 0},
-    {Within(91, 135), LegAction::Move, 0, 80, 0},
-    {Within(135, 162), LegAction::Place, 170, 0, 0},
-};
-constexpr BossLeg kScene7BossLoop[] = {
-    {From(241), LegAction::SetClock, 151, 0, 0},
-};
-
-constexpr BossScript kScene7BossScript = {
-    .boss = &scene7Boss,
-    .intro = nullptr,
-    .introImage = nullptr,
-    .introWidth = 0,
-    .introHeight = 0,
-    .haltOnStrayFlash = true,
-    .parts = {kScene7BossApproach, kBossSwayLegs, kScene7BossLoop},
-};
+constexpr PlainBossLegs kScene7BossLegs = PlainBossUpdateLegs({
+    .hold = Within(0, 90),
+    .holdX = 170.0f,
+    .holdY = -400.0f,
+    .descent = Within(91, 135),
+    .descentSpeed = 80.0f,
+    .station = Within(135, 162),
+    .wrapTarget = 151.0f,
+});
+constexpr BossScript kScene7BossScript = PlainBossScript(&scene7Boss, kScene7BossLegs);
 
 // Three flames below 71 hp, one on each wing and one on the hull, placed from
 // the truncated body position. Only lock array B is drawn; A is kept for the
