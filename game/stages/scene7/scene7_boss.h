@@ -1,7 +1,7 @@
 #pragma once
 // The scene-7 boss (an unplayed stage): its record, lock points, defeat
-// explosions, the pools of its patterns and its hit setter. Its update, draw,
-// defeat and the patterns' operations come with the stage.
+// explosions, the pools of its patterns, its four operations and the boss
+// section of its stage. The patterns' operations live beside it.
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
@@ -10,6 +10,7 @@
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
 #include "game/stages/scene7/lightning_chain.h"
+#include "game/stages/stage_frame.h"
 
 constexpr float kScene7BossStartHp = 1400.0f;
 extern BossRecord scene7Boss;
@@ -53,3 +54,15 @@ extern TimedVolleyShortRecord scene7BossTimedVolley7Pool[50];
 
 // Raises the boss's hit flash; the caller lowers its hp.
 void Scene7Boss_SetHit();
+// Waits above the field, descends, then sways from (170, 0).
+void Scene7Boss_Update();
+// Body, flames when nearly destroyed, locked points of array B, then
+// Scene7Boss_Defeat.
+void Scene7Boss_Draw();
+// Explosions while hp <= 0, then the world reset and the wipe to scene 8.
+void Scene7Boss_Defeat();
+
+// The boss section of scene 7's stage frame: it attacks while
+// 0 < hp < 1380, its clock wraps at 1610 in every mode, and from
+// scrollDistance 11000 the time-out destroys it.
+extern const BossSection scene7BossSection;
