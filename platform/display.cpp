@@ -263,6 +263,7 @@ void ResetDisplayHooksForTests() {
     refusedDepth = 0;
     driverCaps = {kCaps3D, kSurfTexture | kSurfOffscreenPlain | kSurfPrimary};
     emulationCaps = {0, kSurfOffscreenPlain | kSurfPrimary};
+    presentCount = 0;
 }
 int32_t PresentCountForTests() { return presentCount; }
 bool DisplayModeSetForTests() { return current && current->modeSet; }

@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "platform/bmp.h"
 #include "platform/bmp_writer.h"
 
@@ -320,7 +321,9 @@ TEST(BmpDecode, MalformedFilesAreRefusedWithoutReadingPastThem) {
     refused(Build(r), "tiny RLE claiming a huge blank picture");
 }
 
-TEST(RgbToPixel, DropsLowBitsSoDarkColoursBecomeTheKey) {
+using RgbToPixel = FreshGlobals;
+
+TEST_F(RgbToPixel, DropsLowBitsSoDarkColoursBecomeTheKey) {
     using plat::PixelFormat;
     EXPECT_EQ(plat::RgbToPixel(PixelFormat::RGB565, 0, 0, 0), 0);
     EXPECT_EQ(plat::RgbToPixel(PixelFormat::RGB565, 7, 3, 7), 0); // dark: transparent too
@@ -333,7 +336,7 @@ TEST(RgbToPixel, DropsLowBitsSoDarkColoursBecomeTheKey) {
     EXPECT_EQ(plat::ColorRefToPixel(PixelFormat::RGB565, 0xFF0000), 0x001F);
 }
 
-TEST(RgbToPixel, StretchCopiesScalesAndRefusesLostSurfaces) {
+TEST_F(RgbToPixel, StretchCopiesScalesAndRefusesLostSurfaces) {
     plat::BmpImage pic;
     pic.width = 2;
     pic.height = 2;

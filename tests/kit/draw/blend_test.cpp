@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/draw/blend.h"
 #include "kit/draw/blend_skeleton.h"
 #include "kit/system/random.h"
@@ -45,7 +46,13 @@ template <class Blit, class Formula> void CompareWithFormula(Blit blit, Formula 
 
 } // namespace
 
-TEST(BlitAdditive, SaturatesEachChannelAndMatchesTheTables) {
+using BlendFamily = FreshGlobals;
+using BlendRowEffects = FreshGlobals;
+using BlendSkeleton = FreshGlobals;
+using AdditiveBlend = FreshGlobals;
+using HalfTranslucentBlend = FreshGlobals;
+
+TEST_F(AdditiveBlend, SaturatesEachChannelAndMatchesTheTables) {
     for (plat::PixelFormat f : kFormats) {
         SetUpScreen(f);
         // Bright over bright: every channel stops at 31 on its own, no carry.
@@ -66,7 +73,7 @@ TEST(BlitAdditive, SaturatesEachChannelAndMatchesTheTables) {
     EXPECT_EQ(backBuffer->Pixel(0, 0), 0x0001);
 }
 
-TEST(BlitHalfTranslucent, WhiteOverBlackIsHalfMaskAndFollowsTheFormula) {
+TEST_F(HalfTranslucentBlend, WhiteOverBlackIsHalfMaskAndFollowsTheFormula) {
     for (plat::PixelFormat f : kFormats) {
         SetUpScreen(f);
         MakeImage(4, 1, 1, {uint16_t(colorMask)});
@@ -80,7 +87,7 @@ TEST(BlitHalfTranslucent, WhiteOverBlackIsHalfMaskAndFollowsTheFormula) {
     EXPECT_EQ(halfMask, 0x3DEFu);
 }
 
-TEST(BlendSkeleton, BlackIsSkippedWhateverTheImageKey) {
+TEST_F(BlendSkeleton, BlackIsSkippedWhateverTheImageKey) {
     SetUpScreen(plat::PixelFormat::RGB565);
     plat::Surface* img = MakeImage(4, 2, 1, {0x0000, 0xF800});
     plat::SetColorKey(img, 0xF800); // a key the blends must not consult
@@ -92,7 +99,7 @@ TEST(BlendSkeleton, BlackIsSkippedWhateverTheImageKey) {
     EXPECT_EQ(backBuffer->Pixel(0, 1), 0x0410);
 }
 
-TEST(BlendSkeleton, ClippingLockingAndLockFailures) {
+TEST_F(BlendSkeleton, ClippingLockingAndLockFailures) {
     SetUpScreen(plat::PixelFormat::RGB565);
     kitDraw::SetClip(180, 0, 620, 600);
     plat::Surface* img = MakeImage(4, 4, 4, std::vector<uint16_t>(16, 0xFFFF));
@@ -123,7 +130,7 @@ TEST(BlendSkeleton, ClippingLockingAndLockFailures) {
     EXPECT_EQ(backBuffer->lockCount, 0);
 }
 
-TEST(BlendSkeleton, BadRectanglesAndHandlesStayInBounds) {
+TEST_F(BlendSkeleton, BadRectanglesAndHandlesStayInBounds) {
     SetUpScreen(plat::PixelFormat::RGB565, 64, 48);
     MakeImage(4, 8, 8, std::vector<uint16_t>(64, 0x1234));
     // The clip rectangle reaches past the back buffer; the source past the image.
@@ -153,7 +160,7 @@ TEST(BlendSkeleton, BadRectanglesAndHandlesStayInBounds) {
     EXPECT_EQ(BlitSmear(40, 10, 2, 4, 4, 0, 0, 8, 8), 1);
 }
 
-TEST(BlendFamily, WeightedMixesAndFades) {
+TEST_F(BlendFamily, WeightedMixesAndFades) {
     SetUpScreen(plat::PixelFormat::RGB565);
     const uint16_t s = kitDraw::Pack5(31, 16, 4), d = kitDraw::Pack5(2, 8, 30);
     MakeImage(4, 4, 1, {s, s, s, s});
@@ -192,7 +199,7 @@ TEST(BlendFamily, WeightedMixesAndFades) {
               uint16_t(mixTable[0][30][31][2] | mixTable[1][30][16][8] | mixTable[2][30][4][30]));
 }
 
-TEST(BlendFamily, SubtractiveGreyMasksAndScales) {
+TEST_F(BlendFamily, SubtractiveGreyMasksAndScales) {
     for (plat::PixelFormat f : kFormats) {
         SetUpScreen(f);
         const uint16_t s = kitDraw::Pack5(6, 12, 18), d = kitDraw::Pack5(10, 3, 31);
@@ -214,7 +221,7 @@ TEST(BlendFamily, SubtractiveGreyMasksAndScales) {
     }
 }
 
-TEST(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
+TEST_F(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
     SetUpScreen(plat::PixelFormat::RGB555);
     const uint16_t a = kitDraw::Pack5(30, 0, 0), b = kitDraw::Pack5(0, 0, 30);
     // Mirror: mode 1 left-right, 2 upside down, 3 both; black stays out.
@@ -257,7 +264,7 @@ TEST(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
     EXPECT_EQ(backBuffer->Pixel(7, 20), b);
 }
 
-TEST(BlendRowEffects, RowsDrawThroughTheKeyedCopy) {
+TEST_F(BlendRowEffects, RowsDrawThroughTheKeyedCopy) {
     SetUpScreen(plat::PixelFormat::RGB565);
     std::vector<uint16_t> rows;
     for (int r = 0; r < 6; ++r)

@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/draw/rotate.h"
 #include "screen_fixture.h"
 
@@ -17,7 +18,10 @@ std::vector<uint16_t> Numbered(int32_t w, int32_t h) {
 
 } // namespace
 
-TEST(BlitRotated, ZeroIsACopyAndNinetyTurnsAnticlockwise) {
+using RotatedBlit = FreshGlobals;
+using RotatedBlitVariants = FreshGlobals;
+
+TEST_F(RotatedBlit, ZeroIsACopyAndNinetyTurnsAnticlockwise) {
     for (plat::PixelFormat f : kFormats) {
         SetUpScreen(f);
         const auto src = Numbered(7, 7);
@@ -35,7 +39,7 @@ TEST(BlitRotated, ZeroIsACopyAndNinetyTurnsAnticlockwise) {
     }
 }
 
-TEST(BlitRotated, AnyAngleDrawsLikeItsNormalisedAngle) {
+TEST_F(RotatedBlit, AnyAngleDrawsLikeItsNormalisedAngle) {
     SetUpScreen(plat::PixelFormat::RGB565, 160, 120);
     MakeImage(4, 9, 5, Numbered(9, 5));
     const int32_t angles[][2] = {{450, 90}, {-270, 90},       {720, 0},        {-1, 359},
@@ -52,7 +56,7 @@ TEST(BlitRotated, AnyAngleDrawsLikeItsNormalisedAngle) {
     EXPECT_EQ(NormaliseAngle(359), 359);
 }
 
-TEST(BlitRotated, ClippingTransparencyAndBoxSizes) {
+TEST_F(RotatedBlit, ClippingTransparencyAndBoxSizes) {
     SetUpScreen(plat::PixelFormat::RGB565);
     kitDraw::SetClip(180, 0, 620, 600);
     auto src = Numbered(7, 7);
@@ -85,7 +89,7 @@ TEST(BlitRotated, ClippingTransparencyAndBoxSizes) {
     EXPECT_EQ(imageTable[4].surface->lockCount, 0);
 }
 
-TEST(BlitRotated, ExtremeBoxesAndSourcesStayInBounds) {
+TEST_F(RotatedBlit, ExtremeBoxesAndSourcesStayInBounds) {
     SetUpScreen(plat::PixelFormat::RGB565, 64, 48);
     MakeImage(4, 7, 7, Numbered(7, 7));
     kitDraw::SetClip(-1000, -1000, 1000, 1000); // wider than the screen
@@ -103,7 +107,7 @@ TEST(BlitRotated, ExtremeBoxesAndSourcesStayInBounds) {
     EXPECT_EQ(BlitRipple(-3, -3, 500, 3, 1, 9.0f, 2.0f, 4, 0, 0, 7, 7), 1);
 }
 
-TEST(BlitRotatedVariants, TilingScalingPerspectiveAndRipple) {
+TEST_F(RotatedBlitVariants, TilingScalingPerspectiveAndRipple) {
     SetUpScreen(plat::PixelFormat::RGB565, 96, 64);
     const auto src = Numbered(7, 7);
     MakeImage(4, 7, 7, src);
