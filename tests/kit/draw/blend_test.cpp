@@ -123,6 +123,25 @@ TEST_F(BlendSkeleton, ClippingLockingAndLockFailures) {
     BlitHalfTranslucent(178, 0, 5, 0, 0, 4, 4);
     EXPECT_EQ(backBuffer->Pixel(179, 0), 0);
     EXPECT_EQ(backBuffer->Pixel(180, 0), uint16_t((3 >> 1) & 0x7BEF));
+    // A frame of a strip cut at clipLeft ends at its own right edge: not one
+    // column of the next frame shows (frames 4 wide, each its own colour).
+    const uint16_t frameColour[3] = {0x0841, 0x1082, 0x2104};
+    std::vector<uint16_t> strip(12 * 2);
+    for (int i = 0; i < 24; ++i)
+        strip[size_t(i)] = frameColour[(i % 12) / 4];
+    MakeImage(6, 12, 2, strip);
+    for (int frame = 0; frame < 2; ++frame) {
+        Fill(backBuffer, 0);
+        EXPECT_EQ(BlitAdditive(177, 20, 6, 4 * frame, 0, 4 * frame + 4, 2), 1);
+        EXPECT_EQ(BlitHalfTranslucent(178, 30, 6, 4 * frame, 0, 4 * frame + 4, 2), 1);
+        for (int y : {20, 21})
+            for (int x = 179; x < 186; ++x)
+                EXPECT_EQ(backBuffer->Pixel(x, y), x == 180 ? frameColour[frame] : 0) << frame << " " << x;
+        for (int x = 179; x < 186; ++x)
+            EXPECT_EQ(backBuffer->Pixel(x, 30),
+                      x == 180 || x == 181 ? uint16_t((frameColour[frame] >> 1) & 0x7BEF) : 0)
+                << frame << " " << x;
+    }
     // A failed back-buffer lock gives the source back and returns 0.
     plat::LoseSurfaceForTests(backBuffer);
     EXPECT_EQ(BlitAdditive(300, 10, 4, 0, 0, 4, 4), 0);

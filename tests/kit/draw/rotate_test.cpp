@@ -39,6 +39,48 @@ TEST_F(RotatedBlit, ZeroIsACopyAndNinetyTurnsAnticlockwise) {
     }
 }
 
+TEST_F(RotatedBlit, TurnsBetweenTheQuarterAnglesAndOddCentring) {
+    SetUpScreen(plat::PixelFormat::RGB565, 64, 48);
+    // Source   a b c     worked out from the mapping, with sine and cosine
+    //          d e f     from the table (sin 30 = 179, cos 30 = 311, 45: 254).
+    const uint16_t a = 0x1001, b = 0x1002, c = 0x1003, d = 0x1004, e = 0x1005, f = 0x1006, _ = 0x5555;
+    MakeImage(4, 3, 2, {a, b, c, d, e, f});
+    auto box = [&](int32_t angle, int32_t w, int32_t h) {
+        Fill(backBuffer, _);
+        EXPECT_EQ(BlitRotated(10, 10, 10 + w, 10 + h, angle, 4, 0, 0, 3, 2), 1);
+        std::vector<uint16_t> got;
+        for (int32_t y = 9; y <= 10 + h; ++y)
+            for (int32_t x = 9; x <= 10 + w; ++x)
+                got.push_back(backBuffer->Pixel(x, y));
+        return got;
+    };
+    // A 4x3 box: one spare column and row, which the rounded-down centring
+    // leaves on the right and at the bottom. Each result has a border of
+    // untouched pixels round the box.
+    EXPECT_EQ(box(0, 4, 3), (std::vector<uint16_t>{_, _, _, _, _, _, //
+                                                   _, a, b, c, _, _, //
+                                                   _, d, e, f, _, _, //
+                                                   _, _, _, _, _, _, //
+                                                   _, _, _, _, _, _}));
+    // 30 degrees anticlockwise. Truncation toward zero gives column 0 the
+    // pixel at -0.2 (bottom left).
+    EXPECT_EQ(box(30, 4, 3), (std::vector<uint16_t>{_, _, _, _, _, _, //
+                                                    _, a, b, c, _, _, //
+                                                    _, a, b, f, f, _, //
+                                                    _, a, d, e, _, _, //
+                                                    _, _, _, _, _, _}));
+    EXPECT_EQ(box(45, 4, 3), (std::vector<uint16_t>{_, _, _, _, _, _, //
+                                                    _, _, c, c, _, _, //
+                                                    _, a, b, f, f, _, //
+                                                    _, a, d, e, _, _, //
+                                                    _, _, _, _, _, _}));
+    // A box one smaller than the source each way: the offsets are -1 (an
+    // arithmetic shift rounds down), so the box shows e f, not a b.
+    EXPECT_EQ(box(0, 2, 1), (std::vector<uint16_t>{_, _, _, _, //
+                                                   _, e, f, _, //
+                                                   _, _, _, _}));
+}
+
 TEST_F(RotatedBlit, AnyAngleDrawsLikeItsNormalisedAngle) {
     SetUpScreen(plat::PixelFormat::RGB565, 160, 120);
     MakeImage(4, 9, 5, Numbered(9, 5));
