@@ -15,8 +15,10 @@ all: deps configure
 deps:
 	@scripts/install-deps.sh
 
+# cmake runs every time, so options given now take effect on a reused build
+# folder too (it is quick when nothing changed).
 configure: deps
-	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DVEX_SANITIZE=$(SANITIZE)
+	cmake -S . -B $(BUILD) -DVEX_SANITIZE=$(SANITIZE)
 
 play: all
 	cd $(BUILD) && ./vextalon
@@ -27,16 +29,20 @@ test: all
 bench: all
 	$(BUILD)/vexbench
 
-# libFuzzer targets (clang), each run for FUZZ_SECONDS.
+# libFuzzer targets (clang), each run for FUZZ_SECONDS. Each grows its own
+# corpus in build-fuzz/corpus/NAME, starting from the files in
+# tests/fuzz/seeds/NAME when there are any (read, never written).
 FUZZ_SECONDS ?= 30
 fuzz: deps
-	@test -f build-fuzz/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVEX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVEX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build-fuzz -j $(JOBS)
 	@set -e; for f in build-fuzz/fuzz_*; do \
 	  [ -x "$$f" ] || continue; \
+	  name=$$(basename $$f); \
 	  echo "== $$f ($(FUZZ_SECONDS) s)"; \
-	  mkdir -p build-fuzz/corpus/$$(basename $$f); \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 build-fuzz/corpus/$$(basename $$f) 2>&1 | tail -n 12; \
+	  mkdir -p build-fuzz/corpus/$$name; \
+	  seeds=; [ -d tests/fuzz/seeds/$$name ] && seeds=tests/fuzz/seeds/$$name; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 build-fuzz/corpus/$$name $$seeds 2>&1 | tail -n 12; \
 	  test $${PIPESTATUS[0]} -eq 0; \
 	done
 

@@ -392,6 +392,15 @@ void AudioFailOpenForTests(bool fail) {
 
 void AudioRenderForTests(int16_t* out, int frames) { Render(out, frames); }
 
+void AudioResetForTests() {
+    AudioClose();
+    std::lock_guard<std::mutex> lock(mixMutex);
+    renderHook = false;
+    failOpen = false;
+    beepEnabled = true;
+    outputRate = kRequestedRate;
+}
+
 int AudioLiveBuffersForTests() {
     std::lock_guard<std::mutex> lock(mixMutex);
     // The error beep's own buffer lives for the whole run; it is not a leak.

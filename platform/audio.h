@@ -83,4 +83,6 @@ void AudioFailOpenForTests(bool fail);
 // path the device's thread takes, music included.
 void AudioRenderForTests(int16_t* out, int frames);
 int AudioLiveBuffersForTests();
+// Closes the mixer and turns every hook above back off, as a fresh process has it.
+void AudioResetForTests();
 } // namespace plat

@@ -125,6 +125,8 @@ bool DecodePlain(Reader& r, int bpp, const Palette& pal, const Channel* ch, BmpI
 }
 
 // RLE8 and RLE4, always stored bottom-up. Pixels the runs skip stay black.
+// Some writers let a row's runs go on past its end (into the padding of a
+// plain row); what lies inside the row is drawn and the rest dropped.
 bool DecodeRle(Reader& r, bool four, const Palette& pal, BmpImage& img) {
     const uint64_t pixels = uint64_t(img.width) * uint64_t(img.height);
     if (pixels > uint64_t(r.remaining()) * kRlePixelsPerByte) return false;
@@ -140,8 +142,7 @@ bool DecodeRle(Reader& r, bool four, const Palette& pal, BmpImage& img) {
         if (!r.ok()) return false; // data ended before the picture did
         if (a > 0) {
             // Encoded run: a pixels of one index (RLE4: two alternating nibbles).
-            if (int64_t(x) + a > w) return false;
-            for (uint32_t i = 0; i < a; ++i) {
+            for (uint32_t i = 0; i < a && x < w; ++i) {
                 const uint32_t index = four ? ((i & 1) ? (b & 15) : (b >> 4)) : b;
                 if (!paint.PutIndex(x++, y, index, pal)) return false;
             }
@@ -159,11 +160,10 @@ bool DecodeRle(Reader& r, bool four, const Palette& pal, BmpImage& img) {
             if (x > w || y > h) return false;
             if (y == h) return true; // moved past the last row: nothing left to draw
         } else {                     // absolute run of b pixels, padded to a 16-bit boundary
-            if (int64_t(x) + b > w) return false;
             const size_t bytes = four ? ((b + 3) / 4) * 2 : ((b + 1) / 2) * 2;
             const uint8_t* s = r.take(bytes);
             if (!s) return false;
-            for (uint32_t i = 0; i < b; ++i) {
+            for (uint32_t i = 0; i < b && x < w; ++i) {
                 const uint32_t index = four ? ((i & 1) ? (s[i / 2] & 15) : (s[i / 2] >> 4)) : s[i];
                 if (!paint.PutIndex(x++, y, index, pal)) return false;
             }

@@ -32,6 +32,7 @@ int32_t refusedDepth = 0;
 DisplayCaps driverCaps{kCaps3D, kSurfTexture | kSurfOffscreenPlain | kSurfPrimary};
 DisplayCaps emulationCaps{0, kSurfOffscreenPlain | kSurfPrimary};
 int32_t presentCount = 0;
+bool releasedInMode = false;
 
 bool Failing(DisplayCall c) { return failCall[int(c)]; }
 
@@ -99,6 +100,7 @@ int32_t CreateDisplay(const Guid*, Display** out) {
 
 void ReleaseDisplay(Display* d) {
     if (!d) return;
+    releasedInMode = d->modeSet;
     DropRenderer(d);
     if (current == d) current = nullptr;
     delete d;
@@ -263,8 +265,11 @@ void ResetDisplayHooksForTests() {
     refusedDepth = 0;
     driverCaps = {kCaps3D, kSurfTexture | kSurfOffscreenPlain | kSurfPrimary};
     emulationCaps = {0, kSurfOffscreenPlain | kSurfPrimary};
+    presentCount = 0;
+    releasedInMode = false;
 }
 int32_t PresentCountForTests() { return presentCount; }
 bool DisplayModeSetForTests() { return current && current->modeSet; }
+bool DisplayReleasedInItsModeForTests() { return releasedInMode; }
 
 } // namespace plat

@@ -100,4 +100,7 @@ void SetDisplayCapsForTests(DisplayCaps driver, DisplayCaps emulation);
 void ResetDisplayHooksForTests();
 int32_t PresentCountForTests();
 bool DisplayModeSetForTests();
+// True when the last display released still had its mode set: nobody put the
+// desktop's mode back before letting the device go.
+bool DisplayReleasedInItsModeForTests();
 } // namespace plat

@@ -382,6 +382,9 @@ void DeleteFont(Font* font) {
 const LogFont& DescriptionOf(const Font* font) { return font->desc; }
 TextMetrics MetricsOf(const Font* font) { return font->metrics; }
 std::string FaceFileOf(const Font* font) { return font ? font->path : std::string(); }
+std::string FaceFamilyOf(const Font* font) {
+    return font && font->face && font->face->family_name ? font->face->family_name : std::string();
+}
 
 const Glyph& GlyphOf(Font* font, uint32_t cp) {
     auto it = font->glyphs.find(cp);

@@ -55,6 +55,8 @@ const LogFont& DescriptionOf(const Font* font);
 TextMetrics MetricsOf(const Font* font);
 // The path of the face file in use (for tests and diagnostics).
 std::string FaceFileOf(const Font* font);
+// The family the face file declares ("IPAGothic"), whatever the file is called.
+std::string FaceFamilyOf(const Font* font);
 // The glyph for a code point (the fallback Japanese face supplies what the
 // chosen face lacks). Never null.
 const Glyph& GlyphOf(Font* font, uint32_t codePoint);

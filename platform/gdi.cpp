@@ -280,6 +280,11 @@ int32_t ReleaseDC(Surface* s, DC* dc) {
     return kOk;
 }
 
+void ReleaseAllDCsForTests() {
+    for (DC& dc : dcPool)
+        dc = DC{};
+}
+
 int32_t DCsInUse() {
     int32_t n = 0;
     for (const DC& dc : dcPool)

@@ -70,6 +70,8 @@ struct DC {
 DC* GetDC(Surface* s);
 int32_t ReleaseDC(Surface* s, DC* dc);
 int32_t DCsInUse();
+// Test hook: every context back in the pool, as a fresh process has it.
+void ReleaseAllDCsForTests();
 
 // Selections return what was selected before, so it can be put back.
 Pen SelectPen(DC* dc, const Pen& pen);

@@ -353,4 +353,20 @@ void SetMidiSoundFontForTests(const std::string& path) {
     std::lock_guard<std::mutex> lock(Lock());
     soundFontOverride = path;
 }
+
+void ResetMidiForTests() {
+    notifyFn.store(nullptr);
+    std::lock_guard<std::mutex> lock(Lock());
+    DeletePlayerLocked();
+    seq = Sequencer{};
+    fake = false;
+    if (synth) delete_fluid_synth(synth);
+    if (settings) delete_fluid_settings(settings);
+    synth = nullptr;
+    settings = nullptr;
+    synthFailed = false;
+    noDeviceReported = false;
+    soundFontOverride.clear();
+    commandLog.clear();
+}
 } // namespace plat

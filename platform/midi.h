@@ -44,4 +44,7 @@ std::vector<std::string> MidiCommandLogForTests();
 void ClearMidiCommandLogForTests();
 // Soundfont to use instead of the system's ("" = search the usual places).
 void SetMidiSoundFontForTests(const std::string& path);
+// Closes the track, drops the synthesiser (the next open loads it afresh) and
+// turns every hook above back off.
+void ResetMidiForTests();
 } // namespace plat

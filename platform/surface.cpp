@@ -25,6 +25,12 @@ void SetPixelFormatForTests(PixelFormat f) { currentFormat = f; }
 void SetPitchPaddingForTests(int32_t extraBytes) { pitchPadding = extraBytes < 0 ? 0 : (extraBytes & ~1); }
 void FailSurfaceCreationAfterForTests(int32_t count) { failCreateAfter = count; }
 void FailNextLocksForTests(int32_t count) { failLocks = count; }
+void ResetSurfaceHooksForTests() {
+    currentFormat = PixelFormat::RGB565;
+    pitchPadding = 0;
+    failCreateAfter = -1;
+    failLocks = 0;
+}
 
 Surface* CreateSurface(int32_t width, int32_t height) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;

@@ -63,6 +63,8 @@ void DestroySurface(Surface* s);
 PixelFormat CurrentPixelFormat();
 void SetPixelFormatForTests(PixelFormat f); // takes effect for surfaces created afterwards
 void SetPitchPaddingForTests(int32_t extraBytes);
+// 5-6-5, no padding, no failing creations or locks: as a fresh process has it.
+void ResetSurfaceHooksForTests();
 // Test hook: creating a surface fails (returns null) after `count` more successes; -1 never.
 void FailSurfaceCreationAfterForTests(int32_t count);
 

@@ -87,4 +87,10 @@ void AdvanceVirtualClockForTests(uint32_t ms) { virtualMs += ms; }
 void SetVirtualClockForTests(uint32_t ms) { virtualMs = ms; }
 void SetVirtualCalendarForTests(int64_t s) { virtualCal = s; }
 void SetPerfCounterAvailableForTests(bool available) { perfAvailable = available; }
+void ResetClockForTests() {
+    virtualOn = false;
+    virtualMs = 0;
+    virtualCal = 0;
+    perfAvailable = true;
+}
 } // namespace plat

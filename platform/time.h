@@ -35,4 +35,6 @@ void SetVirtualClockForTests(uint32_t ms);
 void SetVirtualCalendarForTests(int64_t seconds);
 // Test hook: QueryPerfFrequency reports a missing counter.
 void SetPerfCounterAvailableForTests(bool available);
+// The real clock again, the virtual one and its calendar back at 0, a performance counter.
+void ResetClockForTests();
 } // namespace plat

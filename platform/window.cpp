@@ -805,6 +805,23 @@ void ClearKeyStatesForTests() {
     std::memset(keyDown, 0, sizeof keyDown);
     std::memset(keyToggle, 0, sizeof keyToggle);
 }
+void ResetWindowingForTests() {
+    ShutdownWindowing();
+    ClearKeyStatesForTests();
+    cursorCount = 0;
+    cursorArrow = true;
+    cursorClipped = false;
+    cursorClip = Rect{0, 0, 0, 0};
+    textInputOn = true;
+    logicalW = 800;
+    logicalH = 600;
+    quitCode = 0;
+    recordedBoxes.clear();
+    queuedAnswers.clear();
+    forceHeadlessBoxes = false;
+    quietBoxes = false;
+    failWindowCreation = false;
+}
 bool CursorVisibleForTests() { return cursorCount >= 0 && cursorArrow; }
 bool CursorClippedForTests() { return cursorClipped; }
 bool TextInputOnForTests() { return textInputOn; }

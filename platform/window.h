@@ -244,6 +244,9 @@ void InjectDoubleClickForTests(int32_t x, int32_t y);
 // Sets a key's state directly, without a message.
 void SetKeyStateForTests(int32_t vk, bool down);
 void ClearKeyStatesForTests();
+// Closes the window system and puts the queue, keys, cursor, input size,
+// recorded boxes and every hook above back as a fresh process has them.
+void ResetWindowingForTests();
 // Cursor state as last set, for tests.
 bool CursorVisibleForTests();
 bool CursorClippedForTests();

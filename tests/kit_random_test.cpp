@@ -1,9 +1,12 @@
+#include "harness/reset_globals.h"
 #include "kit/system/fint.h"
 #include "kit/system/random.h"
 
 #include <gtest/gtest.h>
 
-TEST(Random, MatchesTheClassicGeneratorStream) {
+using Random = FreshGlobals;
+
+TEST_F(Random, MatchesTheClassicGeneratorStream) {
     kitSystem::SeedRandom(1);
     // The first outputs of the classic generator seeded with 1.
     EXPECT_EQ(kitSystem::Random(), 41);

@@ -550,9 +550,10 @@ void BlitRowJitter(int32_t x, int32_t y, int32_t amount, int32_t img, int32_t le
     }
 }
 
+float rollPhase = 0.0f;
+
 void BlitRollOpaque(int32_t x, int32_t y, int32_t direction, float speed, int32_t img, int32_t left,
                     int32_t top, int32_t right, int32_t bottom) {
-    static float rollPhase = 0.0f;
     const int64_t H = int64_t(bottom) - top;
     if (H < 1) return;
     // A one-row drum has no turn (the formula would divide by zero): that row once.

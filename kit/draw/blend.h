@@ -5,6 +5,9 @@
 // pixel of value 0 is skipped; the image's colour key is not consulted.
 #include <cstdint>
 
+// The rolling drum's turn, kept from one call to the next (BlitRollOpaque).
+extern float rollPhase;
+
 // Additive glow: each 5-bit channel saturates at 31 on its own.
 int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
                      int32_t bottom);

@@ -259,8 +259,7 @@ const char* ProgramDir(int alternative) {
 
 void ReadInstallPath(const char* fileName) {
     // The system's configuration directory stands where the Windows directory was.
-    std::string dir = "/etc";
-    if (dir.size() > 3) dir += "/";
+    const std::string dir = "/etc/";
     installPath.clear();
     FILE* f = std::fopen((dir + (fileName ? fileName : "")).c_str(), "r");
     if (!f) return;

@@ -1,5 +1,6 @@
 // The painted sounds load through the game's own sound loader, and every
 // painted track sounds through the synthesiser.
+#include "harness/reset_globals.h"
 #include "kit/sound/sound.h"
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -23,7 +24,9 @@ int Peak(const std::vector<int16_t>& s) {
 }
 } // namespace
 
-TEST(PaintedAudio, EffectsLoadAndEveryTrackSounds) {
+using PaintedAudio = FreshGlobals;
+
+TEST_F(PaintedAudio, EffectsLoadAndEveryTrackSounds) {
     if (!std::filesystem::exists(kSmallFont)) GTEST_SKIP() << "no soundfont";
     const std::string dir = std::string(VEX_BINARY_DIR) + "/";
     plat::SetProgramDirectoryForTests(dir);

@@ -1,5 +1,6 @@
 #include "harness/game_harness.h"
 
+#include "harness/reset_globals.h"
 #include "kit/draw/image.h"
 #include "kit/draw/present.h"
 #include "kit/draw/screen.h"
@@ -25,6 +26,7 @@ GameHarness* active = nullptr;
 }
 
 GameHarness::GameHarness(const HarnessOptions& options) : options_(options) {
+    ResetGameGlobals();
     active = this;
     ::setenv("SDL_VIDEODRIVER", "dummy", 1);
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -46,16 +48,11 @@ GameHarness::GameHarness(const HarnessOptions& options) : options_(options) {
     plat::SetVirtualCalendarForTests(options_.seed);
     plat::SetPixelFormatForTests(options_.pixelFormat555 ? plat::PixelFormat::RGB555
                                                          : plat::PixelFormat::RGB565);
-    plat::ResetDisplayHooksForTests();
     plat::UseFakeMidiSequencerForTests(options_.fakeMidi);
-    plat::ClearMidiCommandLogForTests();
     if (options_.failDisplay) plat::FailDisplayCallForTests(plat::DisplayCall::Create, true);
     if (options_.refuseDisplayDepth) plat::RefuseDisplayDepthForTests(options_.refuseDisplayDepth);
-    plat::ClearRecordedMessageBoxesForTests();
     plat::ForceHeadlessMessageBoxesForTests(true);
     plat::SetQuietMessageBoxesForTests(options_.quietMessageBoxes);
-    plat::ClearKeyStatesForTests();
-    ResetKitSystemForTests();
 
     // What ran before main() ran on the real clock; run it again on the virtual one.
     RunStartupInitialisers();
@@ -79,9 +76,8 @@ GameHarness::~GameHarness() {
         ::unlink(plat::InstanceLockPath(std::string(kGameCaption) + ":KitMutex").c_str());
         ::rmdir(lockDir_.c_str());
     }
-    plat::SetInstanceLockDirectoryForTests("");
-    plat::ResetDisplayHooksForTests();
     if (active == this) active = nullptr;
+    ResetGameGlobals();
 }
 
 bool GameHarness::Start() {

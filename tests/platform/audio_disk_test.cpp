@@ -1,5 +1,7 @@
 // The library's sound reaches a real SDL audio driver: the "disk" driver
 // writes the mix to a file, which a small program checks.
+#include "harness/reset_globals.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -9,7 +11,9 @@
 #include <filesystem>
 #include <string>
 
-TEST(DiskAudio, EffectAndMusicReachTheOutputFile) {
+using DiskAudio = FreshGlobals;
+
+TEST_F(DiskAudio, EffectAndMusicReachTheOutputFile) {
     const std::string tool = std::string(VEX_BINARY_DIR) + "/disk_audio_proof";
     ASSERT_TRUE(std::filesystem::exists(tool));
     char tmpl[] = "/tmp/vexdisk-XXXXXX";

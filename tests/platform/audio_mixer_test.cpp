@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/sound/test_media.h"
 #include "platform/audio.h"
 
@@ -36,15 +37,18 @@ int32_t ConstantBuffer(uint32_t frames, int16_t value, uint32_t rate = 44100) {
 class Mixer : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameGlobals();
         plat::AudioUseRenderHookForTests(true);
         ASSERT_TRUE(plat::AudioOpen());
         ASSERT_EQ(plat::AudioOutputRate(), 44100);
     }
-    void TearDown() override { plat::AudioClose(); }
+    void TearDown() override { ResetGameGlobals(); }
 };
 } // namespace
 
-TEST(MixerDevice, NoDeviceMeansNoBuffersAndSilence) {
+using MixerDevice = FreshGlobals;
+
+TEST_F(MixerDevice, NoDeviceMeansNoBuffersAndSilence) {
     plat::AudioFailOpenForTests(true);
     EXPECT_FALSE(plat::AudioOpen());
     EXPECT_FALSE(plat::AudioIsOpen());

@@ -1,8 +1,12 @@
+#include "harness/reset_globals.h"
 #include "platform/bmp.h"
 #include "platform/bmp_writer.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 using testbmp::Build;
@@ -192,6 +196,57 @@ TEST(BmpDecode, RunLengthPicturesWithRunsDeltasAndSkips) {
     tail.pixels = {6, 1, 0, 0, 6, 2, 0, 0, 6, 3, 0, 0};
     ASSERT_TRUE(Decodes(Build(tail), img));
     EXPECT_TRUE(HasPicture(img, 6, 3, [](int32_t, int32_t y) { return kPalette[3 - y]; }));
+
+    // Runs that go on past the row's end, as common writers make them: what
+    // lies inside the row is drawn, the rest dropped, and the next row starts
+    // at its own left edge. Row 0 is what ImageMagick writes for a 5-wide row
+    // (its last run fills the row out to 8 pixels); row 1 ends with a run one
+    // pixel too long; row 2 is an absolute block of 6 whose last pixel falls
+    // outside, then a run that starts at the very end of the row.
+    Spec past;
+    past.width = 5;
+    past.height = 3;
+    past.bpp = 8;
+    past.compression = 1;
+    past.palette.assign(std::begin(kPalette), std::end(kPalette));
+    past.clrUsed = 4;
+    past.pixels = {5, 1, 3, 0, 0, 0, 3, 2, 3, 3, 0, 0, 0, 6, 1, 2, 3, 1, 2, 1, 4, 3, 0, 1};
+    ASSERT_TRUE(Decodes(Build(past), img));
+    const uint32_t wantPast[3][5] = {{1, 2, 3, 1, 2}, {2, 2, 2, 3, 3}, {1, 1, 1, 1, 1}};
+    EXPECT_TRUE(HasPicture(img, 5, 3, [&](int32_t x, int32_t y) { return kPalette[wantPast[y][x]]; }));
+    // The same in RLE4: a run of 6 nibbles and an absolute block of 5 on a 4-wide row.
+    Spec past4 = past;
+    past4.width = 4;
+    past4.height = 2;
+    past4.bpp = 4;
+    past4.compression = 2;
+    past4.pixels = {6, 0x12, 0, 0, 0, 5, 0x31, 0x23, 0x10, 0, 0, 0, 1};
+    ASSERT_TRUE(Decodes(Build(past4), img));
+    const uint32_t wantPast4[2][4] = {{3, 1, 2, 3}, {1, 2, 1, 2}};
+    EXPECT_TRUE(HasPicture(img, 4, 2, [&](int32_t x, int32_t y) { return kPalette[wantPast4[y][x]]; }));
+}
+
+TEST(BmpDecode, PicturesWrittenByOtherProgramsDecode) {
+    // The fuzzer's seeds are files written by ImageMagick: RLE8 with runs past
+    // the row's end, 4-bit palettes, 24-bit, and a version-5 header.
+    const std::filesystem::path seeds = std::filesystem::path(VEX_SOURCE_DIR) / "tests/fuzz/seeds/fuzz_bmp";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(seeds)) {
+        std::ifstream f(entry.path(), std::ios::binary);
+        const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)),
+                                         std::istreambuf_iterator<char>());
+        plat::BmpImage img;
+        EXPECT_TRUE(Decodes(bytes, img)) << entry.path();
+        ++files;
+    }
+    EXPECT_GE(files, 5);
+    // The gradient runs red at the top to blue at the bottom, in three whole rows.
+    std::ifstream f(seeds / "rle8-gradient-5x3.bmp", std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    plat::BmpImage img;
+    ASSERT_TRUE(Decodes(bytes, img));
+    const Rgb rows[3] = {{255, 0, 0}, {128, 0, 128}, {0, 0, 255}};
+    EXPECT_TRUE(HasPicture(img, 5, 3, [&](int32_t, int32_t y) { return rows[y]; }));
 }
 
 TEST(BmpDecode, MalformedFilesAreRefusedWithoutReadingPastThem) {
@@ -298,10 +353,8 @@ TEST(BmpDecode, MalformedFilesAreRefusedWithoutReadingPastThem) {
     r.compression = 1;
     r.palette.assign(std::begin(kPalette), std::end(kPalette));
     r.clrUsed = 4;
-    r.pixels = {5, 1, 0, 1};
-    refused(Build(r), "run past the row");
-    r.pixels = {0, 5, 1, 1, 1, 1, 1, 0, 0, 1};
-    refused(Build(r), "absolute run past the row");
+    r.pixels = {4, 1, 0, 0, 0, 7, 1, 1, 1, 1, 1, 1};
+    refused(Build(r), "absolute run past the row and past the data");
     r.pixels = {0, 2, 5, 0, 0, 1};
     refused(Build(r), "delta past the row");
     r.pixels = {0, 2, 0, 3, 0, 1};
@@ -320,7 +373,9 @@ TEST(BmpDecode, MalformedFilesAreRefusedWithoutReadingPastThem) {
     refused(Build(r), "tiny RLE claiming a huge blank picture");
 }
 
-TEST(RgbToPixel, DropsLowBitsSoDarkColoursBecomeTheKey) {
+using RgbToPixel = FreshGlobals;
+
+TEST_F(RgbToPixel, DropsLowBitsSoDarkColoursBecomeTheKey) {
     using plat::PixelFormat;
     EXPECT_EQ(plat::RgbToPixel(PixelFormat::RGB565, 0, 0, 0), 0);
     EXPECT_EQ(plat::RgbToPixel(PixelFormat::RGB565, 7, 3, 7), 0); // dark: transparent too
@@ -333,7 +388,7 @@ TEST(RgbToPixel, DropsLowBitsSoDarkColoursBecomeTheKey) {
     EXPECT_EQ(plat::ColorRefToPixel(PixelFormat::RGB565, 0xFF0000), 0x001F);
 }
 
-TEST(RgbToPixel, StretchCopiesScalesAndRefusesLostSurfaces) {
+TEST_F(RgbToPixel, StretchCopiesScalesAndRefusesLostSurfaces) {
     plat::BmpImage pic;
     pic.width = 2;
     pic.height = 2;

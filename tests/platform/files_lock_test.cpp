@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "platform/files.h"
 #include "platform/instance_lock.h"
 
@@ -17,7 +18,9 @@ void Touch(const std::string& p) {
 }
 } // namespace
 
-TEST(InstanceLock, SecondHolderIsRefusedUntilRelease) {
+using InstanceLock = FreshGlobals;
+
+TEST_F(InstanceLock, SecondHolderIsRefusedUntilRelease) {
     char dir[] = "/tmp/vexlock-XXXXXX";
     ASSERT_NE(::mkdtemp(dir), nullptr);
     plat::SetInstanceLockDirectoryForTests(dir);

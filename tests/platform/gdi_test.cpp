@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "platform/gdi.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,12 @@ int Count(const plat::Surface* s, uint16_t p) {
 
 } // namespace
 
-TEST(GdiContext, PoolPixelsAndColourConversion) {
+using GdiContext = FreshGlobals;
+using GdiLines = FreshGlobals;
+using GdiShapes = FreshGlobals;
+using GdiStretch = FreshGlobals;
+
+TEST_F(GdiContext, PoolPixelsAndColourConversion) {
     plat::Surface* s = Blank(16, 8);
     EXPECT_EQ(plat::GetDC(nullptr), nullptr);
     std::vector<plat::DC*> held;
@@ -54,7 +60,7 @@ TEST(GdiContext, PoolPixelsAndColourConversion) {
     EXPECT_EQ(plat::GetDC(s), nullptr);
 }
 
-TEST(GdiLines, WidthsEndsAndClipping) {
+TEST_F(GdiLines, WidthsEndsAndClipping) {
     plat::Surface* s = Blank(64, 48);
     plat::DC* dc = plat::GetDC(s);
     const uint16_t white = 0xFFFF;
@@ -91,7 +97,7 @@ TEST(GdiLines, WidthsEndsAndClipping) {
     plat::ReleaseDC(s, dc);
 }
 
-TEST(GdiShapes, RectanglesPolygonsBeziersAndInversion) {
+TEST_F(GdiShapes, RectanglesPolygonsBeziersAndInversion) {
     plat::Surface* s = Blank(40, 40);
     plat::DC* dc = plat::GetDC(s);
     plat::SelectPen(dc, plat::Pen{plat::kPenSolid, 1, 0x0000FF});
@@ -141,7 +147,7 @@ TEST(GdiShapes, RectanglesPolygonsBeziersAndInversion) {
     plat::ReleaseDC(s, dc);
 }
 
-TEST(GdiStretch, ScalesClipsAndRefusesBadRectangles) {
+TEST_F(GdiStretch, ScalesClipsAndRefusesBadRectangles) {
     plat::Surface* src = Blank(4, 2);
     plat::Surface* dst = Blank(16, 8);
     for (int x = 0; x < 4; ++x) {

@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/sound/test_media.h"
 #include "platform/files.h"
 #include "platform/midi.h"
@@ -16,6 +17,7 @@ class MidiCommands : public ::testing::Test {
   protected:
     std::string dir;
     void SetUp() override {
+        ResetGameGlobals();
         dir = MakeTempDir();
         ASSERT_TRUE(WriteFile(dir + "Music Dir/Track.mid", ShortMidi(2)));
         ASSERT_TRUE(WriteFile(dir + "junk.mid", Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96}));
@@ -25,9 +27,9 @@ class MidiCommands : public ::testing::Test {
     }
     void TearDown() override {
         plat::MciSendString("close midi");
-        plat::SetMidiNotifyCallback(nullptr);
         std::error_code ec;
         std::filesystem::remove_all(dir, ec);
+        ResetGameGlobals();
     }
     uint32_t Open(const std::string& path, const char* alias = "midi") {
         return plat::MciSendString("open \"" + path + "\" type sequencer alias " + alias);

@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/sound/test_media.h"
 #include "platform/audio.h"
 #include "platform/midi.h"
@@ -17,6 +18,7 @@ class MidiSynth : public ::testing::Test {
   protected:
     std::string dir;
     void SetUp() override {
+        ResetGameGlobals();
         if (!std::filesystem::exists(kSmallFont)) GTEST_SKIP() << "no soundfont";
         dir = MakeTempDir();
         ASSERT_TRUE(WriteFile(dir + "MIDI/TWO.MID", ShortMidi(2))); // one second
@@ -27,11 +29,9 @@ class MidiSynth : public ::testing::Test {
         notifications.clear();
     }
     void TearDown() override {
-        plat::MciSendString("close midi");
-        plat::SetMidiNotifyCallback(nullptr);
-        plat::AudioClose();
         std::error_code ec;
         if (!dir.empty()) std::filesystem::remove_all(dir, ec);
+        ResetGameGlobals();
     }
     // Renders in device-sized blocks until a notification or the limit;
     // returns the frames rendered.
@@ -120,7 +120,9 @@ TEST_F(MidiSynth, MissingSoundFontLeavesEffectsPlaying) {
     EXPECT_NEAR(out[10], 10000, 2);
 }
 
-TEST(MidiSynthNoDevice, OpenFailsWithOneLine) {
+using MidiSynthNoDevice = FreshGlobals;
+
+TEST_F(MidiSynthNoDevice, OpenFailsWithOneLine) {
     plat::AudioFailOpenForTests(true);
     ASSERT_FALSE(plat::AudioOpen());
     std::string dir = MakeTempDir();

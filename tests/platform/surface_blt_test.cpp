@@ -1,10 +1,13 @@
+#include "harness/reset_globals.h"
 #include "platform/surface.h"
 
 #include <gtest/gtest.h>
 
+using BltFastRows = FreshGlobals;
+
 // The row kernels behind BltFast against the one-pixel rule, for every row
 // width from 1 to 40 (whole groups of eight, fours and single tails).
-TEST(BltFastRows, KeyedAndPlainCopiesOfEveryWidth) {
+TEST_F(BltFastRows, KeyedAndPlainCopiesOfEveryWidth) {
     plat::SetPixelFormatForTests(plat::PixelFormat::RGB565);
     plat::SetPitchPaddingForTests(6);
     plat::Surface* src = plat::CreateSurface(40, 3);

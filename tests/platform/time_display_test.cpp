@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "platform/display.h"
 #include "platform/time.h"
 #include "platform/window.h"
@@ -6,7 +7,10 @@
 
 #include <cstdlib>
 
-TEST(VirtualClock, MovesOnlyThroughSleepsAndWaits) {
+using Display = FreshGlobals;
+using VirtualClock = FreshGlobals;
+
+TEST_F(VirtualClock, MovesOnlyThroughSleepsAndWaits) {
     plat::UseVirtualClockForTests(true);
     plat::SetVirtualClockForTests(1000);
     EXPECT_EQ(plat::TimeMs(), 1000u);
@@ -39,7 +43,7 @@ TEST(VirtualClock, MovesOnlyThroughSleepsAndWaits) {
     EXPECT_EQ(f, plat::PerfFrequency());
 }
 
-TEST(Display, HeadlessDeviceModesAndSurfaces) {
+TEST_F(Display, HeadlessDeviceModesAndSurfaces) {
     ::setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_TRUE(plat::InitWindowing());
     plat::WindowClass wc;

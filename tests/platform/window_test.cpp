@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "platform/time.h"
 #include "platform/window.h"
 
@@ -16,10 +17,10 @@ intptr_t RecordingProc(plat::Window*, uint32_t, uintptr_t, intptr_t) { return 0;
 class PlatWindow : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameGlobals();
         ::setenv("SDL_VIDEODRIVER", "dummy", 1);
         plat::UseVirtualClockForTests(true);
         plat::SetVirtualClockForTests(1000);
-        plat::ClearKeyStatesForTests();
         ASSERT_TRUE(plat::InitWindowing());
         plat::WindowClass wc;
         wc.style = plat::kCsDblClks;
@@ -31,7 +32,7 @@ class PlatWindow : public ::testing::Test {
         plat::ShowAppWindow(w);
         Drain();
     }
-    void TearDown() override { plat::ShutdownWindowing(); }
+    void TearDown() override { ResetGameGlobals(); }
     std::vector<plat::Message> Drain() {
         std::vector<plat::Message> out;
         plat::Message m;

@@ -14,6 +14,7 @@
 #include "game/stages/scene7/scene7_boss.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene9/scene9_boss.h"
+#include "harness/reset_globals.h"
 
 namespace {
 
@@ -52,7 +53,9 @@ void ExpectSetHitMarksOneSlot(void (*setHit)(int32_t), Record (&pool)[N]) {
 
 } // namespace
 
-TEST(HitSetters, EveryEnemyKindMarksTheSlotItIsGiven) {
+using HitSetters = FreshGlobals;
+
+TEST_F(HitSetters, EveryEnemyKindMarksTheSlotItIsGiven) {
     ExpectSetHitMarksOneSlot(EnemyA_SetHit, enemyAPool);
     ExpectSetHitMarksOneSlot(EnemyB_SetHit, enemyBPool);
     ExpectSetHitMarksOneSlot(EnemyC_SetHit, enemyCPool);
@@ -77,7 +80,7 @@ TEST(HitSetters, EveryEnemyKindMarksTheSlotItIsGiven) {
     ExpectSetHitMarksOneSlot(EnemyV_SetHit, enemyVPool);
 }
 
-TEST(HitSetters, EverySquadMarksTheMemberItIsGiven) {
+TEST_F(HitSetters, EverySquadMarksTheMemberItIsGiven) {
     ExpectSetHitMarksOneSlot(SquadV1A_SetHit, squadV1ASlots);
     ExpectSetHitMarksOneSlot(SquadV1B_SetHit, squadV1BSlots);
     ExpectSetHitMarksOneSlot(SquadV1C_SetHit, squadV1CSlots);
@@ -92,7 +95,7 @@ TEST(HitSetters, EverySquadMarksTheMemberItIsGiven) {
     ExpectSetHitMarksOneSlot(SquadV4B_SetHit, squadV4BSlots);
 }
 
-TEST(HitSetters, LargeEnemiesAndBossesRaiseOnlyTheirOwnFlag) {
+TEST_F(HitSetters, LargeEnemiesAndBossesRaiseOnlyTheirOwnFlag) {
     struct Large {
         void (*setHit)();
         int32_t* hit;

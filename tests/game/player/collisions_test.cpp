@@ -15,6 +15,7 @@
 #include "game/stages/scene9/scene9_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/reset_globals.h"
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
 #include "platform/time.h"
@@ -169,7 +170,11 @@ const char* PassName(int pass) {
 
 } // namespace
 
-TEST(CollisionTable, EveryTargetIsHitOnEachBoxEdgeAndMissedOnePixelOutside) {
+using CollisionTable = FreshGlobals;
+using ShotCollisions = FreshGlobals;
+using ShotMovement = FreshGlobals;
+
+TEST_F(CollisionTable, EveryTargetIsHitOnEachBoxEdgeAndMissedOnePixelOutside) {
     FreshWorld();
     const auto table = TargetTable();
     ASSERT_EQ(table.size(), std::size(kExpected));
@@ -235,7 +240,7 @@ TEST(CollisionTable, EveryTargetIsHitOnEachBoxEdgeAndMissedOnePixelOutside) {
     }
 }
 
-TEST(CollisionTable, EveryTargetIsWhereItsOwnRecordsAndHitSetterAre) {
+TEST_F(CollisionTable, EveryTargetIsWhereItsOwnRecordsAndHitSetterAre) {
     FreshWorld();
     // Each row points at the records its SetHit marks: a hit through the
     // table raises that target's own flag and nothing else's.
@@ -253,7 +258,7 @@ TEST(CollisionTable, EveryTargetIsWhereItsOwnRecordsAndHitSetterAre) {
     EXPECT_EQ(TargetTable().back().records.base, static_cast<void*>(&scene9Boss));
 }
 
-TEST(ShotMovement, LaneShotsRiseTenPixelsAndTheSideLanesDrift) {
+TEST_F(ShotMovement, LaneShotsRiseTenPixelsAndTheSideLanesDrift) {
     FreshWorld();
     ClearShots();
     wideShots[3] = PlayerShot{300, 200, 3, 10, 1};
@@ -287,7 +292,7 @@ TEST(ShotMovement, LaneShotsRiseTenPixelsAndTheSideLanesDrift) {
     EXPECT_EQ(score, 150);
 }
 
-TEST(ShotMovement, BurstShotsFollowTheirGroupsCurvedPathsAndHoldInTheGaps) {
+TEST_F(ShotMovement, BurstShotsFollowTheirGroupsCurvedPathsAndHoldInTheGaps) {
     FreshWorld();
     // With frameDt 0.05 the path clock advances exactly 1 a frame.
     frameDt = 0.05f;
@@ -346,7 +351,7 @@ TEST(ShotMovement, BurstShotsFollowTheirGroupsCurvedPathsAndHoldInTheGaps) {
     EXPECT_EQ(burstShots[3].pathTime, 0.0f);
 }
 
-TEST(ShotCollisions, AShotHitsEveryTargetItOverlapsAndKeepsScoring) {
+TEST_F(ShotCollisions, AShotHitsEveryTargetItOverlapsAndKeepsScoring) {
     FreshWorld();
     ClearShots();
     enemyAPool[0].x = 300.0f;
@@ -365,7 +370,7 @@ TEST(ShotCollisions, AShotHitsEveryTargetItOverlapsAndKeepsScoring) {
     EXPECT_EQ(score, 2 * (50 + 250));
 }
 
-TEST(ShotCollisions, BossesLoseHpOncePerLaneShotAndEveryFrameOfABurstShot) {
+TEST_F(ShotCollisions, BossesLoseHpOncePerLaneShotAndEveryFrameOfABurstShot) {
     FreshWorld();
     ClearShots();
     scene2Boss.x = 200.0f;
@@ -406,7 +411,7 @@ TEST(ShotCollisions, BossesLoseHpOncePerLaneShotAndEveryFrameOfABurstShot) {
     EXPECT_EQ(scene3Boss.hp, hp3);
 }
 
-TEST(ShotCollisions, T60GivesWayOnlyFromItsTwentyFifthOverlappingShotFrame) {
+TEST_F(ShotCollisions, T60GivesWayOnlyFromItsTwentyFifthOverlappingShotFrame) {
     FreshWorld();
     ClearShots();
     largeEnemyT60.x = 250.0f;
@@ -432,7 +437,7 @@ TEST(ShotCollisions, T60GivesWayOnlyFromItsTwentyFifthOverlappingShotFrame) {
     EXPECT_EQ(largeEnemyT60.hitsTaken, 28);
 }
 
-TEST(ShotCollisions, WideShotsOnTheSmallKindsScoreStraightOntoTheCounter) {
+TEST_F(ShotCollisions, WideShotsOnTheSmallKindsScoreStraightOntoTheCounter) {
     FreshWorld();
     ClearShots();
     enemyQPool[0].x = 300.0f;
@@ -459,7 +464,7 @@ TEST(ShotCollisions, WideShotsOnTheSmallKindsScoreStraightOntoTheCounter) {
     EXPECT_EQ(score, 50);
 }
 
-TEST(ShotCollisions, ParkedTargetsAreOutOfReachOfEveryShot) {
+TEST_F(ShotCollisions, ParkedTargetsAreOutOfReachOfEveryShot) {
     FreshWorld();
     ClearShots();
     score = 0;
@@ -478,7 +483,7 @@ TEST(ShotCollisions, ParkedTargetsAreOutOfReachOfEveryShot) {
             EXPECT_EQ(TargetInt(row.records, slot, row.records.hitOffset), 0) << row.name;
 }
 
-TEST(ShotCollisions, FarAwayRecordsAndStraySlotsAreHarmless) {
+TEST_F(ShotCollisions, FarAwayRecordsAndStraySlotsAreHarmless) {
     FreshWorld();
     ClearShots();
     // Coordinates beyond the int range saturate and must not wrap the box

@@ -152,6 +152,45 @@ TEST_F(LockSight, ABossUnderTheSightsCentreHasAllItsPointsLockedAndPlaced) {
     EXPECT_EQ(scene9BossLockPointsA[0].locked, 0);
 }
 
+TEST_F(LockSight, EachBossIsOfferedOutToItsOwnReach) {
+    struct Reach {
+        BossRecord& boss;
+        LockMarker* points;
+        int count;
+        int x, y;
+    };
+    const Reach reaches[] = {
+        {scene2Boss, scene2BossLockPointsA, kScene2BossLockPoints, 400, 320},
+        {scene4Boss, scene4BossLockPointsA, kScene4BossLockPoints, 400, 340},
+        {scene8Boss, scene8BossLockPointsA, kScene8BossLockPoints, 420, 340},
+        {scene5Boss, scene5BossLockPointsA, kScene5BossLockPoints, 340, 340},
+        {scene6Boss, scene6BossLockPointsA, kScene6BossLockPoints, 340, 340},
+        {scene7Boss, scene7BossLockPointsA, kScene7BossLockPoints, 400, 340},
+        {scene3Boss, scene3BossLockPointsA, kScene3BossLockPoints, 460, 340},
+        {scene9Boss, scene9BossLockPointsA, kScene9BossLockPoints, 440, 340},
+    };
+    lockSightX = 300; // centre (450, 400)
+    lockSightY = 280;
+    for (const Reach& r : reaches)
+        r.boss.x = ParkX;
+    // The sight's centre as far right of and below the boss's corner as its
+    // reach allows, and one pixel further each way.
+    auto offered = [](const Reach& r, int dx, int dy) {
+        for (int k = 0; k < r.count; ++k)
+            r.points[k].locked = 0;
+        r.boss.x = float(450 - dx);
+        r.boss.y = float(400 - dy);
+        UpdateBossLockOn();
+        r.boss.x = ParkX;
+        return r.points[0].locked == 1;
+    };
+    for (const Reach& r : reaches) {
+        EXPECT_TRUE(offered(r, r.x, r.y)) << r.x << " " << r.y;
+        EXPECT_FALSE(offered(r, r.x + 1, r.y)) << r.x;
+        EXPECT_FALSE(offered(r, r.x, r.y + 1)) << r.y;
+    }
+}
+
 TEST_F(LockSight, ALockedPointKeepsItsPlaceUntilAnotherPointLocks) {
     scene4Boss.x = 100.0f;
     scene4Boss.y = 50.0f;

@@ -236,6 +236,23 @@ TEST_F(LockOnShots, BossShotsSwerveTheirOwnWay) {
     // Down 0.8 of a step, up a full step.
     EXPECT_NEAR(lockOnShotsScene5BossB[0].y, 410.0f + 8.0f - 10.0f, 1e-3);
     EXPECT_NEAR(lockOnShotsScene8BossA[0].y, 400.0f, 1e-3);
+
+    // The swerve lasts while the launch clock is at most 60, twice the
+    // enemies' phase. At 1/256 s a move the clock goes up by 1.015625 and the
+    // swerve is 600/256 = 2.34375 px.
+    frameDt = 1.0f / 256.0f;
+    LockOnShot& s = lockOnShotsScene5BossB[0];
+    auto swerve = [&](float clock) {
+        s.x = 360.0f;
+        s.y = 400.0f;
+        s.launchClock = clock;
+        LockOnShotScene5BossB_Move();
+        return s.x - 360.0f;
+    };
+    EXPECT_NEAR(swerve(58.984375f), 2.34375f, 1e-4); // reaches 60 exactly: still swerving
+    EXPECT_EQ(s.launchClock, 60.0f);
+    EXPECT_NEAR(swerve(59.0f), 0.0f, 1e-4); // just past 60: straight on, and the phase is over
+    EXPECT_EQ(s.launchClock, 300.0f);
 }
 
 TEST_F(LockOnShots, ALockedTargetDrawsItsBarOrItsBolt) {

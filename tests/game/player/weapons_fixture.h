@@ -11,6 +11,7 @@
 #include "game/shell/world_reset.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/reset_globals.h"
 #include "kit/draw/screen.h"
 #include "kit/draw/screen_fixture.h"
 #include "kit/system/kit_system.h"
@@ -20,6 +21,7 @@
 class WeaponsTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameGlobals();
         plat::UseVirtualClockForTests(true);
         plat::SetVirtualCalendarForTests(1700000000);
         vextest::SetUpScreen(plat::PixelFormat::RGB565);
@@ -36,7 +38,7 @@ class WeaponsTest : public ::testing::Test {
         highScore = 500;
     }
 
-    void TearDown() override { vextest::TearDownScreen(); }
+    void TearDown() override { ResetGameGlobals(); }
 
     // What score should read after `points` were given from 0.
     int32_t Scored(int32_t points) const { return scoring_ ? points : 0; }

@@ -10,6 +10,7 @@
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/reset_globals.h"
 #include "kit/draw/image.h"
 #include "kit/draw/present.h"
 #include "kit/draw/screen.h"
@@ -272,7 +273,9 @@ TEST(SceneFlow, WeaponSelectChoosesAndWipesBackToSetup) {
     h.KeyUp(kKeyF6);
 }
 
-TEST(NewGame, LaysOutTheStripsAndParksTheItemAndPanels) {
+using NewGame = FreshGlobals;
+
+TEST_F(NewGame, LaysOutTheStripsAndParksTheItemAndPanels) {
     backStrips1[7] = BackStrip{1, 2, 3};
     backStrips8[0] = BackStrip{180, 50, 0};
     powerItem = PowerItem{10, 20, 9, 30, 1, 1, 1, 1, 4, 7, 8};

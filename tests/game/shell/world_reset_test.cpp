@@ -27,6 +27,7 @@
 #include "game/stages/scene9/scene9_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/reset_globals.h"
 #include "kit/system/random.h"
 #include "platform/time.h"
 
@@ -155,7 +156,9 @@ TEST(PoolCatalogue, ListsEveryPoolOnceWithItsOwnStorage) {
         EXPECT_LE(ranges[i - 1].second, ranges[i].first);
 }
 
-TEST(WorldReset, ParksEveryRecordOfEveryPoolAndTouchesNothingElse) {
+using WorldReset = FreshGlobals;
+
+TEST_F(WorldReset, ParksEveryRecordOfEveryPoolAndTouchesNothingElse) {
     FillEveryPool(kSentinel);
     ResetPairAt(1'000'000);
 
@@ -216,7 +219,7 @@ TEST(WorldReset, ParksEveryRecordOfEveryPoolAndTouchesNothingElse) {
     EXPECT_EQ(checkedRecords, 11951);
 }
 
-TEST(WorldReset, ParksTheNamedFieldsOfEachFamily) {
+TEST_F(WorldReset, ParksTheNamedFieldsOfEachFamily) {
     FillEveryPool(kSentinel);
     ResetPairAt(1'000'000);
 
@@ -295,7 +298,7 @@ TEST(WorldReset, ParksTheNamedFieldsOfEachFamily) {
     }
 }
 
-TEST(WorldReset, SetsThePlayStateAndTheSingleRecords) {
+TEST_F(WorldReset, SetsThePlayStateAndTheSingleRecords) {
     scrollDistance = 812.5f;
     stageFrameCounter = 4711;
     pauseFlag = continuePrompt = 1;
@@ -421,7 +424,7 @@ TEST(WorldReset, SetsThePlayStateAndTheSingleRecords) {
     EXPECT_EQ(powerItem.fallSpeed, 0.0f);
 }
 
-TEST(WorldReset, KeepsTheFieldsItMustKeep) {
+TEST_F(WorldReset, KeepsTheFieldsItMustKeep) {
     powerItem.powerFlag1 = 1;
     powerItem.powerFlag2 = 1;
     powerItem.spawnCount = 4;
@@ -463,7 +466,7 @@ TEST(WorldReset, KeepsTheFieldsItMustKeep) {
     EXPECT_EQ(lockOnShotsScene9BossA[4].launchClock, 300.0f);
 }
 
-TEST(WorldReset, SameSecondGivesTheSameWorld) {
+TEST_F(WorldReset, SameSecondGivesTheSameWorld) {
     FillEveryPool(0x11111111u);
     ResetPairAt(1'700'000'000);
     const std::vector<unsigned char> first = SnapshotWorld();
@@ -481,7 +484,7 @@ TEST(WorldReset, SameSecondGivesTheSameWorld) {
     EXPECT_GT(std::set<int32_t>(frames.begin(), frames.end()).size(), 1u);
 }
 
-TEST(WorldReset, DrawsTheRandomNumbersTheCatalogueImplies) {
+TEST_F(WorldReset, DrawsTheRandomNumbersTheCatalogueImplies) {
     constexpr int64_t kSecond = 1'234'567;
     plat::UseVirtualClockForTests(true);
     plat::SetVirtualCalendarForTests(kSecond);

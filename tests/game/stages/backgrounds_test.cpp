@@ -6,6 +6,7 @@
 #include "game/stages/backgrounds.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
+#include "harness/reset_globals.h"
 #include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
 #include "kit/system/kit_system.h"
@@ -25,7 +26,9 @@ template <typename Draw> float Step(Draw draw, BackStrip* strips, float distance
 
 } // namespace
 
-TEST(Backgrounds, SpeedWindowsAreInclusiveAndAddUpAtTheirBounds) {
+using Backgrounds = FreshGlobals;
+
+TEST_F(Backgrounds, SpeedWindowsAreInclusiveAndAddUpAtTheirBounds) {
     NewGameSetup();
     frameDt = 0.1f;
     EXPECT_FLOAT_EQ(Step(BackLayer1_Draw, backStrips1, 0), 13.0f);
@@ -53,7 +56,7 @@ TEST(Backgrounds, SpeedWindowsAreInclusiveAndAddUpAtTheirBounds) {
     EXPECT_FLOAT_EQ(Step(BackLayer6_Draw, backStrips6, 1100), 66.0f);
 }
 
-TEST(Backgrounds, ColumnsDriftAndTheParkedLayerEight) {
+TEST_F(Backgrounds, ColumnsDriftAndTheParkedLayerEight) {
     NewGameSetup();
     frameDt = 0.1f;
     scrollDistance = 0;
@@ -84,7 +87,7 @@ TEST(Backgrounds, ColumnsDriftAndTheParkedLayerEight) {
     EXPECT_FLOAT_EQ(backStrips5[0].x, 80.0f);
 }
 
-TEST(Backgrounds, ReLayWhenTheTopTileComesDown) {
+TEST_F(Backgrounds, ReLayWhenTheTopTileComesDown) {
     NewGameSetup();
     frameDt = 0.1f;
     // The frame in which the top tile crosses 0 re-lays only that tile.
@@ -125,7 +128,7 @@ TEST(Backgrounds, ReLayWhenTheTopTileComesDown) {
     EXPECT_FLOAT_EQ(backStrips10[2].y, 7.0f);
 }
 
-TEST(Backgrounds, StarsFallAndRestartWithFourDraws) {
+TEST_F(Backgrounds, StarsFallAndRestartWithFourDraws) {
     for (Star& s : stars)
         s = Star{0, 300.0f, 0.0f, 0.0f, 0.0f};
     stars[0] = Star{2, 300.0f, 595.0f, 7.0f, 100.0f};
@@ -164,7 +167,7 @@ TEST(Backgrounds, StarsFallAndRestartWithFourDraws) {
     EXPECT_FLOAT_EQ(stars[5].vy, 150.0f);
 }
 
-TEST(Backgrounds, SidePanelsShowOnlyTheRightPanelsLeftColumns) {
+TEST_F(Backgrounds, SidePanelsShowOnlyTheRightPanelsLeftColumns) {
     GameHarness h;
     ASSERT_TRUE(h.Start());
     plat::Surface* scratch = imageTable[0].surface;
@@ -192,7 +195,7 @@ TEST(Backgrounds, SidePanelsShowOnlyTheRightPanelsLeftColumns) {
     EXPECT_TRUE(MatchPicture(back, 300, 200, imgMYMY, 151, 70, 154, 80).Shown());
 }
 
-TEST(Backgrounds, PanelDropsAndPortraitSlideTakeTheirSpeedFromTheSecondStep) {
+TEST_F(Backgrounds, PanelDropsAndPortraitSlideTakeTheirSpeedFromTheSecondStep) {
     frameDt = 0.5f;
     PanelDrop1_Spawn();
     EXPECT_FLOAT_EQ(panelDrops[0].y, -300.0f);

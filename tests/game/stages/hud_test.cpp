@@ -83,6 +83,14 @@ TEST(Hud, DigitsForScoreHighScoreLivesAndBombs) {
     DrawHud();
     EXPECT_TRUE(SmallDigits(back, 520, "1000"));
 
+    // None left is still a number: zeros, not a blank.
+    lives = 0;
+    bombStock = 0;
+    kitDraw::Clear();
+    DrawHud();
+    EXPECT_TRUE(SmallDigits(back, 520, "000"));
+    EXPECT_TRUE(SmallDigits(back, 600, "00"));
+
     // Below zero the digits are hidden; the labels always show.
     lives = -1;
     bombStock = -1;

@@ -333,5 +333,15 @@ TEST(StageFrame, PowerItemWindowsContinueValuesAndThePlayerStepsOfEachStage) {
         EXPECT_EQ(bombClock, s.scene == 2 ? 0 : 1) << s.scene;
         clearEnemyShots = 0;
         bombClock = 0;
+
+        // A burst wave leaves before the shots are moved: it has taken its
+        // first step by the end of the frame that released it.
+        burstActive = 1;
+        burstClock = 2;
+        ASSERT_TRUE(h.Frame(0.05f));
+        EXPECT_EQ(burstShots[1].active, 1) << s.scene;
+        EXPECT_FLOAT_EQ(burstShots[1].pathTime, 1.0f) << s.scene;
+        burstActive = 0;
+        burstClock = 0;
     }
 }

@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/draw/blend.h"
 #include "kit/draw/blend_skeleton.h"
 #include "kit/system/random.h"
@@ -45,7 +46,13 @@ template <class Blit, class Formula> void CompareWithFormula(Blit blit, Formula 
 
 } // namespace
 
-TEST(BlitAdditive, SaturatesEachChannelAndMatchesTheTables) {
+using BlendFamily = FreshGlobals;
+using BlendRowEffects = FreshGlobals;
+using BlendSkeleton = FreshGlobals;
+using AdditiveBlend = FreshGlobals;
+using HalfTranslucentBlend = FreshGlobals;
+
+TEST_F(AdditiveBlend, SaturatesEachChannelAndMatchesTheTables) {
     for (plat::PixelFormat f : kFormats) {
         SetUpScreen(f);
         // Bright over bright: every channel stops at 31 on its own, no carry.
@@ -66,7 +73,7 @@ TEST(BlitAdditive, SaturatesEachChannelAndMatchesTheTables) {
     EXPECT_EQ(backBuffer->Pixel(0, 0), 0x0001);
 }
 
-TEST(BlitHalfTranslucent, WhiteOverBlackIsHalfMaskAndFollowsTheFormula) {
+TEST_F(HalfTranslucentBlend, WhiteOverBlackIsHalfMaskAndFollowsTheFormula) {
     for (plat::PixelFormat f : kFormats) {
         SetUpScreen(f);
         MakeImage(4, 1, 1, {uint16_t(colorMask)});
@@ -80,7 +87,7 @@ TEST(BlitHalfTranslucent, WhiteOverBlackIsHalfMaskAndFollowsTheFormula) {
     EXPECT_EQ(halfMask, 0x3DEFu);
 }
 
-TEST(BlendSkeleton, BlackIsSkippedWhateverTheImageKey) {
+TEST_F(BlendSkeleton, BlackIsSkippedWhateverTheImageKey) {
     SetUpScreen(plat::PixelFormat::RGB565);
     plat::Surface* img = MakeImage(4, 2, 1, {0x0000, 0xF800});
     plat::SetColorKey(img, 0xF800); // a key the blends must not consult
@@ -92,7 +99,7 @@ TEST(BlendSkeleton, BlackIsSkippedWhateverTheImageKey) {
     EXPECT_EQ(backBuffer->Pixel(0, 1), 0x0410);
 }
 
-TEST(BlendSkeleton, ClippingLockingAndLockFailures) {
+TEST_F(BlendSkeleton, ClippingLockingAndLockFailures) {
     SetUpScreen(plat::PixelFormat::RGB565);
     kitDraw::SetClip(180, 0, 620, 600);
     plat::Surface* img = MakeImage(4, 4, 4, std::vector<uint16_t>(16, 0xFFFF));
@@ -116,6 +123,25 @@ TEST(BlendSkeleton, ClippingLockingAndLockFailures) {
     BlitHalfTranslucent(178, 0, 5, 0, 0, 4, 4);
     EXPECT_EQ(backBuffer->Pixel(179, 0), 0);
     EXPECT_EQ(backBuffer->Pixel(180, 0), uint16_t((3 >> 1) & 0x7BEF));
+    // A frame of a strip cut at clipLeft ends at its own right edge: not one
+    // column of the next frame shows (frames 4 wide, each its own colour).
+    const uint16_t frameColour[3] = {0x0841, 0x1082, 0x2104};
+    std::vector<uint16_t> strip(12 * 2);
+    for (int i = 0; i < 24; ++i)
+        strip[size_t(i)] = frameColour[(i % 12) / 4];
+    MakeImage(6, 12, 2, strip);
+    for (int frame = 0; frame < 2; ++frame) {
+        Fill(backBuffer, 0);
+        EXPECT_EQ(BlitAdditive(177, 20, 6, 4 * frame, 0, 4 * frame + 4, 2), 1);
+        EXPECT_EQ(BlitHalfTranslucent(178, 30, 6, 4 * frame, 0, 4 * frame + 4, 2), 1);
+        for (int y : {20, 21})
+            for (int x = 179; x < 186; ++x)
+                EXPECT_EQ(backBuffer->Pixel(x, y), x == 180 ? frameColour[frame] : 0) << frame << " " << x;
+        for (int x = 179; x < 186; ++x)
+            EXPECT_EQ(backBuffer->Pixel(x, 30),
+                      x == 180 || x == 181 ? uint16_t((frameColour[frame] >> 1) & 0x7BEF) : 0)
+                << frame << " " << x;
+    }
     // A failed back-buffer lock gives the source back and returns 0.
     plat::LoseSurfaceForTests(backBuffer);
     EXPECT_EQ(BlitAdditive(300, 10, 4, 0, 0, 4, 4), 0);
@@ -123,7 +149,7 @@ TEST(BlendSkeleton, ClippingLockingAndLockFailures) {
     EXPECT_EQ(backBuffer->lockCount, 0);
 }
 
-TEST(BlendSkeleton, BadRectanglesAndHandlesStayInBounds) {
+TEST_F(BlendSkeleton, BadRectanglesAndHandlesStayInBounds) {
     SetUpScreen(plat::PixelFormat::RGB565, 64, 48);
     MakeImage(4, 8, 8, std::vector<uint16_t>(64, 0x1234));
     // The clip rectangle reaches past the back buffer; the source past the image.
@@ -153,7 +179,7 @@ TEST(BlendSkeleton, BadRectanglesAndHandlesStayInBounds) {
     EXPECT_EQ(BlitSmear(40, 10, 2, 4, 4, 0, 0, 8, 8), 1);
 }
 
-TEST(BlendFamily, WeightedMixesAndFades) {
+TEST_F(BlendFamily, WeightedMixesAndFades) {
     SetUpScreen(plat::PixelFormat::RGB565);
     const uint16_t s = kitDraw::Pack5(31, 16, 4), d = kitDraw::Pack5(2, 8, 30);
     MakeImage(4, 4, 1, {s, s, s, s});
@@ -192,7 +218,7 @@ TEST(BlendFamily, WeightedMixesAndFades) {
               uint16_t(mixTable[0][30][31][2] | mixTable[1][30][16][8] | mixTable[2][30][4][30]));
 }
 
-TEST(BlendFamily, SubtractiveGreyMasksAndScales) {
+TEST_F(BlendFamily, SubtractiveGreyMasksAndScales) {
     for (plat::PixelFormat f : kFormats) {
         SetUpScreen(f);
         const uint16_t s = kitDraw::Pack5(6, 12, 18), d = kitDraw::Pack5(10, 3, 31);
@@ -214,7 +240,7 @@ TEST(BlendFamily, SubtractiveGreyMasksAndScales) {
     }
 }
 
-TEST(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
+TEST_F(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
     SetUpScreen(plat::PixelFormat::RGB555);
     const uint16_t a = kitDraw::Pack5(30, 0, 0), b = kitDraw::Pack5(0, 0, 30);
     // Mirror: mode 1 left-right, 2 upside down, 3 both; black stays out.
@@ -257,7 +283,7 @@ TEST(BlendFamily, NeighbourhoodMirrorDisplaceAndSmear) {
     EXPECT_EQ(backBuffer->Pixel(7, 20), b);
 }
 
-TEST(BlendRowEffects, RowsDrawThroughTheKeyedCopy) {
+TEST_F(BlendRowEffects, RowsDrawThroughTheKeyedCopy) {
     SetUpScreen(plat::PixelFormat::RGB565);
     std::vector<uint16_t> rows;
     for (int r = 0; r < 6; ++r)

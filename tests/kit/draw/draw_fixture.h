@@ -4,6 +4,7 @@
 // the platform, the clip rectangle, and a scratch program directory for
 // picture files. Each test runs in its own process; the fixture still gives
 // everything back so the sanitizers see no leaks.
+#include "harness/reset_globals.h"
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
 #include "kit/system/kit_system.h"
@@ -28,6 +29,8 @@ class DrawFixture : public ::testing::Test {
     static constexpr int32_t kH = 600;
 
     void SetUp() override {
+        ResetGameGlobals();
+        plat::SetPixelFormatForTests(Format());
         plat::UseVirtualClockForTests(true);
         MakeScreen();
         char tmpl[] = "/tmp/vexdrawXXXXXX";
@@ -38,11 +41,13 @@ class DrawFixture : public ::testing::Test {
     }
 
     void TearDown() override {
-        FreeScreen();
-        plat::SetProgramDirectoryForTests("");
         std::error_code ec;
         std::filesystem::remove_all(dir_, ec);
+        ResetGameGlobals();
     }
+
+    // The platform's pixel format for the whole test.
+    virtual plat::PixelFormat Format() const { return plat::PixelFormat::RGB565; }
 
     void MakeScreen() {
         screenWidth = kW;

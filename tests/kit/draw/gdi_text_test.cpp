@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/draw/blit.h"
 #include "kit/draw/gdi.h"
 #include "kit/draw/image_ops.h"
@@ -36,7 +37,13 @@ std::string TempDir(const char* name) {
 
 } // namespace
 
-TEST(GdiDrawing, LinesIgnoreTheClipAndShapesFollowTheirModes) {
+using Fps = FreshGlobals;
+using GdiDrawing = FreshGlobals;
+using GdiText = FreshGlobals;
+using GlyphEngine = FreshGlobals;
+using Screenshot = FreshGlobals;
+
+TEST_F(GdiDrawing, LinesIgnoreTheClipAndShapesFollowTheirModes) {
     SetUpScreen(plat::PixelFormat::RGB565);
     kitDraw::SetClip(180, 0, 620, 600);
     const uint32_t orange = plat::Rgb(255, 128, 0);
@@ -81,7 +88,7 @@ TEST(GdiDrawing, LinesIgnoreTheClipAndShapesFollowTheirModes) {
     EXPECT_EQ(plat::DCsInUse(), 0);
 }
 
-TEST(GdiText, WhiteTextOnBlueInTheJapaneseFace) {
+TEST_F(GdiText, WhiteTextOnBlueInTheJapaneseFace) {
     SetUpScreen(plat::PixelFormat::RGB565);
     kitDraw::SetClip(180, 0, 620, 600);
     const std::string line = plat::Utf8ToCp932("ベクス・タロン 2026");
@@ -114,7 +121,7 @@ TEST(GdiText, WhiteTextOnBlueInTheJapaneseFace) {
     plat::SetProgramDirectoryForTests("");
 }
 
-TEST(GdiText, FontDescriptionsAndTheFontList) {
+TEST_F(GdiText, FontDescriptionsAndTheFontList) {
     SetUpScreen(plat::PixelFormat::RGB565);
     InitFontList();
     EXPECT_GT(fontCount, 0);
@@ -173,7 +180,7 @@ TEST(GdiText, FontDescriptionsAndTheFontList) {
     ReleaseFont();
 }
 
-TEST(GlyphEngine, LayoutColoursHangingAndReveal) {
+TEST_F(GlyphEngine, LayoutColoursHangingAndReveal) {
     SetUpScreen(plat::PixelFormat::RGB565);
     SetFont(1, 12, 0, 0, 0, 0);
     SetTextColors(plat::Rgb(10, 10, 10), 0, 1);
@@ -231,7 +238,7 @@ TEST(GlyphEngine, LayoutColoursHangingAndReveal) {
     ReleaseFont();
 }
 
-TEST(GlyphEngine, SmoothGlyphsAreHalvedIntoImageTwo) {
+TEST_F(GlyphEngine, SmoothGlyphsAreHalvedIntoImageTwo) {
     SetUpScreen(plat::PixelFormat::RGB555);
     Fill(backBuffer, kitDraw::Pack5(0, 0, 8));
     SetGlyphFont(1, 24);
@@ -267,7 +274,7 @@ TEST(GlyphEngine, SmoothGlyphsAreHalvedIntoImageTwo) {
     EXPECT_EQ(plat::DCsInUse(), 0);
 }
 
-TEST(Fps, CountsTwoSecondWindows) {
+TEST_F(Fps, CountsTwoSecondWindows) {
     SetUpScreen(plat::PixelFormat::RGB565);
     plat::UseVirtualClockForTests(true);
     startTime = plat::TimeMs();
@@ -285,7 +292,7 @@ TEST(Fps, CountsTwoSecondWindows) {
     EXPECT_NE(backBuffer->Pixel(1, 1), 0);
 }
 
-TEST(Screenshot, PaddedRowsHeadersAndFailures) {
+TEST_F(Screenshot, PaddedRowsHeadersAndFailures) {
     SetUpScreen(plat::PixelFormat::RGB565, 801, 3);
     backBuffer->Row(2)[0] = kitDraw::Pack5(31, 0, 0);   // bottom-left: red
     backBuffer->Row(0)[800] = kitDraw::Pack5(0, 0, 31); // top-right: blue

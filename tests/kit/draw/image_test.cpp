@@ -345,10 +345,7 @@ TEST_F(ImageTest, ColourKeysMatchSetAndCopy) {
 
 class Image555Test : public DrawFixture {
   protected:
-    void SetUp() override {
-        plat::SetPixelFormatForTests(plat::PixelFormat::RGB555);
-        DrawFixture::SetUp();
-    }
+    plat::PixelFormat Format() const override { return plat::PixelFormat::RGB555; }
 };
 
 TEST_F(Image555Test, AFiveFiveFiveScreenGetsFiveFiveFivePixels) {

@@ -1,6 +1,7 @@
 #pragma once
 // A headless 800x600 screen for the pack and effect tests: back buffer,
 // primary surface, library slots 0..3, pixel format and tables, full clip.
+#include "harness/reset_globals.h"
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
 #include "platform/surface.h"
@@ -31,8 +32,11 @@ class PeriphScreen : public ::testing::Test {
         }
         kitDraw::SetClip(0, 0, 800, 600);
     }
-    void SetUp() override { SetUpScreen(plat::PixelFormat::RGB565); }
-    void TearDown() override { TearDownScreen(); }
+    void SetUp() override {
+        ResetGameGlobals();
+        SetUpScreen(plat::PixelFormat::RGB565);
+    }
+    void TearDown() override { ResetGameGlobals(); }
     void TearDownScreen() {
         for (ImageRecord& r : imageTable) {
             if (r.surface) plat::DestroySurface(r.surface);

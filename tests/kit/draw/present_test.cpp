@@ -279,6 +279,18 @@ TEST_F(PresentTest, SnapshotAndLostSurfacesWhilePresenting) {
     EXPECT_EQ(Shown(5, 5), 0);
     EXPECT_EQ(PresentFrame(), plat::kOk);
     EXPECT_EQ(Shown(5, 5), kNew);
+
+    // Black is copied like any colour, even from a back buffer that carries a
+    // key: the wipe then uncovers black there, not what image 1 held before.
+    for (int32_t x = 0; x < 20; ++x)
+        backBuffer->Row(7)[x] = OldPx(x, 7);
+    backBuffer->Row(7)[9] = 0;
+    plat::SetColorKey(backBuffer, 0);
+    StartWipe(1, 26);
+    EXPECT_EQ(imageTable[1].surface->Pixel(9, 7), 0);
+    PresentAt(26); // row 7 comes from the snapshot (7 % 26 != 0)
+    EXPECT_EQ(Shown(9, 7), 0);
+    EXPECT_EQ(Shown(10, 7), OldPx(10, 7));
 }
 
 TEST_F(PresentTest, PageOverlayScrollsWithinItsPage) {

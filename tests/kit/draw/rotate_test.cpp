@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/draw/rotate.h"
 #include "screen_fixture.h"
 
@@ -17,7 +18,10 @@ std::vector<uint16_t> Numbered(int32_t w, int32_t h) {
 
 } // namespace
 
-TEST(BlitRotated, ZeroIsACopyAndNinetyTurnsAnticlockwise) {
+using RotatedBlit = FreshGlobals;
+using RotatedBlitVariants = FreshGlobals;
+
+TEST_F(RotatedBlit, ZeroIsACopyAndNinetyTurnsAnticlockwise) {
     for (plat::PixelFormat f : kFormats) {
         SetUpScreen(f);
         const auto src = Numbered(7, 7);
@@ -35,7 +39,49 @@ TEST(BlitRotated, ZeroIsACopyAndNinetyTurnsAnticlockwise) {
     }
 }
 
-TEST(BlitRotated, AnyAngleDrawsLikeItsNormalisedAngle) {
+TEST_F(RotatedBlit, TurnsBetweenTheQuarterAnglesAndOddCentring) {
+    SetUpScreen(plat::PixelFormat::RGB565, 64, 48);
+    // Source   a b c     worked out from the mapping, with sine and cosine
+    //          d e f     from the table (sin 30 = 179, cos 30 = 311, 45: 254).
+    const uint16_t a = 0x1001, b = 0x1002, c = 0x1003, d = 0x1004, e = 0x1005, f = 0x1006, _ = 0x5555;
+    MakeImage(4, 3, 2, {a, b, c, d, e, f});
+    auto box = [&](int32_t angle, int32_t w, int32_t h) {
+        Fill(backBuffer, _);
+        EXPECT_EQ(BlitRotated(10, 10, 10 + w, 10 + h, angle, 4, 0, 0, 3, 2), 1);
+        std::vector<uint16_t> got;
+        for (int32_t y = 9; y <= 10 + h; ++y)
+            for (int32_t x = 9; x <= 10 + w; ++x)
+                got.push_back(backBuffer->Pixel(x, y));
+        return got;
+    };
+    // A 4x3 box: one spare column and row, which the rounded-down centring
+    // leaves on the right and at the bottom. Each result has a border of
+    // untouched pixels round the box.
+    EXPECT_EQ(box(0, 4, 3), (std::vector<uint16_t>{_, _, _, _, _, _, //
+                                                   _, a, b, c, _, _, //
+                                                   _, d, e, f, _, _, //
+                                                   _, _, _, _, _, _, //
+                                                   _, _, _, _, _, _}));
+    // 30 degrees anticlockwise. Truncation toward zero gives column 0 the
+    // pixel at -0.2 (bottom left).
+    EXPECT_EQ(box(30, 4, 3), (std::vector<uint16_t>{_, _, _, _, _, _, //
+                                                    _, a, b, c, _, _, //
+                                                    _, a, b, f, f, _, //
+                                                    _, a, d, e, _, _, //
+                                                    _, _, _, _, _, _}));
+    EXPECT_EQ(box(45, 4, 3), (std::vector<uint16_t>{_, _, _, _, _, _, //
+                                                    _, _, c, c, _, _, //
+                                                    _, a, b, f, f, _, //
+                                                    _, a, d, e, _, _, //
+                                                    _, _, _, _, _, _}));
+    // A box one smaller than the source each way: the offsets are -1 (an
+    // arithmetic shift rounds down), so the box shows e f, not a b.
+    EXPECT_EQ(box(0, 2, 1), (std::vector<uint16_t>{_, _, _, _, //
+                                                   _, e, f, _, //
+                                                   _, _, _, _}));
+}
+
+TEST_F(RotatedBlit, AnyAngleDrawsLikeItsNormalisedAngle) {
     SetUpScreen(plat::PixelFormat::RGB565, 160, 120);
     MakeImage(4, 9, 5, Numbered(9, 5));
     const int32_t angles[][2] = {{450, 90}, {-270, 90},       {720, 0},        {-1, 359},
@@ -52,7 +98,7 @@ TEST(BlitRotated, AnyAngleDrawsLikeItsNormalisedAngle) {
     EXPECT_EQ(NormaliseAngle(359), 359);
 }
 
-TEST(BlitRotated, ClippingTransparencyAndBoxSizes) {
+TEST_F(RotatedBlit, ClippingTransparencyAndBoxSizes) {
     SetUpScreen(plat::PixelFormat::RGB565);
     kitDraw::SetClip(180, 0, 620, 600);
     auto src = Numbered(7, 7);
@@ -85,7 +131,7 @@ TEST(BlitRotated, ClippingTransparencyAndBoxSizes) {
     EXPECT_EQ(imageTable[4].surface->lockCount, 0);
 }
 
-TEST(BlitRotated, ExtremeBoxesAndSourcesStayInBounds) {
+TEST_F(RotatedBlit, ExtremeBoxesAndSourcesStayInBounds) {
     SetUpScreen(plat::PixelFormat::RGB565, 64, 48);
     MakeImage(4, 7, 7, Numbered(7, 7));
     kitDraw::SetClip(-1000, -1000, 1000, 1000); // wider than the screen
@@ -103,7 +149,7 @@ TEST(BlitRotated, ExtremeBoxesAndSourcesStayInBounds) {
     EXPECT_EQ(BlitRipple(-3, -3, 500, 3, 1, 9.0f, 2.0f, 4, 0, 0, 7, 7), 1);
 }
 
-TEST(BlitRotatedVariants, TilingScalingPerspectiveAndRipple) {
+TEST_F(RotatedBlitVariants, TilingScalingPerspectiveAndRipple) {
     SetUpScreen(plat::PixelFormat::RGB565, 96, 64);
     const auto src = Numbered(7, 7);
     MakeImage(4, 7, 7, src);

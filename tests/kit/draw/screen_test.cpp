@@ -182,7 +182,7 @@ TEST(Screen, ReleaseFreesEverySlotOnce) {
     EXPECT_EQ(directDraw, nullptr);
     EXPECT_EQ(primarySurface, nullptr);
     EXPECT_EQ(backBuffer, nullptr);
-    EXPECT_FALSE(plat::DisplayModeSetForTests());
+    EXPECT_FALSE(plat::DisplayReleasedInItsModeForTests());
     for (int i = 0; i < kImageSlots; ++i) {
         ASSERT_EQ(imageTable[i].surface, nullptr) << i;
         ASSERT_EQ(imageTable[i].name[0], 0) << i;
@@ -199,11 +199,13 @@ TEST(Screen, EndRunsOnceAndPostsOneClose) {
     GameHarness h;
     ASSERT_TRUE(h.Start());
     h.DrainMessages();
+    ASSERT_TRUE(plat::DisplayModeSetForTests());
     const int before = plat::PendingMessagesForTests();
     EXPECT_EQ(kitSystem::End(), 1);
     EXPECT_EQ(plat::PendingMessagesForTests(), before + 1);
     EXPECT_EQ(closingFlag, 2);
     EXPECT_EQ(directDraw, nullptr);
+    EXPECT_FALSE(plat::DisplayReleasedInItsModeForTests()); // the desktop's mode came back first
     EXPECT_EQ(instanceMutex, nullptr);
     EXPECT_EQ(kitSystem::End(), 1);
     EXPECT_EQ(plat::PendingMessagesForTests(), before + 1);

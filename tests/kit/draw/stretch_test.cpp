@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/draw/stretch.h"
 #include "screen_fixture.h"
 
@@ -12,7 +13,9 @@ void MakeLogo() { MakeImage(4, 4, 2, {0x1111, 0x2222, 0x0000, 0x4444, 0x5555, 0x
 
 } // namespace
 
-TEST(BlitStretchKeyed, BothRoadsCopyUnscaledRectanglesAlike) {
+using StretchKeyedBlit = FreshGlobals;
+
+TEST_F(StretchKeyedBlit, BothRoadsCopyUnscaledRectanglesAlike) {
     for (uint32_t road : {0u, 1u}) {
         SetUpScreen(plat::PixelFormat::RGB565);
         hwStretch = road;
@@ -33,7 +36,7 @@ TEST(BlitStretchKeyed, BothRoadsCopyUnscaledRectanglesAlike) {
     }
 }
 
-TEST(BlitStretchKeyed, OnlyTheGdiRoadIsClippedToThePlayField) {
+TEST_F(StretchKeyedBlit, OnlyTheGdiRoadIsClippedToThePlayField) {
     SetUpScreen(plat::PixelFormat::RGB565);
     kitDraw::SetClip(180, 0, 620, 600);
     MakeLogo();
@@ -58,7 +61,7 @@ TEST(BlitStretchKeyed, OnlyTheGdiRoadIsClippedToThePlayField) {
     EXPECT_EQ(backBuffer->Pixel(300, 300), 0);
 }
 
-TEST(BlitStretchKeyed, GdiRoadSizesAreCutToTheScratchImage) {
+TEST_F(StretchKeyedBlit, GdiRoadSizesAreCutToTheScratchImage) {
     SetUpScreen(plat::PixelFormat::RGB555);
     kitDraw::SetClip(0, 0, 800, 600);
     hwStretch = 0;

@@ -1,8 +1,13 @@
+#include "harness/reset_globals.h"
 #include "kit/draw/screen.h"
 
 #include <gtest/gtest.h>
 
-TEST(PixelFormat, DerivedValuesOfBothFormats) {
+using BlendTables = FreshGlobals;
+using PixelFormat = FreshGlobals;
+using SineTable = FreshGlobals;
+
+TEST_F(PixelFormat, DerivedValuesOfBothFormats) {
     kitDraw::SetPixelFormat(0xF800, 0x07E0, 0x001F);
     EXPECT_EQ(redShift, 11);
     EXPECT_EQ(greenShift, 5);
@@ -30,7 +35,7 @@ TEST(PixelFormat, DerivedValuesOfBothFormats) {
     EXPECT_EQ(halfMask, 0x7800u | 0x000Fu);
 }
 
-TEST(SineTable, TruncatedEntries) {
+TEST_F(SineTable, TruncatedEntries) {
     kitDraw::BuildSineTable();
     EXPECT_EQ(sineTable[0], 0);
     EXPECT_EQ(sineTable[30], 179);
@@ -39,7 +44,7 @@ TEST(SineTable, TruncatedEntries) {
     EXPECT_EQ(sineTable[360 + 45], sineTable[45]);
 }
 
-TEST(BlendTables, SaturationAndMixEnds) {
+TEST_F(BlendTables, SaturationAndMixEnds) {
     kitDraw::SetPixelFormat(0xF800, 0x07E0, 0x001F);
     kitDraw::BuildBlendTables();
     EXPECT_EQ(additiveTable[0][0][31][31], 31 << 11);

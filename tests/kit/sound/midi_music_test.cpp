@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/sound/midi.h"
 #include "kit/sound/sound.h"
 #include "kit/sound/test_media.h"
@@ -40,6 +41,7 @@ class MidiMusic : public ::testing::Test {
     std::string track1, track2;
 
     void SetUp() override {
+        ResetGameGlobals();
         dir = MakeTempDir();
         plat::SetProgramDirectoryForTests(dir);
         ASSERT_TRUE(WriteFile(dir + "MIDI/VXTM1.MID", ShortMidi(4)));
@@ -55,9 +57,9 @@ class MidiMusic : public ::testing::Test {
     }
     void TearDown() override {
         MidiStop();
-        plat::SetMidiNotifyCallback(nullptr);
         std::error_code ec;
         std::filesystem::remove_all(dir, ec);
+        ResetGameGlobals();
     }
     std::string Mode() {
         std::string mode;

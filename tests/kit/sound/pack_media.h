@@ -1,6 +1,7 @@
 #pragma once
 // Builders for the sound pack tests: pack entries byte by byte (sizes can
 // lie), and the fixture every pack and stream test starts from.
+#include "harness/reset_globals.h"
 #include "kit/sound/sound.h"
 #include "kit/sound/soundpack.h"
 #include "kit/sound/test_media.h"
@@ -72,6 +73,7 @@ class PackTest : public ::testing::Test {
     std::string dir;
 
     void SetUp() override {
+        ResetGameGlobals();
         plat::AudioUseRenderHookForTests(true);
         plat::SetBeepEnabledForTests(false);
         dir = testmedia::MakeTempDir();
@@ -83,6 +85,7 @@ class PackTest : public ::testing::Test {
         kitSound::Release();
         std::error_code ec;
         std::filesystem::remove_all(dir, ec);
+        ResetGameGlobals();
     }
     void WritePack(const std::string& name, const Bytes& bytes) {
         if (bytes.empty()) {

@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/sound/sound.h"
 #include "kit/sound/test_media.h"
 #include "kit/system/random.h"
@@ -32,6 +33,7 @@ class SoundObjects : public ::testing::Test {
     std::string dir;
 
     void SetUp() override {
+        ResetGameGlobals();
         plat::AudioUseRenderHookForTests(true);
         plat::SetBeepEnabledForTests(false);
         dir = MakeTempDir();
@@ -45,6 +47,7 @@ class SoundObjects : public ::testing::Test {
         kitSound::Release();
         std::error_code ec;
         std::filesystem::remove_all(dir, ec);
+        ResetGameGlobals();
     }
     // Loads and returns what the error report wrote.
     std::string Load(const char* name, int32_t mix, int32_t& handle) {
@@ -55,7 +58,9 @@ class SoundObjects : public ::testing::Test {
 };
 } // namespace
 
-TEST(SoundUnavailable, EveryCallDoesNothingAndReportsNothing) {
+using SoundUnavailable = FreshGlobals;
+
+TEST_F(SoundUnavailable, EveryCallDoesNothingAndReportsNothing) {
     plat::AudioFailOpenForTests(true);
     EXPECT_EQ(kitSound::Init(), 0);
     EXPECT_EQ(soundAvailable, 0);

@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/sound/pack_media.h"
 #include "kit/sound/stream.h"
 #include "platform/time.h"
@@ -54,7 +55,9 @@ const Bytes kAlphaData = testmedia::Sine16(3000, 44100, 441.0, 9000.0);
 const Bytes kBetaData = testmedia::Constant16(2000, -7000);
 } // namespace
 
-TEST(SoundPackUnavailable, EveryCallDoesNothing) {
+using SoundPackUnavailable = FreshGlobals;
+
+TEST_F(SoundPackUnavailable, EveryCallDoesNothing) {
     plat::AudioFailOpenForTests(true);
     EXPECT_EQ(kitSound::Init(), 0);
     kitSound::ResetSlots();

@@ -1,3 +1,4 @@
+#include "harness/reset_globals.h"
 #include "kit/draw/present.h"
 #include "kit/draw/screen.h"
 #include "kit/draw/text.h"
@@ -13,16 +14,19 @@ namespace {
 class FrameTimer : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameGlobals();
         plat::UseVirtualClockForTests(true);
         plat::SetVirtualClockForTests(20000);
         plat::SetPerfCounterAvailableForTests(true);
         RunStartupInitialisers();
     }
-    void TearDown() override { plat::SetPerfCounterAvailableForTests(true); }
+    void TearDown() override { ResetGameGlobals(); }
 };
 } // namespace
 
-TEST(FrameTimerStartup, BuiltBeforeMain) {
+using FrameTimerStartup = FreshGlobals;
+
+TEST_F(FrameTimerStartup, BuiltBeforeMain) {
     // The timer object raised the timer resolution before main() ran.
     EXPECT_EQ(plat::TimerPeriodRequests(), 1);
     EXPECT_EQ(frameRate, 60u);

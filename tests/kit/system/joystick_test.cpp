@@ -1,5 +1,6 @@
 #include "kit/system/joystick.h"
 
+#include "harness/reset_globals.h"
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
@@ -15,15 +16,14 @@ namespace {
 class Joystick : public ::testing::Test {
   protected:
     void SetUp() override {
-        frameDt = 0.0f;
-        transitionCounter = pageOverlayOn = dialogMode = 0;
+        ResetGameGlobals();
         // A machine with a real pad plugged in cannot show an absent one.
         plat::JoyInfoEx info{};
         info.size = plat::kJoyInfoSize;
         info.flags = plat::kJoyReturnAll;
         if (plat::JoyGetPosEx(0, &info) == plat::kJoyOk) GTEST_SKIP() << "a pad is plugged in";
     }
-    void TearDown() override { plat::JoyShutdown(); }
+    void TearDown() override { ResetGameGlobals(); }
     int32_t Pad() {
         const int32_t h = plat::AttachVirtualPadForTests(2, 4);
         EXPECT_GE(h, 0) << "virtual pads need SDL 2.26";

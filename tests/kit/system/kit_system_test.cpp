@@ -1,5 +1,6 @@
 #include "harness/game_harness.h"
 
+#include "harness/reset_globals.h"
 #include "kit/draw/present.h"
 #include "kit/draw/screen.h"
 #include "kit/draw/text.h"
@@ -23,17 +24,13 @@ namespace {
 class KitSystem : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameGlobals();
         plat::UseVirtualClockForTests(true);
         plat::SetVirtualClockForTests(50000);
         plat::ForceHeadlessMessageBoxesForTests(true);
         plat::SetQuietMessageBoxesForTests(true);
-        plat::ClearRecordedMessageBoxesForTests();
-        plat::ClearKeyStatesForTests();
-        fatalFlag = 0;
-        transitionCounter = 0;
-        pageOverlayOn = 0;
-        dialogMode = 0;
     }
+    void TearDown() override { ResetGameGlobals(); }
     int32_t Step(int32_t vk, int32_t& state) {
         kitSystem::KeyState(vk, state);
         return state;
