@@ -152,8 +152,8 @@ void SetUpBusyFrame(bool full) {
     frameDt = 1.0f / 60.0f;
     scrollDistance = 2000.0f;
     stageFrameCounter = 100;
-    // Holding at (180, 0) with the clock about to reach 3600, where windows
-    // 5, 6, 8 and 9 all fire.
+    // Holding at (180, 0) with the clock about to reach 3600, where both rows
+    // of aimed strings and four of the spirals fire together.
     scene2Boss.behaviourClock = 140.0f;
     scene2Boss.x = 180.0f;
     scene2Boss.y = 0.0f;

@@ -80,7 +80,7 @@ class Scene2Attacks : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Scene2Attacks, ClockWrapsAfter4300AndTheNextCycleOpensOnWindowsOneAndSeven) {
+TEST_F(Scene2Attacks, ClockWrapsAfter4300AndTheNextCycleStartsWithTheFirstFanAndSpirals) {
     Enter(1);
     // Timers 0..5 are spirals 1, 2, 3, 5, 4, 6.
     const auto before = Timers();
@@ -96,8 +96,8 @@ TEST_F(Scene2Attacks, ClockWrapsAfter4300AndTheNextCycleOpensOnWindowsOneAndSeve
     EXPECT_EQ(t[3], before[3]);
     EXPECT_EQ(scene2BossBigFanVolley1Pool[0].tick, fan);
 
-    // No frame sees 0: the next one is 1, where the fan and spirals 3 and 5
-    // start again and 8 and 9 are closed.
+    // No frame sees 0: the next one is 1, where the first fan and spirals 3
+    // and 5 start again and the other four spirals rest.
     ASSERT_TRUE(h->Frame(kDt));
     EXPECT_EQ(scene2Boss.BossAttackClock, 1);
     const auto after = Timers();
