@@ -120,8 +120,12 @@ int32_t FillRect(Surface* dst, const Rect* r, uint16_t pixel) {
     a.right = std::min(a.right, dst->width);
     a.bottom = std::min(a.bottom, dst->height);
     if (a.right <= a.left || a.bottom <= a.top) return kOk;
-    for (int32_t y = a.top; y < a.bottom; ++y)
-        std::fill(dst->Row(y) + a.left, dst->Row(y) + a.right, pixel);
+    // Every frame clears the whole back buffer: fill one row, copy it down.
+    uint16_t* first = dst->Row(a.top) + a.left;
+    const size_t bytes = size_t(a.right - a.left) * sizeof(uint16_t);
+    std::fill(first, dst->Row(a.top) + a.right, pixel);
+    for (int32_t y = a.top + 1; y < a.bottom; ++y)
+        std::memcpy(dst->Row(y) + a.left, first, bytes);
     return kOk;
 }
 

@@ -1,0 +1,202 @@
+// The first boss's attack table through real stage frames, seen through the
+// patterns' own counters: the wrap at 4300 and the first frames of the next
+// cycle, a whole cycle's calls, the drop streams' mode gate, and the rows
+// that only the harder settings run.
+#include "harness/game_harness.h"
+
+#include "game/enemies/enemy_shots.h"
+#include "game/enemies/large_enemies.h"
+#include "game/shell/new_game.h"
+#include "game/shell/world_reset.h"
+#include "game/stages/scene2/scene2_boss.h"
+#include "game/state/game_state.h"
+#include "kit/draw/present.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+constexpr float kDt = 1.0f / 60.0f;
+
+class Scene2Attacks : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        HarnessOptions o;
+        o.fakeMidi = true;
+        h = std::make_unique<GameHarness>(o);
+        ASSERT_TRUE(h->Start());
+        savedDifficulty = difficulty;
+        savedExtra = difficultyExtra;
+    }
+    void TearDown() override {
+        difficulty = savedDifficulty;
+        difficultyExtra = savedExtra;
+        ResetWorldA();
+        ResetWorldB();
+    }
+    // A new game entered straight into scene 2, the boss holding its place
+    // with its attack gate open.
+    void Enter(int32_t mode, int32_t diff = 1, int32_t extra = 0) {
+        ResetWorldA();
+        ResetWorldB();
+        NewGameSetup();
+        gameMode = mode;
+        difficulty = diff;
+        difficultyExtra = extra;
+        h->SetScene(2);
+        transitionCounter = 0;
+        transitionStep = 0;
+        scrollDistance = 2000.0f; // past every wave
+        scene2Boss.behaviourClock = 140.0f;
+        scene2Boss.x = 180.0f;
+        scene2Boss.y = 0.0f;
+        scene2Boss.hp = 500.0f;
+    }
+    // One frame whose raised clock is `clock`.
+    void FrameAt(int32_t clock) {
+        scene2Boss.BossAttackClock = clock - 1;
+        ASSERT_TRUE(h->Frame(kDt));
+    }
+    static std::array<int32_t, 12> Timers() {
+        std::array<int32_t, 12> t{};
+        for (int i = 0; i < 12; ++i)
+            t[i] = scene2Boss.patternTimer[i];
+        return t;
+    }
+    // A record cleared, then placed, active or free.
+    template <typename Record> static void Live(Record& r, float x, float y, int32_t active) {
+        r = Record{};
+        r.x = x;
+        r.y = y;
+        r.active = active;
+    }
+    std::unique_ptr<GameHarness> h;
+    int32_t savedDifficulty = 0;
+    int32_t savedExtra = 0;
+};
+
+} // namespace
+
+TEST_F(Scene2Attacks, ClockWrapsAfter4300AndTheNextCycleStartsWithTheFirstFanAndSpirals) {
+    Enter(1);
+    // Timers 0..5 are spirals 1, 2, 3, 5, 4, 6.
+    const auto before = Timers();
+    const int32_t fan = scene2BossBigFanVolley1Pool[0].tick;
+    FrameAt(4300);
+    EXPECT_EQ(scene2Boss.BossAttackClock, 0);
+    auto t = Timers();
+    EXPECT_EQ(t[0], before[0] + 1); // spirals 1 and 2: 1400..4300
+    EXPECT_EQ(t[1], before[1] + 1);
+    EXPECT_EQ(t[4], before[4] + 1); // spirals 4 and 6: 2000..4300
+    EXPECT_EQ(t[5], before[5] + 1);
+    EXPECT_EQ(t[2], before[2]); // spirals 3 and 5 closed at 3000
+    EXPECT_EQ(t[3], before[3]);
+    EXPECT_EQ(scene2BossBigFanVolley1Pool[0].tick, fan);
+
+    // No frame sees 0: the next one is 1, where the first fan and spirals 3
+    // and 5 start again and the other four spirals rest.
+    ASSERT_TRUE(h->Frame(kDt));
+    EXPECT_EQ(scene2Boss.BossAttackClock, 1);
+    const auto after = Timers();
+    EXPECT_EQ(after[2], t[2] + 1);
+    EXPECT_EQ(after[3], t[3] + 1);
+    for (int i : {0, 1, 4, 5})
+        EXPECT_EQ(after[i], t[i]) << i;
+    EXPECT_EQ(scene2BossBigFanVolley1Pool[0].tick, fan + 1);
+}
+
+TEST_F(Scene2Attacks, OneCycleIs4300AttackFramesAndEachScheduleRunsOnEveryFrameOfItsWindows) {
+    Enter(3);
+    for (int frame = 1; frame <= 4300; ++frame) {
+        ASSERT_TRUE(h->Frame(kDt));
+        scene2Boss.hp = 500.0f; // whatever the ship does
+        if (frame < 4300) {
+            ASSERT_EQ(scene2Boss.BossAttackClock, frame);
+        }
+    }
+    EXPECT_EQ(scene2Boss.BossAttackClock, 0);
+    // A spiral's tick runs 1..359, then cycles 10..359.
+    auto spiral = [](int calls) { return calls < 360 ? calls : 10 + (calls - 10) % 350; };
+    const auto t = Timers();
+    EXPECT_EQ(t[0], spiral(2901)); // 1400..4300
+    EXPECT_EQ(t[1], spiral(2901));
+    EXPECT_EQ(t[2], spiral(3000)); // 1..3000
+    EXPECT_EQ(t[3], spiral(3000));
+    EXPECT_EQ(t[4], spiral(2301)); // 2000..4300
+    EXPECT_EQ(t[5], spiral(2301));
+    for (int i = 6; i < 12; ++i) // the ring emitters are never scheduled
+        EXPECT_EQ(t[i], 0) << i;
+    // Fan ticks wrap at their own cycles.
+    EXPECT_EQ(scene2BossBigFanVolley1Pool[24].tick, (200 + 301 + 501) % 260);
+    EXPECT_EQ(scene2BossBigFanVolley2Pool[24].tick, 101 % 260); // 200..300
+    EXPECT_EQ(scene2BossBigFanVolley3Pool[34].tick, 211 % 150); // 250..460
+    EXPECT_EQ(scene2BossBigFanVolley4Pool[34].tick, 181 % 130); // 400..580
+    // Drop streams, 20..280: 261 calls on a 10..199 cycle.
+    EXPECT_EQ(scene2BossStraightDropStream1Pool[19].tick, 10 + (261 - 10) % 190);
+    EXPECT_EQ(scene2BossStraightDropStream2Pool[19].tick, 10 + (261 - 10) % 190);
+}
+
+TEST_F(Scene2Attacks, DropStreamsFireOnlyInModeThreeAndOnlyFrom20To280) {
+    for (int32_t mode : {1, 3}) {
+        SCOPED_TRACE(mode);
+        Enter(mode);
+        scene2Boss.BossAttackClock = 17;
+        int armedAt = 0;
+        for (int32_t clock = 18; clock <= 282; ++clock) {
+            const int32_t tick = scene2BossStraightDropStream1Pool[0].tick;
+            const int32_t tick2 = scene2BossStraightDropStream2Pool[0].tick;
+            ASSERT_TRUE(h->Frame(kDt));
+            ASSERT_EQ(scene2Boss.BossAttackClock, clock);
+            scene2Boss.hp = 500.0f;
+            const bool open = mode == 3 && clock >= 20 && clock <= 280;
+            ASSERT_EQ(scene2BossStraightDropStream1Pool[0].tick != tick, open) << clock;
+            ASSERT_EQ(scene2BossStraightDropStream2Pool[0].tick != tick2, open) << clock;
+            if (!armedAt && scene2BossStraightDropStream1Pool[0].active == 1) armedAt = clock;
+        }
+        // The first shot drops on the stream's tenth tick.
+        EXPECT_EQ(armedAt, mode == 3 ? 29 : 0);
+    }
+}
+
+TEST_F(Scene2Attacks, HarderSettingsAddAimedShotsAndSecondMoves) {
+    struct Setting {
+        int32_t difficulty, extra;
+        bool aimed, volleyTwice, dropTwice, shotTwice;
+    };
+    const Setting settings[] = {
+        {1, 0, false, false, false, false},
+        {2, 0, true, false, false, true},
+        {1, 1, true, true, true, false},
+    };
+    for (const Setting& s : settings) {
+        SCOPED_TRACE(testing::Message() << "difficulty " << s.difficulty << " extra " << s.extra);
+        Enter(1, s.difficulty, s.extra);
+        // Pools 1 and 2 arm in 100..200 and 400..500 only.
+        for (int32_t clock : {99, 100, 200, 201, 399, 400, 500, 501}) {
+            for (auto* pool : {scene2BossAimedShotPool1Pool, scene2BossAimedShotPool2Pool})
+                for (int i = 0; i < 5; ++i)
+                    Live(pool[i], ParkX, ParkY, 0);
+            FrameAt(clock);
+            const bool in = (clock >= 100 && clock <= 200) || (clock >= 400 && clock <= 500);
+            EXPECT_EQ(scene2BossAimedShotPool1Pool[4].active, s.aimed && in ? 1 : 0) << clock;
+            EXPECT_EQ(scene2BossAimedShotPool2Pool[4].active, s.aimed && in ? 1 : 0) << clock;
+        }
+
+        // The second moves, in a frame with the gate shut and no wave open:
+        // a boss volley of threes, a formation drop of the large enemies and
+        // an aimed shot of kind F, each falling straight down.
+        scene2Boss.hp = kScene2BossStartHp;
+        Live(scene2BossTimedVolley3Pool[0], 300, 100, 1);
+        Live(largeEnemyS53LShot3Pool[0], 350, 100, 1);
+        Live(enemyFShot1Pool[0], 400, 100, 1);
+        enemyFShot1Pool[0].angle = 1.5707964f; // straight down
+        enemyFShot1Pool[0].speed = 60.0f;
+        ASSERT_TRUE(h->Frame(0.1f));
+        EXPECT_FLOAT_EQ(scene2BossTimedVolley3Pool[0].y, s.volleyTwice ? 124.0f : 112.0f);
+        EXPECT_FLOAT_EQ(largeEnemyS53LShot3Pool[0].y, s.dropTwice ? 128.0f : 114.0f);
+        EXPECT_NEAR(enemyFShot1Pool[0].y, s.shotTwice ? 112.0f : 106.0f, 1e-3f);
+    }
+}
