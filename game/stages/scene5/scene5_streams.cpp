@@ -58,11 +58,24 @@ constexpr CurvingStreamConsts kCurvingStream6 =
     Curving(scene5BossCurvingStream6Pool, 5, 265, 105, kWidePath, -1, &imgVEX6, 50);
 
 // Seven segments leave down and to the left and turn toward the vertical;
-// the outer pair turns more slowly.
+// the outer pair turns more slowly. A released segment stays where it stopped
+// and is still tested there; the tail is the last to leave the screen.
 constexpr TurningStream Turning(TurningStreamRecord* pool, float x, float y, double turnStep,
                                 const int32_t* body, const int32_t* head) {
-    return {pool,  &scene5Boss.x, &scene5Boss.y, x,    y,   {163, 171, 178, 184, 188, 191, 193},
-            false, turnStep,      17.0f,         body, head};
+    return {
+        .pool = pool,
+        .ownerX = &scene5Boss.x,
+        .ownerY = &scene5Boss.y,
+        .offsetX = x,
+        .offsetY = y,
+        .speeds = {163, 171, 178, 184, 188, 191, 193},
+        .mirror = false,
+        .turnStep = turnStep,
+        .turnLimit = 17.0f,
+        .bodyImage = body,
+        .headImage = head,
+        .testsReleased = true,
+    };
 }
 
 constexpr TurningStream kTurningStream1 =

@@ -1,6 +1,7 @@
 // The third stage's widest fans: fifteen bullets 12 degrees apart about the
 // ship, five volleys a 260-tick cycle of which a 181-call window after the
-// world reset fires four.
+// world reset fires four; and its turning streams, whose switched-off
+// segments still strike where they stopped.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -26,10 +27,12 @@ class Scene5Patterns : public ::testing::Test {
         ResetWorldA();
         ResetWorldB();
         frameDt = dt_, playerX = x_, playerY = y_;
+        playerVulnerable = vulnerable_;
     }
 
   private:
     const float dt_ = frameDt, x_ = playerX, y_ = playerY;
+    const int32_t vulnerable_ = playerVulnerable;
 };
 
 constexpr double kPi = 3.14159265358979323846;
@@ -73,4 +76,50 @@ TEST_F(Scene5Patterns, AFanOfFifteenSpreadsSevenStepsEitherSideOfTheShip) {
     EXPECT_EQ(flying, 60);
     EXPECT_EQ(pool[60].active, 0);
     EXPECT_EQ(pool[0].tick, 181);
+}
+
+TEST_F(Scene5Patterns, TurningStreamsTurnByTheirOwnStepAndStrikeWhereTheirReleasedSegmentsStopped) {
+    Scene5Boss_TurningStream1_Spawn();
+    Scene5Boss_TurningStream3_Spawn();
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_EQ(scene5BossTurningStream1Pool[k].x, 385.0f);
+        EXPECT_EQ(scene5BossTurningStream1Pool[k].y, 30.0f);
+        EXPECT_EQ(scene5BossTurningStream3Pool[k].x, 345.0f);
+        EXPECT_EQ(scene5BossTurningStream3Pool[k].y, 20.0f);
+        EXPECT_EQ(scene5BossTurningStream1Pool[k].heading, float(-kPi / 5));
+    }
+    // Down and to the left, each stream turning by its own step per call.
+    frameDt = 1.0f / 60;
+    for (int n = 0; n < 10; ++n) {
+        Scene5Boss_TurningStream1_Move();
+        Scene5Boss_TurningStream3_Move();
+    }
+    const TurningStreamRecord& head = scene5BossTurningStream1Pool[6];
+    EXPECT_LT(head.x, 385.0f);
+    EXPECT_GT(head.y, 30.0f);
+    EXPECT_NEAR(head.heading, -kPi / 5 - 10 * 2 * kPi / 280, 1e-5);
+    EXPECT_NEAR(scene5BossTurningStream3Pool[6].heading, -kPi / 5 - 10 * 2 * kPi / 320, 1e-5);
+
+    // The tail leaves the screen: every segment is switched off where it is,
+    // and a ship in a switched-off segment's box is still struck, at both ends.
+    scene5BossTurningStream1Pool[0].y = 600.5f;
+    Scene5Boss_TurningStream1_Move();
+    const TurningStreamRecord r3 = scene5BossTurningStream1Pool[3];
+    EXPECT_EQ(r3.active + head.active, 0);
+    for (float dx : {0.0f, 30.0f}) {
+        playerX = r3.x - dx;
+        playerY = r3.y - 10.0f;
+        playerVulnerable = 1;
+        Scene5Boss_TurningStream1_Move();
+        EXPECT_EQ(playerVulnerable, 0) << dx;
+    }
+    playerX = r3.x - 30.5f;
+    playerVulnerable = 1;
+    Scene5Boss_TurningStream1_Move();
+    EXPECT_EQ(playerVulnerable, 1);
+
+    // Released as a whole, the stream fires again from the boss.
+    Scene5Boss_TurningStream1_Spawn();
+    EXPECT_EQ(scene5BossTurningStream1Pool[3].active, 1);
+    EXPECT_EQ(scene5BossTurningStream1Pool[3].x, 385.0f);
 }
