@@ -32,10 +32,10 @@ const StageCall kScene3LockOnMoves[] = {
     LockOnShotScene3BossA_Move, LockOnShotScene3BossB_Move,
 };
 
-// Step 4: each family moves (some twice) and draws every frame, spawned or
-// not, then its waves (both ends strict). The harder settings add fires
-// inside a window as rows over the same or a narrower window, in the order
-// the calls come.
+// After the player's shots: each family moves (some twice) and draws every
+// frame, spawned or not, then its waves (both ends strict). The harder
+// settings add fires inside a window as rows over the same or a narrower
+// window, in the order the calls come.
 const ScheduleRow kScene3EnemyRows[] = {
     {Always(), nullptr, {EnemyJ_Move, EnemyJ_Draw, EnemyK_Move, EnemyK_Draw}},
     {Always(), Extra1, {EnemyJ_Move, EnemyK_Move}},
@@ -141,9 +141,9 @@ const ScheduleRow kScene3EnemyRows[] = {
     {Between(1120, 1200), nullptr, {LargeEnemyS50L_Spawn, LargeEnemyS50R_Spawn}},
 };
 
-// Step 6: every boss pattern, then every enemy bullet group, each moved then
-// drawn (kind I's draw first), fired or not. The harder settings move some
-// groups a second time.
+// After the ship: every boss pattern, then every enemy bullet group, each
+// moved then drawn (kind I's drawn first), fired or not. The harder settings
+// move some groups a second time.
 const ScheduleRow kScene3PatternRows[] = {
     {Always(),
      nullptr,

@@ -1,5 +1,8 @@
 // The scene-5 boss's attack table and hp blocks, and its boss section.
 #include "game/stages/scene5/scene5_boss.h"
+
+#include <cstddef>
+
 #include "game/stages/scene5/scene5_patterns.h"
 
 namespace {
@@ -86,7 +89,7 @@ constexpr StageCall kDropShots[] = {
 
 constexpr ScheduleRow DropShotBlock(float lo, float hi) {
     ScheduleRow row = {Within(lo, hi), DifficultyNot1, {}};
-    for (size_t i = 0; i < sizeof kDropShots / sizeof kDropShots[0]; ++i)
+    for (std::size_t i = 0; i < sizeof kDropShots / sizeof kDropShots[0]; ++i)
         row.calls[i] = kDropShots[i];
     return row;
 }

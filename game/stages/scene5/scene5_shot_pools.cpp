@@ -1,5 +1,7 @@
 #include "game/stages/scene5/scene5_patterns.h"
 
+#include <cstddef>
+
 #include "game/bosses/aimed_shot_pool.h"
 #include "game/stages/scene5/scene5_boss.h"
 #include "game/state/assets.h"
@@ -15,7 +17,7 @@ constexpr float kDriftSpeeds[] = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f, 360.0f
 
 // Every pool launches from boss + (205 + ox, oy) at the ship + (15, 15) with
 // the 30x30 shot turned to its flight.
-template <size_t N>
+template <std::size_t N>
 constexpr AimedShotPoolConsts ShotPool(std::span<AimedShotPoolRecord> pool, float ox, float oy,
                                        const float (&speeds)[N], int32_t twelfths, int32_t drift) {
     AimedShotPoolConsts c = {
@@ -34,7 +36,7 @@ constexpr AimedShotPoolConsts ShotPool(std::span<AimedShotPoolRecord> pool, floa
         .cell = 30,
         .cells = 0,
     };
-    for (size_t k = 0; k < N; ++k)
+    for (std::size_t k = 0; k < N; ++k)
         c.speeds[k] = speeds[k];
     return c;
 }

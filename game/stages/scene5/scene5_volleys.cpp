@@ -1,5 +1,7 @@
 #include "game/stages/scene5/scene5_patterns.h"
 
+#include <cstddef>
+
 #include "game/bosses/paired_drop_shot.h"
 #include "game/enemies/timed_volley.h"
 #include "game/stages/scene5/scene5_boss.h"
@@ -62,7 +64,7 @@ constexpr TimedVolleyConstants Fives(const GroupSchedule& schedule, float ox, fl
 
 // Small keyed shots dropped from boss + (212 + ox, 200 + oy), all from one
 // point, drifting apart by record.
-template <size_t N>
+template <std::size_t N>
 constexpr PairedDropShotConsts Drops(std::span<DropShot> pool, float ox, float oy, float fall,
                                      const float (&drift)[N]) {
     PairedDropShotConsts c = {
@@ -78,7 +80,7 @@ constexpr PairedDropShotConsts Drops(std::span<DropShot> pool, float ox, float o
         .cell = 16,
         .cells = 0,
     };
-    for (size_t k = 0; k < N; ++k)
+    for (std::size_t k = 0; k < N; ++k)
         c.drift[k] = drift[k];
     return c;
 }

@@ -1,4 +1,14 @@
 // Scene 5, the third stage played: its constants over the shared stage frame.
+#include "game/enemies/aimed_rot_string5.h"
+#include "game/enemies/aimed_shot.h"
+#include "game/enemies/aimed_string5.h"
+#include "game/enemies/big_fan_volley.h"
+#include "game/enemies/enemy_kinds.h"
+#include "game/enemies/large_enemies.h"
+#include "game/enemies/large_enemy_weapons.h"
+#include "game/enemies/shot_string5.h"
+#include "game/enemies/squads.h"
+#include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
 #include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
@@ -9,9 +19,170 @@
 
 namespace {
 
-// Every boss pattern moves, then draws, on every unpaused frame, fired or not.
-// With difficultyExtra 1 the timed volleys of five move a second time.
-constexpr ScheduleRow kScene5PatternRows[] = {
+// Family by family: its move and draw every frame, then its waves, each
+// window strict at both ends. Calls added by the harder settings sit in rows
+// of their own, in their place within the window's list.
+const ScheduleRow kScene5EnemyRows[] = {
+    // Kinds D and E from the top.
+    {Always(), nullptr, {EnemyD_Move, EnemyD_Draw, EnemyE_Move, EnemyE_Draw}},
+    {Between(130, 200), nullptr, {EnemyD_Spawn, EnemyD_Shot1_Fire, EnemyE_Spawn, EnemyE_Shot1_Fire}},
+    {Between(1000, 1100), nullptr, {EnemyD_Spawn, EnemyD_Shot1_Fire, EnemyE_Spawn, EnemyE_Shot1_Fire}},
+    // Squad V1A.
+    {Always(), nullptr, {SquadV1A_Move, SquadV1A_Draw}},
+    {Between(50, 100), nullptr, {SquadV1A_Schedule}},
+    {Between(500, 550), nullptr, {SquadV1A_Schedule}},
+    {Between(1300, 1350), nullptr, {SquadV1A_Schedule}},
+    // Squad V1B.
+    {Always(), nullptr, {SquadV1B_Move, SquadV1B_Draw}},
+    {Between(150, 200), nullptr, {SquadV1B_Schedule}},
+    {Between(500, 550), nullptr, {SquadV1B_Schedule}},
+    {Between(1300, 1350), nullptr, {SquadV1B_Schedule}},
+    // Squad V1C.
+    {Always(), nullptr, {SquadV1C_Move, SquadV1C_Draw}},
+    {Between(150, 200), nullptr, {SquadV1C_Schedule}},
+    {Between(1300, 1350), nullptr, {SquadV1C_Schedule}},
+    // Squad V1D.
+    {Always(), nullptr, {SquadV1D_Move, SquadV1D_Draw}},
+    {Between(50, 100), nullptr, {SquadV1D_Schedule}},
+    {Between(1300, 1350), nullptr, {SquadV1D_Schedule}},
+    // Kinds J and K from the sides; the harder settings add strings in parts of the first two waves.
+    {Always(), nullptr, {EnemyJ_Move, EnemyJ_Draw, EnemyK_Move, EnemyK_Draw}},
+    {Always(), Extra1, {EnemyJ_Move, EnemyK_Move}},
+    {Between(360, 500), nullptr, {EnemyJ_Spawn, EnemyJ_Shot1_Fire}},
+    {Between(360, 410), Difficulty2OrExtra, {EnemyJ_Shot2_Fire, EnemyJ_Shot3_Fire}},
+    {Between(450, 500), Difficulty2OrExtra, {EnemyJ_Shot2_Fire, EnemyJ_Shot3_Fire}},
+    {Between(360, 500), Difficulty1, {EnemyJ_Shot4_Fire}},
+    {Between(360, 500), Extra1, {EnemyJ_Shot5_Fire, EnemyJ_Shot6_Fire}},
+    {Between(360, 500), nullptr, {EnemyK_Spawn, EnemyK_Shot1_Fire}},
+    {Between(360, 410), Difficulty2OrExtra, {EnemyK_Shot2_Fire, EnemyK_Shot3_Fire}},
+    {Between(450, 500), Difficulty2OrExtra, {EnemyK_Shot2_Fire, EnemyK_Shot3_Fire}},
+    {Between(360, 500), Difficulty1, {EnemyK_Shot4_Fire}},
+    {Between(360, 500), Extra1, {EnemyK_Shot5_Fire, EnemyK_Shot6_Fire}},
+    {Between(900, 1000), nullptr, {EnemyJ_Spawn, EnemyJ_Shot1_Fire}},
+    {Between(900, 950), Difficulty2OrExtra, {EnemyJ_Shot2_Fire, EnemyJ_Shot3_Fire}},
+    {Between(900, 1000), Difficulty1, {EnemyJ_Shot4_Fire}},
+    {Between(900, 1000), Extra1, {EnemyJ_Shot5_Fire, EnemyJ_Shot6_Fire}},
+    {Between(900, 1000), nullptr, {EnemyK_Spawn, EnemyK_Shot1_Fire}},
+    {Between(900, 950), Difficulty2OrExtra, {EnemyK_Shot2_Fire, EnemyK_Shot3_Fire}},
+    {Between(900, 1000), Difficulty1, {EnemyK_Shot4_Fire}},
+    {Between(900, 1000), nullptr, {EnemyK_Shot5_Fire}},
+    {Between(900, 1000), Extra1, {EnemyK_Shot6_Fire}},
+    {Between(1220, 1400), nullptr, {EnemyJ_Spawn, EnemyJ_Shot1_Fire}},
+    {Between(1220, 1400), Difficulty1, {EnemyJ_Shot4_Fire}},
+    {Between(1220, 1400), Extra1, {EnemyJ_Shot5_Fire, EnemyJ_Shot6_Fire}},
+    {Between(1220, 1400), nullptr, {EnemyK_Spawn, EnemyK_Shot1_Fire}},
+    {Between(1220, 1400), Difficulty1, {EnemyK_Shot4_Fire}},
+    {Between(1220, 1400), nullptr, {EnemyK_Shot5_Fire}},
+    {Between(1220, 1400), Extra1, {EnemyK_Shot6_Fire}},
+    // Kinds M and N from the sides.
+    {Always(), nullptr, {EnemyM_Move, EnemyM_Draw, EnemyN_Move, EnemyN_Draw}},
+    {Always(), Extra1, {EnemyM_Move, EnemyN_Move}},
+    {Between(360, 400), nullptr, {EnemyM_Spawn, EnemyM_Shot1_Fire}},
+    {Between(360, 400), Difficulty2OrExtra, {EnemyM_Shot2_Fire, EnemyM_Shot3_Fire}},
+    {Between(360, 400), Difficulty1, {EnemyM_Shot4_Fire}},
+    {Between(360, 400), nullptr, {EnemyM_Shot5_Fire, EnemyM_Shot6_Fire}},
+    {Between(360, 400), nullptr, {EnemyN_Spawn, EnemyN_Shot1_Fire}},
+    {Between(360, 400), Difficulty2OrExtra, {EnemyN_Shot2_Fire, EnemyN_Shot3_Fire}},
+    {Between(360, 400), Difficulty1, {EnemyN_Shot4_Fire}},
+    {Between(360, 400), nullptr, {EnemyN_Shot5_Fire, EnemyN_Shot6_Fire}},
+    {Between(900, 1000), nullptr, {EnemyM_Spawn, EnemyM_Shot1_Fire}},
+    {Between(950, 1000), Difficulty2OrExtra, {EnemyM_Shot2_Fire, EnemyM_Shot3_Fire}},
+    {Between(900, 1000), Difficulty1, {EnemyM_Shot4_Fire}},
+    {Between(900, 1000), nullptr, {EnemyM_Shot5_Fire, EnemyM_Shot6_Fire}},
+    {Between(900, 1000), nullptr, {EnemyN_Spawn, EnemyN_Shot1_Fire}},
+    {Between(950, 1000), Difficulty2OrExtra, {EnemyN_Shot2_Fire, EnemyN_Shot3_Fire}},
+    {Between(900, 1000), Difficulty1, {EnemyN_Shot4_Fire}},
+    {Between(900, 1000), nullptr, {EnemyN_Shot5_Fire, EnemyN_Shot6_Fire}},
+    {Between(1300, 1450), nullptr, {EnemyM_Spawn, EnemyM_Shot1_Fire}},
+    {Between(1300, 1450), Difficulty1, {EnemyM_Shot4_Fire}},
+    {Between(1300, 1450), nullptr, {EnemyM_Shot5_Fire, EnemyM_Shot6_Fire}},
+    {Between(1300, 1450), nullptr, {EnemyN_Spawn, EnemyN_Shot1_Fire}},
+    {Between(1300, 1450), Difficulty1, {EnemyN_Shot4_Fire}},
+    {Between(1300, 1450), nullptr, {EnemyN_Shot5_Fire, EnemyN_Shot6_Fire}},
+    // Kind L.
+    {Always(), nullptr, {EnemyL_Move, EnemyL_Draw}},
+    {Between(550, 800), nullptr, {EnemyL_Spawn, EnemyL_Shot1_Fire, EnemyL_Shot2_Fire, EnemyL_Shot3_Fire}},
+    {Between(550, 800), Difficulty2OrExtra, {EnemyL_Shot4_Fire, EnemyL_Shot5_Fire, EnemyL_Shot6_Fire}},
+    {Between(550, 800), Extra1, {EnemyL_Shot7_Fire, EnemyL_Shot8_Fire}},
+    // Kind O.
+    {Always(), nullptr, {EnemyO_Move, EnemyO_Draw}},
+    {Between(550, 590),
+     nullptr,
+     {EnemyO_Spawn, EnemyO_Shot4_Fire, EnemyO_Shot5_Fire, EnemyO_Shot6_Fire, EnemyO_Shot7_Fire,
+      EnemyO_Shot8_Fire, EnemyO_Shot1_FireVolleys, EnemyO_Shot2_FireVolleys, EnemyO_Shot3_FireVolleys}},
+    {Between(1100, 1200),
+     nullptr,
+     {EnemyO_Spawn, EnemyO_Shot4_Fire, EnemyO_Shot5_Fire, EnemyO_Shot6_Fire, EnemyO_Shot7_Fire,
+      EnemyO_Shot8_Fire, EnemyO_Shot1_FireVolleys, EnemyO_Shot2_FireVolleys, EnemyO_Shot3_FireVolleys}},
+    // Kind P.
+    {Always(), nullptr, {EnemyP_Move, EnemyP_Draw}},
+    {Between(550, 590),
+     nullptr,
+     {EnemyP_Spawn, EnemyP_Shot4_Fire, EnemyP_Shot5_Fire, EnemyP_Shot6_Fire, EnemyP_Shot7_Fire,
+      EnemyP_Shot8_Fire, EnemyP_Shot1_FireVolleys, EnemyP_Shot2_FireVolleys, EnemyP_Shot3_FireVolleys}},
+    {Between(1100, 1200),
+     nullptr,
+     {EnemyP_Spawn, EnemyP_Shot4_Fire, EnemyP_Shot5_Fire, EnemyP_Shot6_Fire, EnemyP_Shot7_Fire,
+      EnemyP_Shot8_Fire, EnemyP_Shot1_FireVolleys, EnemyP_Shot2_FireVolleys, EnemyP_Shot3_FireVolleys}},
+    // Kind Q.
+    {Always(), nullptr, {EnemyQ_Move, EnemyQ_Draw}},
+    {Between(700, 750), nullptr, {EnemyQ_Spawn}},
+    // Kind T.
+    {Always(), nullptr, {EnemyT_Move, EnemyT_Draw}},
+    {Between(700, 750), nullptr, {EnemyT_Spawn}},
+    // Kinds R and U.
+    {Always(), nullptr, {EnemyR_Move, EnemyR_Draw, EnemyU_Move, EnemyU_Draw}},
+    {Between(900, 1000), nullptr, {EnemyR_Spawn, EnemyU_Spawn}},
+    // The large enemy D51.
+    {Always(), nullptr, {LargeEnemyD51_Move, LargeEnemyD51_Draw}},
+    {Between(200, 500), nullptr, {LargeEnemyD51_Spawn, LargeEnemyD51_Shot1_Schedule}},
+    {Between(200, 500), Difficulty2OrExtra, {LargeEnemyD51_Shot2_Schedule, LargeEnemyD51_Shot3_Schedule}},
+    {Between(200, 500),
+     Extra1,
+     {LargeEnemyD51_Shot6_Schedule, LargeEnemyD51_Shot7_Schedule, LargeEnemyD51_Shot8_Schedule}},
+    {Between(850, 950),
+     nullptr,
+     {LargeEnemyD51_Spawn, LargeEnemyD51_Shot1_Schedule, LargeEnemyD51_Shot2_Schedule,
+      LargeEnemyD51_Shot3_Schedule, LargeEnemyD51_Shot6_Schedule}},
+    {Between(850, 950), Extra1, {LargeEnemyD51_Shot7_Schedule, LargeEnemyD51_Shot8_Schedule}},
+    // Squad V3A.
+    {Always(), nullptr, {SquadV3A_Move, SquadV3A_Draw}},
+    {Between(200, 240), nullptr, {SquadV3A_Schedule}},
+    // Squad V3B.
+    {Always(), nullptr, {SquadV3B_Move, SquadV3B_Draw}},
+    {Between(240, 280), nullptr, {SquadV3B_Schedule}},
+    // Squad V4A.
+    {Always(), nullptr, {SquadV4A_Move, SquadV4A_Draw}},
+    {Between(280, 320), nullptr, {SquadV4A_Schedule}},
+    {Between(640, 680), nullptr, {SquadV4A_Schedule}},
+    // Squad V4B.
+    {Always(), nullptr, {SquadV4B_Move, SquadV4B_Draw}},
+    {Between(320, 360), nullptr, {SquadV4B_Schedule}},
+    {Between(640, 680), nullptr, {SquadV4B_Schedule}},
+    // The large enemies S54 from either side, together and then one after the other.
+    {Always(), nullptr, {LargeEnemyS54L_Move, LargeEnemyS54L_Draw, LargeEnemyS54R_Move, LargeEnemyS54R_Draw}},
+    {Between(600, 630), nullptr, {LargeEnemyS54L_Spawn, LargeEnemyS54R_Spawn}},
+    {Between(800, 860), nullptr, {LargeEnemyS54L_Spawn}},
+    {Between(830, 880), nullptr, {LargeEnemyS54R_Spawn}},
+    // The large enemies S50.
+    {Always(), nullptr, {LargeEnemyS50L_Move, LargeEnemyS50L_Draw, LargeEnemyS50R_Move, LargeEnemyS50R_Draw}},
+    {Between(1200, 1270), nullptr, {LargeEnemyS50L_Spawn, LargeEnemyS50R_Spawn}},
+    // The squads' strings and the aimed shots of D and E.
+    {Always(),
+     nullptr,
+     {SquadV1A_Shot1_Move, SquadV1A_Shot1_Draw, SquadV1A_Shot2_Move, SquadV1A_Shot2_Draw, SquadV1B_Shot1_Move,
+      SquadV1B_Shot1_Draw, SquadV1B_Shot2_Move, SquadV1B_Shot2_Draw, SquadV1C_Shot1_Move, SquadV1C_Shot1_Draw,
+      SquadV1C_Shot2_Move, SquadV1C_Shot2_Draw, SquadV1D_Shot1_Move, SquadV1D_Shot1_Draw, SquadV1D_Shot2_Move,
+      SquadV1D_Shot2_Draw}},
+    {Always(), nullptr, {EnemyD_Shot1_Move, EnemyD_Shot1_Draw, EnemyE_Shot1_Move, EnemyE_Shot1_Draw}},
+};
+
+// After the ship: every boss pattern moves, then draws, on every unpaused
+// frame, fired or not (with difficultyExtra 1 the timed volleys of five move
+// a second time); then the kinds' bullets. Shot 4 of J, K, M and N is fired in
+// play but moved and drawn only with difficultyExtra 1, so it waits, armed
+// and unseen, for the next world reset.
+const ScheduleRow kScene5PatternRows[] = {
     {Always(),
      nullptr,
      {Scene5Boss_BigFanVolley1_Move, Scene5Boss_BigFanVolley1_Draw, Scene5Boss_BigFanVolley2_Move,
@@ -105,6 +276,64 @@ constexpr ScheduleRow kScene5PatternRows[] = {
      {Scene5Boss_TurningStream1_Move, Scene5Boss_TurningStream1_Draw, Scene5Boss_TurningStream2_Move,
       Scene5Boss_TurningStream2_Draw, Scene5Boss_TurningStream3_Move, Scene5Boss_TurningStream3_Draw,
       Scene5Boss_TurningStream4_Move, Scene5Boss_TurningStream4_Draw}},
+
+    {Always(), Extra1, {EnemyJ_Shot4_Move, EnemyJ_Shot4_Draw}},
+    {Always(), nullptr, {EnemyJ_Shot5_Move, EnemyJ_Shot5_Draw, EnemyJ_Shot6_Move, EnemyJ_Shot6_Draw}},
+    {Always(), Extra1, {EnemyK_Shot4_Move, EnemyK_Shot4_Draw}},
+    {Always(), nullptr, {EnemyK_Shot5_Move, EnemyK_Shot5_Draw, EnemyK_Shot6_Move, EnemyK_Shot6_Draw}},
+    {Always(), Extra1, {EnemyM_Shot4_Move, EnemyM_Shot4_Draw}},
+    {Always(), nullptr, {EnemyM_Shot5_Move, EnemyM_Shot5_Draw, EnemyM_Shot6_Move, EnemyM_Shot6_Draw}},
+    {Always(), Extra1, {EnemyN_Shot4_Move, EnemyN_Shot4_Draw}},
+    {Always(), nullptr, {EnemyN_Shot5_Move, EnemyN_Shot5_Draw, EnemyN_Shot6_Move, EnemyN_Shot6_Draw}},
+    {Always(),
+     Extra1,
+     {EnemyJ_Shot4_Move, EnemyJ_Shot5_Move, EnemyJ_Shot6_Move, EnemyK_Shot4_Move, EnemyK_Shot5_Move,
+      EnemyK_Shot6_Move, EnemyM_Shot4_Move, EnemyM_Shot5_Move, EnemyM_Shot6_Move, EnemyN_Shot4_Move,
+      EnemyN_Shot5_Move, EnemyN_Shot6_Move}},
+    {Always(),
+     nullptr,
+     {EnemyJ_Shot2_Move, EnemyJ_Shot2_Draw, EnemyJ_Shot3_Move, EnemyJ_Shot3_Draw, EnemyJ_Shot1_Move,
+      EnemyJ_Shot1_Draw, EnemyK_Shot2_Move, EnemyK_Shot2_Draw, EnemyK_Shot3_Move, EnemyK_Shot3_Draw,
+      EnemyK_Shot1_Move, EnemyK_Shot1_Draw, EnemyM_Shot1_Move, EnemyM_Shot1_Draw, EnemyM_Shot2_Move,
+      EnemyM_Shot2_Draw}},
+    {Always(),
+     nullptr,
+     {EnemyM_Shot3_Move, EnemyM_Shot3_Draw, EnemyN_Shot1_Move, EnemyN_Shot1_Draw, EnemyN_Shot2_Move,
+      EnemyN_Shot2_Draw, EnemyN_Shot3_Move, EnemyN_Shot3_Draw}},
+    {Always(),
+     nullptr,
+     {EnemyL_Shot1_Move, EnemyL_Shot1_Draw, EnemyL_Shot2_Move, EnemyL_Shot2_Draw, EnemyL_Shot3_Move,
+      EnemyL_Shot3_Draw, EnemyL_Shot4_Move, EnemyL_Shot4_Draw, EnemyL_Shot5_Move, EnemyL_Shot5_Draw,
+      EnemyL_Shot6_Move, EnemyL_Shot6_Draw, EnemyL_Shot7_Move, EnemyL_Shot7_Draw, EnemyL_Shot8_Move,
+      EnemyL_Shot8_Draw}},
+    {Always(), nullptr, {EnemyL_Shot9_Move, EnemyL_Shot9_Draw, EnemyL_Shot10_Move, EnemyL_Shot10_Draw}},
+    {Always(),
+     Extra1,
+     {EnemyL_Shot1_Move, EnemyL_Shot2_Move, EnemyL_Shot3_Move, EnemyL_Shot4_Move, EnemyL_Shot5_Move}},
+    {Always(),
+     nullptr,
+     {EnemyO_Shot4_Move, EnemyO_Shot4_Draw, EnemyO_Shot5_Move, EnemyO_Shot5_Draw, EnemyO_Shot6_Move,
+      EnemyO_Shot6_Draw, EnemyO_Shot7_Move, EnemyO_Shot7_Draw, EnemyO_Shot8_Move, EnemyO_Shot8_Draw,
+      EnemyO_Shot1_Move, EnemyO_Shot1_Draw, EnemyO_Shot2_Move, EnemyO_Shot2_Draw, EnemyO_Shot3_Move,
+      EnemyO_Shot3_Draw}},
+    {Always(),
+     nullptr,
+     {EnemyP_Shot4_Move, EnemyP_Shot4_Draw, EnemyP_Shot5_Move, EnemyP_Shot5_Draw, EnemyP_Shot6_Move,
+      EnemyP_Shot6_Draw, EnemyP_Shot7_Move, EnemyP_Shot7_Draw, EnemyP_Shot8_Move, EnemyP_Shot8_Draw,
+      EnemyP_Shot1_Move, EnemyP_Shot1_Draw, EnemyP_Shot2_Move, EnemyP_Shot2_Draw, EnemyP_Shot3_Move,
+      EnemyP_Shot3_Draw}},
+    {Always(),
+     nullptr,
+     {LargeEnemyD51_Shot6_Move, LargeEnemyD51_Shot6_Draw, LargeEnemyD51_Shot1_Move, LargeEnemyD51_Shot1_Draw,
+      LargeEnemyD51_Shot2_Move, LargeEnemyD51_Shot2_Draw, LargeEnemyD51_Shot3_Move, LargeEnemyD51_Shot3_Draw,
+      LargeEnemyS54L_Shot1_Move, LargeEnemyS54L_Shot1_Draw, LargeEnemyS54R_Shot1_Move,
+      LargeEnemyS54R_Shot1_Draw, LargeEnemyS50L_Shot3_Move, LargeEnemyS50L_Shot3_Draw,
+      LargeEnemyS50R_Shot3_Move, LargeEnemyS50R_Shot3_Draw}},
+    {Always(),
+     nullptr,
+     {LargeEnemyS50L_Shot1_Move, LargeEnemyS50L_Shot1_Draw, LargeEnemyS50L_Shot2_Move,
+      LargeEnemyS50L_Shot2_Draw, LargeEnemyS50R_Shot1_Move, LargeEnemyS50R_Shot1_Draw,
+      LargeEnemyS50R_Shot2_Move, LargeEnemyS50R_Shot2_Draw}},
 };
 
 const StageCall kScene5LockOnMoves[] = {
@@ -124,7 +353,7 @@ const StageScene kStageScene5 = {
     .bossSectionHi = 11100.0f,
     .timeOut = 11000.0f,
     .boss = &scene5BossSection,
-    .enemyRows = {},
+    .enemyRows = kScene5EnemyRows,
     .powerItemMovesFirst = false,
     .powerItemWindows = kPowerItemWindows,
     .patternRows = kScene5PatternRows,
