@@ -217,8 +217,11 @@ TEST(Soak, AWholeRunWithRandomKeysReachesTheTitleAgainAndPlaysTheSameTwice) {
     RunResult first;
     double seconds = 0.0;
     ASSERT_TRUE(PlayInChild(first, seconds));
-    std::printf("whole run: %d frames of %.2f s (%.0f s of play) in %.1f s\n", first.frames,
-                double(kSoakFrameDt), first.frames * double(kSoakFrameDt), seconds);
+    std::printf("whole run: %d frames of %.2f s (%.0f s of play) in %.1f s; score after each stage:",
+                first.frames, double(kSoakFrameDt), first.frames * double(kSoakFrameDt), seconds);
+    for (int32_t s : first.stageScores)
+        std::printf(" %d", s);
+    std::printf("\n");
 
     EXPECT_EQ(first.scenes, (std::vector<int32_t>{2, 3, 5, 6, 8, 10, 1}));
     EXPECT_TRUE(first.backAtTitle);
