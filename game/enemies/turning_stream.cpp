@@ -83,7 +83,8 @@ void TurningStream_Move(const TurningStream& s) {
         }
         if (OffScreen(tail)) Release(s, r);
         // A released record keeps its last position, which may still lie on
-        // the screen: only records in play can strike the ship.
-        if (r.active != 0) TestPlayer(r.x, r.y, kTurningStreamBox);
+        // the screen: only records in play can strike the ship, unless the
+        // instance tests them all.
+        if (r.active != 0 || s.testsReleased) TestPlayer(r.x, r.y, kTurningStreamBox);
     }
 }

@@ -26,6 +26,10 @@ struct TurningStream {
     float turnLimit;
     const int32_t* bodyImage; // records 0..5, 30x30
     const int32_t* headImage; // record 6
+    // Released records are still tested where they stopped; a stream whose
+    // tail only leaves through the screen's edges leaves them all off the
+    // field, so they can never strike the ship unseen.
+    bool testsReleased = false;
 };
 
 // Launches every free record from the owner; flying ones are left alone, so

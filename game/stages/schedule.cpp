@@ -22,3 +22,4 @@ bool DifficultyNot1() { return difficulty != 1; }
 bool Difficulty2OrExtra() { return difficulty == 2 || difficultyExtra == 1; }
 bool Extra1() { return difficultyExtra == 1; }
 bool ExtraNot0() { return difficultyExtra != 0; }
+bool ExtraNot1() { return difficultyExtra != 1; }

@@ -67,3 +67,4 @@ bool DifficultyNot1();
 bool Difficulty2OrExtra(); // difficulty == 2 or difficultyExtra == 1
 bool Extra1();             // difficultyExtra == 1
 bool ExtraNot0();          // difficultyExtra != 0
+bool ExtraNot1();          // difficultyExtra != 1

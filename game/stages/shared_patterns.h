@@ -1,8 +1,9 @@
 #pragma once
 // Pattern operations that another scene's driver calls besides their own
-// stage's: the scene-8 driver moves and draws these scene-3 pools, and the
-// scene-4 driver runs the first four scene-3 volleys. Their boss stays parked
-// there, so whatever they launch starts far outside the field.
+// stage's: the scene-8 driver moves and draws these scene-3 pools, the
+// scene-4 driver runs the first four scene-3 volleys and the scene-9 driver
+// the scene-8 boss's fifth ring burst. Their boss stays parked there, so
+// whatever they launch starts far outside the field.
 #include <cstdint>
 
 // Moved and drawn by scene 8.
@@ -60,3 +61,8 @@ void Scene3Boss_TimedVolley3_Draw();
 void Scene3Boss_TimedVolley4_Schedule();
 void Scene3Boss_TimedVolley4_Move();
 void Scene3Boss_TimedVolley4_Draw();
+
+// Scheduled, moved and drawn by scene 9.
+void Scene8Boss_AimedRingBurst5_Schedule();
+void Scene8Boss_AimedRingBurst5_Move();
+void Scene8Boss_AimedRingBurst5_Draw();

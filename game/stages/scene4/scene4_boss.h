@@ -1,13 +1,14 @@
 #pragma once
 // The scene-4 boss (an unplayed stage): its record, lock points, defeat
-// explosions, the pools of its patterns and its hit setter. Its update, draw,
-// defeat and the patterns' operations come with the stage.
+// explosions, the pools of its patterns, its four operations and the boss
+// section of its stage. The patterns' operations live beside it.
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
+#include "game/stages/stage_frame.h"
 
 constexpr float kScene4BossStartHp = 600.0f;
 extern BossRecord scene4Boss;
@@ -38,3 +39,15 @@ extern TimedVolleyShortRecord scene4BossTimedVolley5Pool[50];
 
 // Raises the boss's hit flash; the caller lowers its hp.
 void Scene4Boss_SetHit();
+// Drops in from above the screen, holds, swings in a diamond and sways; every
+// 28.1 s the script starts over from above the screen.
+void Scene4Boss_Update();
+// Body, damage smoke, locked lock points, then Scene4Boss_Defeat.
+void Scene4Boss_Draw();
+// Explosions while hp <= 0, then the world reset and the wipe to scene 5.
+void Scene4Boss_Defeat();
+
+// The boss section of scene 4's stage frame: it attacks while 0 < hp < 590,
+// its clock wraps at 1100 in every mode, and from scrollDistance 11000 the
+// time-out destroys it.
+extern const BossSection scene4BossSection;

@@ -1,7 +1,7 @@
 #pragma once
 // The scene-6 boss (the fourth stage played): its record, lock points, defeat
-// explosions, the pools of its patterns and its hit setter. Its update, draw,
-// defeat and the patterns' operations come with the stage.
+// explosions, the pools of its patterns, its four operations and the boss
+// section of its stage. The patterns' operations live beside it.
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
@@ -10,6 +10,7 @@
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
 #include "game/stages/scene6/vertical_beam.h"
+#include "game/stages/stage_frame.h"
 
 constexpr float kScene6BossStartHp = 1000.0f;
 extern BossRecord scene6Boss;
@@ -59,3 +60,16 @@ extern TurningStreamRecord scene6BossTurningStream2Pool[7];
 
 // Raises the boss's hit flash; the caller lowers its hp.
 void Scene6Boss_SetHit();
+// Approach: the sheet rises across the screen, the body descends to
+// (210, 0), then sways about that place for as long as it lives.
+void Scene6Boss_Update();
+// Body, three puffs of smoke once nearly destroyed, locked lock points, then
+// Scene6Boss_Defeat.
+void Scene6Boss_Draw();
+// Explosions while hp <= 0, then the world reset and the wipe to scene 8.
+void Scene6Boss_Defeat();
+
+// The boss section of scene 6's stage frame: it attacks while 0 < hp < 980,
+// its clock wraps at 1770 in every mode, and from scrollDistance 11000 the
+// time-out destroys it.
+extern const BossSection scene6BossSection;

@@ -1,19 +1,20 @@
 #pragma once
 // The scene-9 boss (an unplayed stage): its record, lock points, defeat
-// explosions, the pools of its patterns and its hit setter. Its update, draw,
-// defeat and the patterns' operations come with the stage.
+// explosions, the pools of its patterns, its four operations and the boss
+// section of its stage. The patterns' operations live beside it.
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
+#include "game/stages/stage_frame.h"
 
 constexpr float kScene9BossStartHp = 1220.0f;
 extern BossRecord scene9Boss;
 
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
+// Lock points A and B; the lock-on code uses the first ones of both, the body
+// draw shows those of A alone.
 constexpr int kScene9BossLockPoints = 6;
 extern LockMarker scene9BossLockPointsA[kScene9BossLockPoints];
 extern LockMarker scene9BossLockPointsB[kScene9BossLockPoints];
@@ -40,3 +41,16 @@ extern TimedVolleyShortRecord scene9BossTimedVolley5Pool[50];
 
 // Raises the boss's hit flash; the caller lowers its hp.
 void Scene9Boss_SetHit();
+// Drops in from above the screen, holds at the top, then sways from side to
+// side for as long as it lives.
+void Scene9Boss_Update();
+// Body, damage smoke, locked lock points of A, then Scene9Boss_Defeat.
+void Scene9Boss_Draw();
+// Explosions while hp <= 0, then the world reset and the long wipe to the
+// ending.
+void Scene9Boss_Defeat();
+
+// The boss section of scene 9's stage frame: it attacks while 0 < hp < 1200,
+// its clock wraps at 1220 in every mode, and from scrollDistance 11000 the
+// time-out destroys it.
+extern const BossSection scene9BossSection;

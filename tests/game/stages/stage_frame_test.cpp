@@ -61,9 +61,9 @@ struct StageValues {
 };
 const StageValues kStages[] = {
     {2, 20, "MIDI/VXTM1.MID", 10000, 3, 30, 8},  {3, 18, "MIDI/VXTM2.MID", 11000, 5, 60, 8},
-    {4, 20, "MIDI/PLNK3.MID", 11000, 5, 30, 1},  {5, 16, "MIDI/VXTM3.MID", 11000, 6, 30, 8},
-    {6, 14, "MIDI/VXTM4.MID", 11000, 8, 30, 1},  {7, 13, "MIDI/VX5.MID", 11000, 8, 30, 1},
-    {8, 20, "MIDI/VXTM5.MID", 11000, 10, 30, 8}, {9, 20, "", 11000, 10, 60, 1},
+    {4, 20, "MIDI/PLNK3.MID", 11000, 5, 30, 8},  {5, 16, "MIDI/VXTM3.MID", 11000, 6, 30, 8},
+    {6, 14, "MIDI/VXTM4.MID", 11000, 8, 30, 8},  {7, 13, "MIDI/VX5.MID", 11000, 8, 30, 1},
+    {8, 20, "MIDI/VXTM5.MID", 11000, 10, 30, 8}, {9, 20, "", 11000, 10, 60, 8},
 };
 
 } // namespace
