@@ -72,8 +72,8 @@ constexpr PlainBossLegs kScene8BossLegs = PlainBossUpdateLegs({
 });
 constexpr BossScript kScene8BossScript = PlainBossScript(&scene8Boss, kScene8BossLegs);
 
-// Two flames of the first smoke picture below 91 hp, two of the second near
-// the body's outer edges below 71.
+// Two flames of the first smoke picture at 90 hp or less, and two of the
+// second near the body's outer edges at 70 or less.
 constexpr BossBody kScene8BossBody = {
     .boss = &scene8Boss,
     .image = &imgBOSS31,
