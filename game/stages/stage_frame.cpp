@@ -1,8 +1,6 @@
 #include "game/stages/stage_frame.h"
 
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/hud.h"
 #include "game/state/game_state.h"
@@ -38,19 +36,12 @@ int32_t WrapFor(const ClockWrap& wrap) {
 void BossSectionStep(const StageScene& stage) {
     const float d = scrollDistance;
     if (d > stage.bossSectionLo && d < stage.bossSectionHi) {
-        if (stage.boss)
-            RunBossSection(*stage.boss);
-        else if (d >= stage.timeOut)
-            EndStage(stage);
-    } else if (d >= stage.bossSectionHi) {
+        RunBossSection(*stage.boss);
+    } else if (d > stage.bossSectionHi) {
         // A frame long enough to carry the distance over the whole time-out
         // window would leave the stage running for ever: end it all the same.
-        if (stage.boss) {
-            stage.boss->boss->hp = 0.0f;
-            stage.boss->defeat();
-        } else {
-            EndStage(stage);
-        }
+        stage.boss->boss->hp = 0.0f;
+        stage.boss->defeat();
     }
 }
 
@@ -141,13 +132,6 @@ void RunBossSection(const BossSection& section) {
         boss.hp = 0.0f;
         section.defeat();
     }
-}
-
-void EndStage(const StageScene& stage) {
-    MidiStop();
-    ResetWorldA();
-    ResetWorldB();
-    SwitchScene(stage.nextScene, 3, stage.wipeLength);
 }
 
 void RunStageFrame(const StageScene& stage) {

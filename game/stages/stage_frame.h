@@ -85,13 +85,11 @@ struct StageScene {
     float scrollSpeed; // units of scrollDistance per second
     StageBackground background;
 
-    // Boss section, both bounds strict, and the distance that ends the stage.
+    // Boss section, both bounds strict. A frame that jumps past the section
+    // forces the defeat (hp := 0 and the defeat sequence) on every frame from
+    // then on, so the stage still ends.
     float bossSectionLo;
     float bossSectionHi;
-    float timeOut;
-    // Without a boss the stage ends at timeOut as its boss's defeat would end
-    // it. With one, a frame that jumped past the section forces the defeat
-    // (hp := 0 and the defeat sequence), so the stage still ends.
     const BossSection* boss;
 
     std::span<const ScheduleRow> enemyRows; // step 4, after DrawPlayerShots
@@ -107,15 +105,9 @@ struct StageScene {
     bool mainShotsBlock; // the automatic release and lock-on spawns behind mainShotsOn
 
     int32_t continueBombs;
-    int32_t nextScene;
-    int32_t wipeLength;
 };
 
 void RunStageFrame(const StageScene& stage);
-
-// What the end of a boss's defeat does: music off, the world reset, and the
-// switch to the next scene with a wipe of kind 3.
-void EndStage(const StageScene& stage);
 
 // The same power-item windows in every stage but scene 2.
 constexpr int kPowerItemWindowCount = 5;

@@ -10,7 +10,6 @@
 #include "game/enemies/straight_shot.h"
 #include "game/enemies/turning_string7.h"
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/stages/scene2/scene2_shot_pools.h"
@@ -178,7 +177,6 @@ const StageScene kStageScene2 = {
     .background = {{80, 80}, {BackLayer1_Draw, nullptr, nullptr}, {0, 0}, {80, 80}},
     .bossSectionLo = 1100.0f,
     .bossSectionHi = 10100.0f,
-    .timeOut = 10000.0f,
     .boss = &scene2BossSection,
     .enemyRows = kScene2EnemyRows,
     .powerItemMovesFirst = false,
@@ -191,8 +189,6 @@ const StageScene kStageScene2 = {
     .lockOnMoveCount = int32_t(sizeof kScene2LockOnMoves / sizeof kScene2LockOnMoves[0]),
     .mainShotsBlock = true,
     .continueBombs = 5,
-    .nextScene = 3,
-    .wipeLength = kShortWipe,
 };
 
 } // namespace

@@ -11,7 +11,6 @@
 #include "game/enemies/squads.h"
 #include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene3/scene3_patterns.h"
@@ -283,7 +282,6 @@ const StageScene kStageScene3 = {
     .background = {{130, 130}, {BackLayer2_Draw, nullptr, nullptr}, {0, 0}, {150, 150}},
     .bossSectionLo = 1060.0f,
     .bossSectionHi = 11100.0f,
-    .timeOut = 11000.0f,
     .boss = &scene3BossSection,
     .enemyRows = kScene3EnemyRows,
     .powerItemMovesFirst = false,
@@ -296,8 +294,6 @@ const StageScene kStageScene3 = {
     .lockOnMoveCount = int32_t(sizeof kScene3LockOnMoves / sizeof kScene3LockOnMoves[0]),
     .mainShotsBlock = false,
     .continueBombs = 5,
-    .nextScene = 5,
-    .wipeLength = kLongWipe,
 };
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "game/enemies/squads.h"
 #include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene4/scene4_boss.h"
 #include "game/stages/scene4/scene4_patterns.h"
@@ -208,7 +207,6 @@ const StageScene kStageScene4 = {
     .background = {{0, 0}, {BackLayer8_Draw, nullptr, nullptr}, {100, 100}, {120, 120}},
     .bossSectionLo = 1050.0f,
     .bossSectionHi = 11100.0f,
-    .timeOut = 11000.0f,
     .boss = &scene4BossSection,
     .enemyRows = kScene4EnemyRows,
     .powerItemMovesFirst = true,
@@ -221,8 +219,6 @@ const StageScene kStageScene4 = {
     .lockOnMoveCount = int32_t(sizeof kScene4LockOnMoves / sizeof kScene4LockOnMoves[0]),
     .mainShotsBlock = false,
     .continueBombs = 5,
-    .nextScene = 5,
-    .wipeLength = kShortWipe,
 };
 
 } // namespace

@@ -10,7 +10,6 @@
 #include "game/enemies/squads.h"
 #include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene5/scene5_boss.h"
 #include "game/stages/scene5/scene5_patterns.h"
@@ -351,7 +350,6 @@ const StageScene kStageScene5 = {
     .background = {{200, 150}, {BackLayer3_Draw, BackLayer2_Draw, nullptr}, {0, 0}, {200, 150}},
     .bossSectionLo = 1470.0f,
     .bossSectionHi = 11100.0f,
-    .timeOut = 11000.0f,
     .boss = &scene5BossSection,
     .enemyRows = kScene5EnemyRows,
     .powerItemMovesFirst = false,
@@ -364,8 +362,6 @@ const StageScene kStageScene5 = {
     .lockOnMoveCount = int32_t(sizeof kScene5LockOnMoves / sizeof kScene5LockOnMoves[0]),
     .mainShotsBlock = true,
     .continueBombs = 5,
-    .nextScene = 6,
-    .wipeLength = kShortWipe,
 };
 
 } // namespace

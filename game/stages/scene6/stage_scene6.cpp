@@ -9,7 +9,6 @@
 #include "game/enemies/squads.h"
 #include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene6/scene6_boss.h"
 #include "game/stages/scene6/scene6_curving_streams.h"
@@ -216,7 +215,6 @@ const StageScene kStageScene6 = {
     .background = {{0, 0}, {BackLayer3_Draw, BackLayer1_Draw, nullptr}, {0, 0}, {220, 200}},
     .bossSectionLo = 1300.0f,
     .bossSectionHi = 11100.0f,
-    .timeOut = 11000.0f,
     .boss = &scene6BossSection,
     .enemyRows = kScene6EnemyRows,
     .powerItemMovesFirst = false,
@@ -229,8 +227,6 @@ const StageScene kStageScene6 = {
     .lockOnMoveCount = int32_t(sizeof kScene6LockOnMoves / sizeof kScene6LockOnMoves[0]),
     .mainShotsBlock = true,
     .continueBombs = 5,
-    .nextScene = 8,
-    .wipeLength = kShortWipe,
 };
 
 } // namespace

@@ -11,7 +11,6 @@
 #include "game/enemies/squads.h"
 #include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene7/scene7_boss.h"
 #include "game/stages/scene7/scene7_patterns.h"
@@ -254,7 +253,6 @@ const StageScene kStageScene7 = {
     .background = {{0, 0}, {BackLayer7_Draw, nullptr, nullptr}, {0, 0}, {180, 180}},
     .bossSectionLo = 1250.0f,
     .bossSectionHi = 11100.0f,
-    .timeOut = 11000.0f,
     .boss = &scene7BossSection,
     .enemyRows = kScene7EnemyRows,
     .powerItemMovesFirst = false,
@@ -267,8 +265,6 @@ const StageScene kStageScene7 = {
     .lockOnMoveCount = int32_t(sizeof kScene7LockOnMoves / sizeof kScene7LockOnMoves[0]),
     .mainShotsBlock = true,
     .continueBombs = 5,
-    .nextScene = 8,
-    .wipeLength = kShortWipe,
 };
 
 } // namespace

@@ -9,7 +9,6 @@
 #include "game/enemies/squads.h"
 #include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene8/scene8_patterns.h"
@@ -249,7 +248,6 @@ const StageScene kStageScene8 = {
     .background = {{160, 160}, {BackLayer2_Draw, BackLayer1_Draw, nullptr}, {0, 0}, {200, 200}},
     .bossSectionLo = 1260.0f,
     .bossSectionHi = 11100.0f,
-    .timeOut = 11000.0f,
     .boss = &scene8BossSection,
     .enemyRows = kScene8EnemyRows,
     .powerItemMovesFirst = false,
@@ -262,8 +260,6 @@ const StageScene kStageScene8 = {
     .lockOnMoveCount = int32_t(sizeof kScene8LockOnMoves / sizeof kScene8LockOnMoves[0]),
     .mainShotsBlock = true,
     .continueBombs = 3,
-    .nextScene = 10,
-    .wipeLength = kShortWipe,
 };
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "game/enemies/large_enemy_weapons.h"
 #include "game/enemies/straight_shot.h"
 #include "game/player/player_api.h"
-#include "game/shell/scene_flow.h"
 #include "game/stages/backgrounds.h"
 #include "game/stages/scene9/scene9_boss.h"
 #include "game/stages/scene9/scene9_patterns.h"
@@ -159,7 +158,6 @@ const StageScene kStageScene9 = {
     .background = {{0, 0}, {BackLayer2_Draw, BackLayer1_Draw, nullptr}, {0, 0}, {300, 300}},
     .bossSectionLo = 1800.0f,
     .bossSectionHi = 11100.0f,
-    .timeOut = 11000.0f,
     .boss = &scene9BossSection,
     .enemyRows = kScene9EnemyRows,
     .powerItemMovesFirst = false,
@@ -172,8 +170,6 @@ const StageScene kStageScene9 = {
     .lockOnMoveCount = int32_t(sizeof kScene9LockOnMoves / sizeof kScene9LockOnMoves[0]),
     .mainShotsBlock = true,
     .continueBombs = 5,
-    .nextScene = 10,
-    .wipeLength = kLongWipe,
 };
 
 } // namespace
