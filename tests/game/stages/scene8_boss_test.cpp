@@ -1,17 +1,20 @@
 // The last boss in its stage: the plain update's legs on their bounds, the
 // attack clock's wrap by game mode, the attack gate, the counters its
-// streams keep in its record, the defeat that leads to the ending and the
-// time-out that forces it.
+// streams keep in its record, what its body shows, the defeat that leads to
+// the ending and the time-out that forces it.
 #include "harness/game_harness.h"
 
 #include "game/shell/new_game.h"
 #include "game/shell/world_reset.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene8/scene8_patterns.h"
+#include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "kit/draw/image_ops.h"
 #include "kit/draw/present.h"
 #include "kit/sound/midi.h"
+#include "kit/system/random.h"
 #include "platform/midi.h"
 
 #include <gtest/gtest.h>
@@ -260,6 +263,60 @@ TEST_F(Scene8Boss, EveryStreamKeepsItsOwnCounterAndItsSkippedRecords) {
     // Its launch point: boss x + 215 + 80, boss y + 130.
     EXPECT_FLOAT_EQ(scene8BossSpiralStream10Pool[1].x, 465.0f);
     EXPECT_FLOAT_EQ(scene8BossSpiralStream10Pool[1].y, 130.0f);
+}
+
+TEST_F(Scene8Boss, BodyShowsTwoFlamesAt90FourAt70BothLockArraysAndExplodesOverItself) {
+    // 1 shown, 0 absent, -1 neither.
+    auto shown = [&](int32_t x, int32_t y, int32_t img, int32_t cell) {
+        const int32_t size = img == imgROCK1 ? 60 : 80;
+        const PictureMatch m =
+            MatchPicture(h->BackBuffer(), x, y, img, cell * size, 0, cell * size + size, size);
+        return m.Shown() ? 1 : m.Absent() ? 0 : -1;
+    };
+    auto drawAt = [&](float hp, int32_t cell) {
+        scene8Boss.x = 170.0f;
+        scene8Boss.y = 0.0f;
+        scene8Boss.hp = hp;
+        scene8Boss.smokeFrame = cell;
+        kitDraw::Clear();
+        Scene8Boss_Draw();
+    };
+    // Cell 2 slides the flames 56 pixels down: the inner pair of the first
+    // picture, then the outer pair of the second.
+    auto inner = [&] { return shown(320, 116, imgZBAK3B, 2) + shown(400, 116, imgZBAK3B, 2); };
+    auto outer = [&] { return shown(240, 66, imgZBAK4B, 2) + shown(480, 66, imgZBAK4B, 2); };
+    drawAt(90.5f, 2);
+    EXPECT_EQ(inner() + outer(), 0);
+    drawAt(90.0f, 2);
+    EXPECT_EQ(inner(), 2);
+    EXPECT_EQ(outer(), 0);
+    drawAt(70.0f, 2);
+    EXPECT_EQ(inner() + outer(), 4);
+    drawAt(0.0f, 2); // destroyed: no flames, only the explosions
+    EXPECT_EQ(outer(), 0);
+
+    // Locked points of both arrays show; an unlocked one does not.
+    scene8BossLockPointsA[1] = LockMarker{250, 420, 1, 0};
+    scene8BossLockPointsB[5] = LockMarker{420, 450, 1, 0};
+    scene8BossLockPointsB[2] = LockMarker{330, 500, 0, 0};
+    drawAt(500.0f, 0);
+    EXPECT_EQ(shown(250, 420, imgROCK1, 0) + shown(420, 450, imgROCK1, 0), 2);
+    EXPECT_EQ(shown(330, 500, imgROCK1, 0), 0);
+
+    // The explosions jump over the 460 x 320 body, x drawn before y.
+    scene8Boss.hp = 0.0f;
+    kitSystem::SeedRandom(57);
+    Scene8Boss_Defeat();
+    kitSystem::SeedRandom(57);
+    auto expectScatter = [](const BossExplosion& e, int left) {
+        const int x = kitSystem::Random() % 460 - left;
+        EXPECT_FLOAT_EQ(e.x, 170.0f + x);
+        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % 320));
+    };
+    for (const BossExplosion& e : scene8BossBigExplosions)
+        expectScatter(e, 100);
+    for (const BossExplosion& e : scene8BossSmallExplosions)
+        expectScatter(e, 40);
 }
 
 TEST_F(Scene8Boss, DefeatStopsTheMusicResetsTheWorldAndWipesToTheEnding) {
