@@ -8,6 +8,7 @@
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 

@@ -14,6 +14,7 @@
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
 #include "kit/system/kit_system.h"
 
 namespace {
@@ -130,10 +131,7 @@ TEST_F(CurvingStream, ShotFollowsItsBracketsHaltsInTheGapsAndKeepsItsLastStep) {
 TEST_F(CurvingStream, ScheduleLaunches49ShotsACycleAndSkipsOnesStillFlying) {
     for (int i = 0; i < 150; ++i)
         Scene5Boss_CurvingStream6_Schedule();
-    int32_t flying = 0;
-    for (const CurvingShot& s : scene5BossCurvingStream6Pool)
-        flying += s.active;
-    EXPECT_EQ(flying, 49);
+    EXPECT_EQ(CountActive(scene5BossCurvingStream6Pool), 49);
     EXPECT_EQ(scene5BossCurvingStream6Pool[0].active, 0);
     EXPECT_EQ(scene5Boss.patternTimer[5], 0); // kept in the boss record, back at 0
     EXPECT_EQ(scene5Boss.patternTimer[0], 0);

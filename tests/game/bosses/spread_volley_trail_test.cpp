@@ -10,6 +10,7 @@
 #include "game/stages/scene3/scene3_patterns.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 
@@ -33,12 +34,6 @@ class SpreadVolleyTrail : public ::testing::Test {
         frameDt = dt_, playerX = x_, playerY = y_;
         kitSystem::SeedRandom(seed_);
     }
-    static int32_t Active() {
-        int32_t n = 0;
-        for (const SpreadShot& s : pool)
-            n += s.active;
-        return n;
-    }
     static inline SpreadShot (&pool)[50] = scene3BossSpreadVolleyTrail1Pool;
 
   private:
@@ -55,7 +50,7 @@ TEST_F(SpreadVolleyTrail, VolleysLeaveEveryTenCallsAsAnArchAndTheCycleIs150) {
         scene3Boss.x = 100.0f + float(call);
         Scene3Boss_SpreadVolleyTrail1_Schedule();
         const int32_t due = call % 10 == 0 && call <= 100 ? call / 10 : 0;
-        ASSERT_EQ(Active(), 5 * (call <= 100 ? call / 10 : 10)) << call;
+        ASSERT_EQ(CountActive(pool), 5 * (call <= 100 ? call / 10 : 10)) << call;
         if (due == 0) continue;
         // Middle at boss x + 120, neighbours 22 and 44 to the sides.
         const int32_t first = 5 * (due - 1);
@@ -111,8 +106,8 @@ TEST_F(SpreadVolleyTrail, OuterShotsDriftApartFlyingOrParkedAndALaunchReplacesTh
 TEST_F(SpreadVolleyTrail, ShotsParkPast600AndHitInsideTheirBox) {
     for (int32_t call = 0; call < 10; ++call)
         Scene3Boss_SpreadVolleyTrail1_Schedule();
-    pool[2].y = 510.0f;   // 600 after the move: still flying
-    pool[1].y = 510.5f;   // 600.5: parked
+    pool[2].y = 510.0f; // 600 after the move: still flying
+    pool[1].y = 510.5f; // 600.5: parked
     Scene3Boss_SpreadVolleyTrail1_Move();
     EXPECT_EQ(pool[2].active, 1);
     EXPECT_EQ(pool[1].active, 0);

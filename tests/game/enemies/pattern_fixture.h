@@ -11,6 +11,7 @@
 #include "game/shell/world_reset.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 

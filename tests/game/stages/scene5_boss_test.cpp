@@ -8,6 +8,7 @@
 #include "game/stages/scene5/scene5_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
 #include "kit/draw/present.h"
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
@@ -186,14 +187,8 @@ TEST_F(Scene5Boss, AttackTableRunsSharedEdgesTwiceAndWrapsAfter4900) {
 
 TEST_F(Scene5Boss, HpBlocksDropShotsOnlyOffThePlayedDifficulty) {
     auto dropped = [] {
-        int32_t n = 0;
-        for (const DropShot& r : scene5BossPairedDropShot1Pool)
-            n += r.active;
-        for (const DropShot& r : scene5BossPairedDropShot8Pool)
-            n += r.active;
-        for (const DropShot& r : scene5BossPairedDropShot9Pool)
-            n += r.active;
-        return n;
+        return CountActive(scene5BossPairedDropShot1Pool) + CountActive(scene5BossPairedDropShot8Pool) +
+               CountActive(scene5BossPairedDropShot9Pool);
     };
     // Played difficulty: never, whatever the hp.
     difficulty = 1;

@@ -11,6 +11,7 @@
 #include "game/stages/scene5/scene5_patterns.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
 #include "kit/system/kit_system.h"
 
 namespace {
@@ -70,10 +71,7 @@ TEST_F(Scene5Patterns, AFanOfFifteenSpreadsSevenStepsEitherSideOfTheShip) {
     SetUp();
     for (int i = 0; i < 181; ++i)
         Scene5Boss_BigFanVolley19_Schedule();
-    int32_t flying = 0;
-    for (const BigFanVolleyRecord& r : pool)
-        flying += r.active;
-    EXPECT_EQ(flying, 60);
+    EXPECT_EQ(CountActive(pool), 60);
     EXPECT_EQ(pool[60].active, 0);
     EXPECT_EQ(pool[0].tick, 181);
 }

@@ -12,6 +12,7 @@
 #include "game/stages/scene6/scene6_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
 #include "kit/draw/present.h"
 #include "platform/window.h"
 
@@ -65,12 +66,7 @@ class Scene6Stage : public ::testing::Test {
 };
 
 int32_t ActiveDrops() {
-    int32_t n = 0;
-    for (const DropShot& d : scene6BossPairedDropShot9Pool)
-        n += d.active;
-    for (const DropShot& d : scene6BossPairedDropShot1Pool)
-        n += d.active;
-    return n;
+    return CountActive(scene6BossPairedDropShot9Pool) + CountActive(scene6BossPairedDropShot1Pool);
 }
 
 } // namespace

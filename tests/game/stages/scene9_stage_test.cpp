@@ -10,16 +10,6 @@
 
 #include <array>
 
-namespace {
-
-bool AnyActive(const auto& pool) {
-    for (const auto& r : pool)
-        if (r.active == 1) return true;
-    return false;
-}
-
-} // namespace
-
 TEST_F(UnplayedStage, SceneNinePlaysToItsBossAndItsDefeatWipesSlowlyToTheEnding) {
     EnterBySwitch(9);
     bool waveI = false, waveL = false;

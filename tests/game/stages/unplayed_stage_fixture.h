@@ -2,6 +2,7 @@
 // Scenes 4 and 9, which no scene of the run leads into: a fixture that enters
 // them through a scene switch, holds their boss in its section, and shoots it.
 #include "harness/game_harness.h"
+#include "harness/pool_counts.h"
 
 #include "game/bosses/boss_record.h"
 #include "game/player/player_pools.h"
