@@ -2,11 +2,9 @@
 // shots can hurt it, its attack gate, the defeat frame by frame and what its
 // body draw shows. (Its time-out is with the other stages' in
 // stage_frame_test.)
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/player/player_pools.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
@@ -14,60 +12,19 @@
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene2Boss : public ::testing::Test {
+class Scene2Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        plain = plainBackground;
-        Enter();
-    }
-    void TearDown() override {
-        plainBackground = plain;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter() {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(2);
-        transitionCounter = 0; // no wipe left over from an earlier switch
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it.
-    void FrameFrom(float clock, float dt) {
-        scrollDistance = 2000.0f;
-        scene2Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(dt));
-    }
-    // The boss holding its place, with this hp, for the next frame.
-    static void Holding(float hp) {
-        scrollDistance = 2000.0f;
-        scene2Boss.behaviourClock = 140.0f;
-        scene2Boss.x = 180.0f;
-        scene2Boss.y = 0.0f;
-        scene2Boss.hp = hp;
-    }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene2Boss.x, x);
-        EXPECT_FLOAT_EQ(scene2Boss.y, y);
-    }
-    std::unique_ptr<GameHarness> h;
-    int32_t plain = 0;
+    Scene2Boss() : StageTest(2) {}
+    void Enter() { StageTest::Enter(2); }
+    void FrameFrom(float clock, float dt) { StageTest::FrameFrom(scene2Boss, clock, dt); }
+    // The boss holding its place with this hp, for the next frame.
+    static void Holding(float hp) { StageTest::Holding(scene2Boss, 180.0f, 140.0f, hp); }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene2Boss, x, y); }
 };
 
 } // namespace

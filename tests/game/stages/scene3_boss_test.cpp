@@ -1,10 +1,8 @@
 // The second boss in its stage: the fly-by and sway on their bounds, the
 // attack clock's gate and its wrap by game mode, the defeat that wipes to
 // scene 5 over 60 steps, and what its body draw shows.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
@@ -13,60 +11,20 @@
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene3Boss : public ::testing::Test {
+class Scene3Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        plain = plainBackground;
-        Enter();
-    }
-    void TearDown() override {
-        plainBackground = plain;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter() {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(3);
-        transitionCounter = 0;
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it (0.05 s steps it by exactly 0.5).
-    void FrameFrom(float clock) {
-        scrollDistance = 2000.0f;
-        scene3Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(0.05f));
-    }
-    // The boss swaying at its place with this hp, for the next frame.
-    static void Holding(float hp) {
-        scrollDistance = 2000.0f;
-        scene3Boss.behaviourClock = 140.0f;
-        scene3Boss.x = 150.0f;
-        scene3Boss.y = 0.0f;
-        scene3Boss.hp = hp;
-    }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene3Boss.x, x);
-        EXPECT_FLOAT_EQ(scene3Boss.y, y);
-    }
-    std::unique_ptr<GameHarness> h;
-    int32_t plain = 0;
+    Scene3Boss() : StageTest(3) {}
+    void Enter() { StageTest::Enter(3); }
+    // 0.05 s steps the behaviour clock by exactly 0.5.
+    void FrameFrom(float clock) { StageTest::FrameFrom(scene3Boss, clock, 0.05f); }
+    // The boss holding its place with this hp, for the next frame.
+    static void Holding(float hp) { StageTest::Holding(scene3Boss, 150.0f, 140.0f, hp); }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene3Boss, x, y); }
 };
 
 } // namespace

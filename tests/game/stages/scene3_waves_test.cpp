@@ -1,39 +1,24 @@
 // Scene 3's first waves through real stage frames: every window strict at
 // both ends on scrollDistance, the families moved twice a frame, the fires
 // of the play setting and the one the harder setting adds.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/enemy_shots.h"
 #include "game/enemies/squads.h"
-#include "game/player/player_pools.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/state/game_state.h"
-#include "harness/pool_counts.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene3Waves : public ::testing::Test {
+class Scene3Waves : public StageTest {
   protected:
     void SetUp() override {
-        h = std::make_unique<GameHarness>();
-        ASSERT_TRUE(h->Start());
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
+        StageTest::SetUp();
+        if (HasFatalFailure()) return;
+        Enter(3);
         difficulty = 1; // as the title sets it
-        h->SetScene(3);
-    }
-    void TearDown() override {
-        difficulty = savedDifficulty;
-        ResetWorldA();
-        ResetWorldB();
     }
     // One half-second frame (18 px/s adds exactly 9) that ends at `distance`.
     void FrameTo(float distance) {
@@ -41,8 +26,6 @@ class Scene3Waves : public ::testing::Test {
         ASSERT_TRUE(h->Frame(0.5f));
         ASSERT_FLOAT_EQ(scrollDistance, distance);
     }
-    std::unique_ptr<GameHarness> h;
-    const int32_t savedDifficulty = difficulty;
 };
 
 } // namespace

@@ -1,12 +1,13 @@
 // Scene 4 entered through a scene switch: its waves, its boss's entrance and
 // defeat, the attack rows on their bounds and past the wrap, and the scratch
 // image its body and side panels show.
-#include "unplayed_stage_fixture.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene4/scene4_boss.h"
 #include "game/state/assets.h"
+#include "kit/draw/image.h"
 
 #include <array>
 

@@ -1,10 +1,8 @@
 // The third stage's boss in its stage: its flight script on the bounds of its
 // legs, the attack table's shared edges and its wrap, the hp blocks that only
 // run off the played difficulty, and the defeat that leads on to scene 6.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene5/scene5_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
@@ -13,56 +11,25 @@
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-class Scene5Boss : public ::testing::Test {
+class Scene5Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        Enter();
-    }
-    void TearDown() override {
-        difficulty = difficulty_;
-        difficultyExtra = extra_;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter() {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(5);
-        transitionCounter = 0;
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it (0.1 s steps it by exactly 1).
-    void FrameFrom(float clock) {
-        scrollDistance = 2000.0f;
-        scene5Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(0.1f));
-    }
+    Scene5Boss() : StageTest(5) {}
+    void Enter() { StageTest::Enter(5); }
+    // 0.1 s steps the behaviour clock by exactly 1.
+    void FrameFrom(float clock) { StageTest::FrameFrom(scene5Boss, clock, 0.1f); }
     static void Put(float x, float y) {
         scene5Boss.x = x;
         scene5Boss.y = y;
     }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene5Boss.x, x);
-        EXPECT_FLOAT_EQ(scene5Boss.y, y);
-    }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene5Boss, x, y); }
     // The boss hovering at (180, 0) with this hp and the attack clock at
     // `clock` before the frame raises it.
     void AttackFrame(float hp, int32_t clock) {
@@ -72,8 +39,6 @@ class Scene5Boss : public ::testing::Test {
         scene5Boss.BossAttackClock = clock;
         ASSERT_TRUE(h->Frame(0.001f));
     }
-    std::unique_ptr<GameHarness> h;
-    const int32_t difficulty_ = difficulty, extra_ = difficultyExtra;
 };
 
 } // namespace

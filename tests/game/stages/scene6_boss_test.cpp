@@ -1,10 +1,8 @@
 // The fourth boss in its stage: the approach on its bounds, the body's smoke
 // and lock points, its two beams through real frames and at the edges of
 // their kill box, and the defeat that wipes to scene 8.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene6/scene6_boss.h"
 #include "game/stages/scene6/scene6_patterns.h"
 #include "game/state/assets.h"
@@ -17,56 +15,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene6Boss : public ::testing::Test {
+class Scene6Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        plain = plainBackground;
-        Enter(3);
-    }
-    void TearDown() override {
-        plainBackground = plain;
-        noDeathMode = 0;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter(int32_t mode) {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = mode;
-        h->SetScene(6);
-        transitionCounter = 0; // no wipe left over from an earlier switch
-        transitionStep = 0;
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it.
-    void FrameFrom(float clock, float dt) {
-        scrollDistance = 2000.0f;
-        scene6Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(dt));
-    }
-    // The boss holding its place, with this hp, for the next frame.
-    static void Holding(float hp) {
-        scrollDistance = 2000.0f;
-        scene6Boss.behaviourClock = 140.0f;
-        scene6Boss.x = 210.0f;
-        scene6Boss.y = 0.0f;
-        scene6Boss.hp = hp;
-    }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene6Boss.x, x);
-        EXPECT_FLOAT_EQ(scene6Boss.y, y);
-    }
-    std::unique_ptr<GameHarness> h;
-    int32_t plain = 0;
+    Scene6Boss() : StageTest(6, 3) {}
+    void FrameFrom(float clock, float dt) { StageTest::FrameFrom(scene6Boss, clock, dt); }
+    // The boss holding its place with this hp, for the next frame.
+    static void Holding(float hp) { StageTest::Holding(scene6Boss, 210.0f, 140.0f, hp); }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene6Boss, x, y); }
 };
 
 // Whether the cell of an additive picture drawn at (x, y) on black shows, at

@@ -1,14 +1,12 @@
 // Scene 7, the stage no scene switch selects: played whole from its entry to
 // its boss and on into scene 8; the boss's legs on their bounds, its attack
 // gate and clock wrap, the attack rows' edges, and what its body shows.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
 #include "game/player/player_pools.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene7/scene7_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
@@ -17,63 +15,22 @@
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace {
 
-class Scene7 : public ::testing::Test {
+class Scene7 : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        plain = plainBackground;
-        Enter();
-    }
-    void TearDown() override {
-        plainBackground = plain;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    // Entered as a scene switch enters a stage, so its first frame sees
-    // sceneChanged and starts the music.
-    void Enter() {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(7);
-        transitionCounter = 0;
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it (0.05 s steps it by exactly 0.5).
-    void FrameFrom(float clock) {
-        scrollDistance = 2000.0f;
-        scene7Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(0.05f));
-    }
-    // The boss at its station with this hp, for the next frame.
-    static void Holding(float hp) {
-        scrollDistance = 2000.0f;
-        scene7Boss.behaviourClock = 140.0f;
-        scene7Boss.x = 170.0f;
-        scene7Boss.y = 0.0f;
-        scene7Boss.hp = hp;
-    }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene7Boss.x, x);
-        EXPECT_FLOAT_EQ(scene7Boss.y, y);
-    }
-    std::unique_ptr<GameHarness> h;
-    int32_t plain = 0;
+    Scene7() : StageTest(7) {}
+    void Enter() { StageTest::Enter(7); }
+    // 0.05 s steps the behaviour clock by exactly 0.5.
+    void FrameFrom(float clock) { StageTest::FrameFrom(scene7Boss, clock, 0.05f); }
+    // The boss holding its place with this hp, for the next frame.
+    static void Holding(float hp) { StageTest::Holding(scene7Boss, 170.0f, 140.0f, hp); }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene7Boss, x, y); }
 };
 
 int Opens(const std::vector<std::string>& log, const std::string& file) {

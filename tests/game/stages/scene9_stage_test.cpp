@@ -1,12 +1,13 @@
 // Scene 9 entered through a scene switch: its waves, its boss's entrance and
 // defeat with the long wipe to the ending, the attack rows on their bounds and
 // at the wrap, and the scratch image its body shows.
-#include "unplayed_stage_fixture.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene9/scene9_boss.h"
 #include "game/state/assets.h"
+#include "kit/draw/image.h"
 
 #include <array>
 
