@@ -5,40 +5,22 @@
 
 #include <gtest/gtest.h>
 
-#include "game/shell/world_reset.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene3/scene3_patterns.h"
-#include "game/state/game_state.h"
-#include "game/state/player_state.h"
-#include "harness/pool_counts.h"
+#include "boss_pattern_fixture.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 
 namespace {
 
-class SpreadVolleyTrail : public ::testing::Test {
+class SpreadVolleyTrail : public BossPatternTest {
   protected:
     void SetUp() override {
-        kitSystem::SeedRandom(2024);
-        ResetWorldA();
-        ResetWorldB();
+        BossPatternTest::SetUp();
         scene3Boss.x = 150.0f;
         scene3Boss.y = 0.0f;
-        frameDt = 0.5f;
-        playerX = 400.0f;
-        playerY = 500.0f;
-    }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = dt_, playerX = x_, playerY = y_;
-        kitSystem::SeedRandom(seed_);
     }
     static inline SpreadShot (&pool)[50] = scene3BossSpreadVolleyTrail1Pool;
-
-  private:
-    const float dt_ = frameDt, x_ = playerX, y_ = playerY;
-    const uint32_t seed_ = kitSystem::RandomState();
 };
 
 } // namespace

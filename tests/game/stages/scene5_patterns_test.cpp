@@ -12,28 +12,20 @@
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "harness/pool_counts.h"
+#include "harness/reset_globals.h"
 #include "kit/system/kit_system.h"
 
 namespace {
 
-class Scene5Patterns : public ::testing::Test {
+class Scene5Patterns : public FreshGlobals {
   protected:
     void SetUp() override {
+        FreshGlobals::SetUp();
         ResetWorldA();
         ResetWorldB();
         scene5Boss.x = 180.0f;
         scene5Boss.y = 0.0f;
     }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = dt_, playerX = x_, playerY = y_;
-        playerVulnerable = vulnerable_;
-    }
-
-  private:
-    const float dt_ = frameDt, x_ = playerX, y_ = playerY;
-    const int32_t vulnerable_ = playerVulnerable;
 };
 
 constexpr double kPi = 3.14159265358979323846;

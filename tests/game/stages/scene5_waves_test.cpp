@@ -18,37 +18,16 @@ namespace {
 
 class Scene5Waves : public EnemyKindFixture {
   protected:
-    void SetUp() override {
-        EnemyKindFixture::SetUp();
-        difficulty_ = difficulty;
-        extra_ = difficultyExtra;
-        weapon_ = weaponType;
-    }
-    void TearDown() override {
-        difficulty = difficulty_;
-        difficultyExtra = extra_;
-        weaponType = weapon_;
-        EnemyKindFixture::TearDown();
-    }
     // A new game entered straight into scene 5 as play runs it.
     void EnterScene5() {
-        plat::SetVirtualCalendarForTests(555);
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
+        EnterSeeded(5, 555);
         difficulty = 1;
         difficultyExtra = 0;
-        harness_.SetScene(5);
-        plat::ClearMidiCommandLogForTests();
     }
     void FrameAt(float distance, float dt = 1.0f / 60) {
         scrollDistance = distance;
         ASSERT_TRUE(harness_.Frame(dt));
     }
-
-  private:
-    int32_t difficulty_ = 0, extra_ = 0, weapon_ = 0;
 };
 
 } // namespace
