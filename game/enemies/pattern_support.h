@@ -79,3 +79,18 @@ inline float AimTurnBack(float angle, float dx, float dy) {
     if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) return static_cast<float>(angle + kPatternPi);
     return angle;
 }
+
+// The same base with the atan taken in float, as the bosses' aimed pools and
+// the ship's homing weapons take it: the two bases can differ in the last bit.
+inline float AimBaseFloat(float dx, float dy) {
+    return dx == 0.0f ? static_cast<float>(kPatternPi / 2.0) : std::atan(dy / dx);
+}
+
+// The whole aim in float, pi rounded to float and the half turn added in
+// float, as the kinds' single aimed shots and rotating strings aim.
+inline float AimHeadingFloat(float dx, float dy) {
+    constexpr float kPiF = 3.14159265f;
+    float angle = dx == 0.0f ? kPiF / 2.0f : std::atan(dy / dx);
+    if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) angle += kPiF;
+    return angle;
+}
