@@ -29,14 +29,9 @@ void BigFanVolley_FireOne(const BigFanVolleyConstants& c, std::span<BigFanVolley
     if (i < 0 || i >= static_cast<int32_t>(pool.size())) return;
     BigFanVolleyRecord& r = pool[i];
     if (r.active == 1) return;
-    r.active = 1;
-    r.x = AddTerms(*c.owner.x, c.offsetX);
-    r.y = AddTerms(*c.owner.y, c.offsetY);
+    LaunchAimedFromOwner(r, c);
     r.startX = r.x;
     r.startY = r.y;
-    r.speed = c.speed;
-    r.dx = playerX + c.aim - r.x;
-    r.dy = playerY + c.aim - r.y;
     const int32_t turn = (i - groupBase) - c.centre;
     r.angle = static_cast<float>(AimBase(r.dx, r.dy) + turn * kFanStep);
     r.angle = AimTurnBack(r.angle, r.dx, r.dy);

@@ -29,6 +29,18 @@ struct OffsetTerms {
 
 inline float AddTerms(float base, const OffsetTerms& o) { return ((base + o.a) + o.b) + o.c; }
 
+// An aimed launch from the owner, before its heading: the record leaves the
+// owner's position plus the offsets at the constants' speed, its aim vector
+// pointing at the ship's position plus `aim` on both axes.
+template <typename Record, typename Constants> void LaunchAimedFromOwner(Record& r, const Constants& c) {
+    r.active = 1;
+    r.x = AddTerms(*c.owner.x, c.offsetX);
+    r.y = AddTerms(*c.owner.y, c.offsetY);
+    r.speed = c.speed;
+    r.dx = playerX + c.aim - r.x;
+    r.dy = playerY + c.aim - r.y;
+}
+
 // Per-record schedules cut the pool into groups of `width` consecutive records;
 // group g launches when its records' tick equals ticks[g]. A tick that the
 // counter never holds (kNeverTick, or the cycle value itself, since the wrap
