@@ -10,8 +10,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "game/enemies/bullet_rules.h"
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/lock_marker.h"
+#include "game/enemies/pool_util.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
@@ -331,19 +333,10 @@ template <typename Record> void ExplosionStep(const EnemyKind& k, Record& r, int
         r.vy = 0.0f;
     }
     if (f == 0) kitSound::Play(sndBOM, -1);
-    r.explosionFrame += 1;
-    if (r.explosionFrame > e.lastCell) {
-        r.explosionFrame = 0;
-        r.explosionLoop += 1;
-    }
-    if (r.explosionLoop > 1) {
-        r.active = 0;
+    if (StepExplosionStrip(r.explosionFrame, r.explosionLoop, e.lastCell)) {
         r.hit = 0;
         r.collideOff = 0;
-        r.explosionFrame = 0;
-        r.explosionLoop = 0;
-        r.x = ParkX;
-        r.y = ParkY;
+        ParkRecord(r);
         if (k.markers) ReleaseMarker(k, slot);
     }
 }

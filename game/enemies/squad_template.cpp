@@ -1,5 +1,7 @@
 #include "game/enemies/squad_template.h"
 
+#include "game/enemies/bullet_rules.h"
+#include "game/enemies/pool_util.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "kit/draw/blend.h"
@@ -70,18 +72,9 @@ void ExplosionStep(const Squad& s, int32_t k) {
         m.vx = 0.0f;
         m.vy = 0.0f;
     }
-    m.explosionFrame += 1;
-    if (m.explosionFrame > kLastBlastFrame) {
-        m.explosionFrame = 0;
-        m.explosionLoop += 1;
-    }
-    if (m.explosionLoop > 1) {
-        m.active = 0;
+    if (StepExplosionStrip(m.explosionFrame, m.explosionLoop, kLastBlastFrame)) {
         m.hit = 0;
-        m.explosionFrame = 0;
-        m.explosionLoop = 0;
-        m.x = ParkX;
-        m.y = ParkY;
+        ParkRecord(m);
         if (s.markers) ReleaseMarker(s.markers[k], kMarkerReleaseX);
     }
 }
