@@ -58,19 +58,19 @@ void LargeEnemyT60_SetHit() { largeEnemyT60.hit = 1; }
 
 namespace {
 
-constexpr ExplosionPiece kPieces[8] = {
+constexpr LargeBlastPiece kPieces[8] = {
     {-25, 35, &imgZBAK3B}, {135, 35, &imgZBAK3B},  {55, -45, &imgZBAK3B}, {55, 115, &imgZBAK3B},
     {-2, -22, &imgZBAK2B}, {112, -22, &imgZBAK2B}, {-2, 92, &imgZBAK2B},  {112, 92, &imgZBAK3B},
 };
-constexpr ExplosionPiece kPiecesD51[8] = {
+constexpr LargeBlastPiece kPiecesD51[8] = {
     {-25, 35, &imgZBAK3B}, {135, 35, &imgZBAK3B},  {55, -45, &imgZBAK3B}, {55, 115, &imgZBAK3B},
     {-2, -22, &imgZBAK3B}, {112, -22, &imgZBAK3B}, {-2, 92, &imgZBAK3B},  {112, 92, &imgZBAK3B},
 };
-constexpr ExplosionPiece kPiecesS54R[8] = {
+constexpr LargeBlastPiece kPiecesS54R[8] = {
     {-25, 35, &imgZBAK3B}, {135, 35, &imgZBAK3B},  {55, -45, &imgZBAK3B}, {55, 115, &imgZBAK3B},
     {-3, -23, &imgZBAK2B}, {113, -23, &imgZBAK2B}, {-3, 93, &imgZBAK2B},  {113, 93, &imgZBAK3B},
 };
-constexpr ExplosionPiece kPiecesT60[16] = {
+constexpr LargeBlastPiece kPiecesT60[16] = {
     {-25, 35, &imgZBAK3B}, {135, 35, &imgZBAK3B},  {55, -45, &imgZBAK3B}, {55, 115, &imgZBAK3B},
     {-3, -23, &imgZBAK2B}, {113, -23, &imgZBAK2B}, {-3, 93, &imgZBAK2B},  {113, 93, &imgZBAK3B},
     {75, 135, &imgZBAK3B}, {235, 135, &imgZBAK3B}, {155, 55, &imgZBAK3B}, {155, 215, &imgZBAK3B},

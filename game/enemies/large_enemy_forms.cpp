@@ -24,7 +24,7 @@ template <typename Record> void DrawLarge(Record& r, const LargeBody& body, cons
     }
     const int32_t left = 80 * r.explosionFrame;
     for (int i = 0; i < ex.count; ++i) {
-        const ExplosionPiece& p = ex.pieces[i];
+        const LargeBlastPiece& p = ex.pieces[i];
         if (ex.additive)
             BlitAdditive(x + p.dx, y + p.dy, *p.image, left, 0, left + 80, 80);
         else

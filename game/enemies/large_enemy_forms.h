@@ -17,14 +17,14 @@ struct LargeBody {
 };
 
 // One 80x80 cell of an explosion strip, drawn at an offset from the body.
-struct ExplosionPiece {
+struct LargeBlastPiece {
     int32_t dx;
     int32_t dy;
     const int32_t* image;
 };
 
 struct LargeExplosion {
-    const ExplosionPiece* pieces;
+    const LargeBlastPiece* pieces;
     int32_t count;
     bool additive; // else keyed
 };
