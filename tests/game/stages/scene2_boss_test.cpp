@@ -110,16 +110,7 @@ TEST_F(Scene2Boss, DefeatExplodesStopsTheMusicAndWipesToSceneThree) {
     frameDt = 0.1f;
     kitSystem::SeedRandom(77);
     Scene2Boss_Defeat();
-    kitSystem::SeedRandom(77);
-    auto expectScatter = [](auto& e, int left) {
-        const int x = kitSystem::Random() % 440 - left;
-        EXPECT_FLOAT_EQ(e.x, 180.0f + x);
-        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % 360));
-    };
-    for (BossExplosion& e : scene2BossBigExplosions)
-        expectScatter(e, 100);
-    for (BossExplosionCompact& e : scene2BossSmallExplosions)
-        expectScatter(e, 40);
+    ExpectScatter(scene2BossBigExplosions, scene2BossSmallExplosions, 77, 180.0f, 440, 360, 360);
     scene2Boss.defeatTimer = 0.0f;
 
     // At 0.1 s the timer steps by exactly 1; every frame strictly between 50
@@ -155,30 +146,25 @@ TEST_F(Scene2Boss, DefeatExplodesStopsTheMusicAndWipesToSceneThree) {
 
 TEST_F(Scene2Boss, BodyShowsSmokeByHpAndOnlyTheLockedLockPoints) {
     plainBackground = 2; // nothing under the boss
-    auto shown = [&](int32_t x, int32_t y, int32_t img, int32_t cell) {
-        const int32_t size = img == imgROCK1 ? 60 : 80;
-        const PictureMatch m =
-            MatchPicture(h->BackBuffer(), x, y, img, cell * size, 0, cell * size + size, size);
-        return m.Shown() ? 1 : m.Absent() ? 0 : -1;
-    };
     auto frameAt = [&](float hp, int32_t cell) {
         Holding(hp);
         scene2Boss.smokeFrame = cell;
         ASSERT_TRUE(h->Frame(0.1f));
     };
     frameAt(90.01f, 0);
-    EXPECT_EQ(shown(320, 50, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(320, 50, imgZBAK3B, 0), 0);
     frameAt(90.0f, 0); // the upper pair only
-    EXPECT_EQ(shown(320, 50, imgZBAK3B, 0) + shown(400, 50, imgZBAK3B, 0), 2);
-    EXPECT_EQ(shown(240, 100, imgZBAK3B, 0) + shown(480, 100, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(320, 50, imgZBAK3B, 0) + CellShown(400, 50, imgZBAK3B, 0), 2);
+    EXPECT_EQ(CellShown(240, 100, imgZBAK3B, 0) + CellShown(480, 100, imgZBAK3B, 0), 0);
     frameAt(70.01f, 0);
-    EXPECT_EQ(shown(240, 100, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(240, 100, imgZBAK3B, 0), 0);
     frameAt(70.0f, 3); // both pairs, cell 3 slid 84 pixels down
-    EXPECT_EQ(shown(320, 134, imgZBAK3B, 3) + shown(240, 184, imgZBAK3B, 3) + shown(480, 184, imgZBAK3B, 3),
+    EXPECT_EQ(CellShown(320, 134, imgZBAK3B, 3) + CellShown(240, 184, imgZBAK3B, 3) +
+                  CellShown(480, 184, imgZBAK3B, 3),
               3);
     EXPECT_EQ(scene2Boss.smokeFrame, 4);
     frameAt(0.0f, 0); // destroyed: none
-    EXPECT_EQ(shown(320, 50, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(320, 50, imgZBAK3B, 0), 0);
 
     // Nothing in play locks a point; locked by hand it shows, from either array.
     Enter();
@@ -187,6 +173,6 @@ TEST_F(Scene2Boss, BodyShowsSmokeByHpAndOnlyTheLockedLockPoints) {
     scene2BossLockPointsB[3] = LockMarker{420, 320, 1, 0};
     scene2BossLockPointsA[2] = LockMarker{300, 420, 0, 0};
     FrameFrom(0.0f, 0.1f);
-    EXPECT_EQ(shown(250, 200, imgROCK1, 0) + shown(420, 320, imgROCK1, 0), 2);
-    EXPECT_EQ(shown(300, 420, imgROCK1, 0), 0);
+    EXPECT_EQ(CellShown(250, 200, imgROCK1, 0) + CellShown(420, 320, imgROCK1, 0), 2);
+    EXPECT_EQ(CellShown(300, 420, imgROCK1, 0), 0);
 }

@@ -67,14 +67,7 @@ TEST_F(UnplayedStage, SceneFourAttackRowsMeetOnTheirBoundsAndTheLastRunsOnToTheW
     // Which of scene-3 volleys 1 and 3 and scene-4 volleys 1 and 2 the frame
     // that raises the clock from `before` schedules.
     auto frameFrom = [&](int32_t before, float hp) {
-        Holding(scene4Boss, 180.0f, 80.0f, hp);
-        scene4Boss.BossAttackClock = before;
-        const Ticks was = ticks();
-        EXPECT_TRUE(h->Frame(0.0f));
-        Ticks ran = ticks();
-        for (size_t i = 0; i < ran.size(); ++i)
-            ran[i] -= was[i];
-        return ran;
+        return TicksRun(scene4Boss, 180.0f, before, hp, ticks);
     };
     EXPECT_EQ(frameFrom(99, 590.0f), (Ticks{0, 0, 0, 0}));
     EXPECT_EQ(scene4Boss.BossAttackClock, 99);

@@ -189,16 +189,7 @@ TEST_F(Scene5Boss, DefeatExplodesOverTheBodyThenWipesToSceneSix) {
     frameDt = 0.1f;
     kitSystem::SeedRandom(91);
     Scene5Boss_Defeat();
-    kitSystem::SeedRandom(91);
-    auto expectScatter = [](const BossExplosion& e, int left, int height) {
-        const int x = kitSystem::Random() % 440 - left;
-        EXPECT_FLOAT_EQ(e.x, 180.0f + x);
-        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % height));
-    };
-    for (const BossExplosion& e : scene5BossBigExplosions)
-        expectScatter(e, 100, 320);
-    for (const BossExplosion& e : scene5BossSmallExplosions)
-        expectScatter(e, 40, 310);
+    ExpectScatter(scene5BossBigExplosions, scene5BossSmallExplosions, 91, 180.0f, 440, 320, 310);
     scene5Boss.defeatTimer = 0.0f;
 
     // The timer steps by 1 a frame; exactly 70 has not ended the stage.

@@ -167,12 +167,6 @@ TEST_F(Scene7, AttackClockRunsBelow1380AndWrapsAt1610InEveryMode) {
 }
 
 TEST_F(Scene7, BodyShowsThreeFlamesAt70OrBelowOnlyLockArrayBAndExplodesOverItself) {
-    auto shown = [&](int32_t x, int32_t y, int32_t img, int32_t cell) {
-        const int32_t size = img == imgROCK1 ? 60 : 80;
-        const PictureMatch m =
-            MatchPicture(h->BackBuffer(), x, y, img, cell * size, 0, cell * size + size, size);
-        return m.Shown() ? 1 : m.Absent() ? 0 : -1;
-    };
     auto drawAt = [&](float hp, int32_t cell) {
         Holding(hp);
         scene7Boss.smokeFrame = cell;
@@ -180,9 +174,13 @@ TEST_F(Scene7, BodyShowsThreeFlamesAt70OrBelowOnlyLockArrayBAndExplodesOverItsel
         Scene7Boss_Draw();
     };
     drawAt(70.0f, 2); // cell 2 slid 56 pixels down
-    EXPECT_EQ(shown(240, 76, imgZBAK3B, 2) + shown(480, 76, imgZBAK3B, 2) + shown(360, 156, imgZBAK3B, 2), 3);
+    EXPECT_EQ(CellShown(240, 76, imgZBAK3B, 2) + CellShown(480, 76, imgZBAK3B, 2) +
+                  CellShown(360, 156, imgZBAK3B, 2),
+              3);
     drawAt(70.5f, 2);
-    EXPECT_EQ(shown(240, 76, imgZBAK3B, 2) + shown(480, 76, imgZBAK3B, 2) + shown(360, 156, imgZBAK3B, 2), 0);
+    EXPECT_EQ(CellShown(240, 76, imgZBAK3B, 2) + CellShown(480, 76, imgZBAK3B, 2) +
+                  CellShown(360, 156, imgZBAK3B, 2),
+              0);
     scene7Boss.smokeCycle = 4;
     drawAt(500.0f, 9); // the cell wraps and the cycle with it
     EXPECT_EQ(scene7Boss.smokeFrame, 0);
@@ -192,21 +190,12 @@ TEST_F(Scene7, BodyShowsThreeFlamesAt70OrBelowOnlyLockArrayBAndExplodesOverItsel
     scene7BossLockPointsB[8] = LockMarker{420, 450, 1, 0};
     scene7BossLockPointsB[2] = LockMarker{300, 500, 0, 0};
     drawAt(500.0f, 0);
-    EXPECT_EQ(shown(420, 450, imgROCK1, 0), 1);
-    EXPECT_EQ(shown(250, 420, imgROCK1, 0) + shown(300, 500, imgROCK1, 0), 0);
+    EXPECT_EQ(CellShown(420, 450, imgROCK1, 0), 1);
+    EXPECT_EQ(CellShown(250, 420, imgROCK1, 0) + CellShown(300, 500, imgROCK1, 0), 0);
 
     // The explosions jump over the 460 x 330 body, x drawn before y.
     Holding(0.0f);
     kitSystem::SeedRandom(57);
     Scene7Boss_Defeat();
-    kitSystem::SeedRandom(57);
-    auto expectScatter = [](const BossExplosion& e, int left) {
-        const int x = kitSystem::Random() % 460 - left;
-        EXPECT_FLOAT_EQ(e.x, 170.0f + x);
-        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % 330));
-    };
-    for (const BossExplosion& e : scene7BossBigExplosions)
-        expectScatter(e, 100);
-    for (const BossExplosion& e : scene7BossSmallExplosions)
-        expectScatter(e, 40);
+    ExpectScatter(scene7BossBigExplosions, scene7BossSmallExplosions, 57, 170.0f, 460, 330, 330);
 }

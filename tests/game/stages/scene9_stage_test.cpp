@@ -65,14 +65,7 @@ TEST_F(UnplayedStage, SceneNineAttackRowsMeetOnTheirBoundsAndWrapAfter1220) {
     // Which of volleys 1, 2 and 4 and the scene-8 ring burst the frame that
     // raises the clock from `before` schedules.
     auto frameFrom = [&](int32_t before, float hp) {
-        Holding(scene9Boss, 160.0f, 80.0f, hp);
-        scene9Boss.BossAttackClock = before;
-        const Ticks was = ticks();
-        EXPECT_TRUE(h->Frame(0.0f));
-        Ticks ran = ticks();
-        for (size_t i = 0; i < ran.size(); ++i)
-            ran[i] -= was[i];
-        return ran;
+        return TicksRun(scene9Boss, 160.0f, before, hp, ticks);
     };
     EXPECT_EQ(frameFrom(18, 1200.0f), (Ticks{0, 0, 0, 0}));
     EXPECT_EQ(scene9Boss.BossAttackClock, 18);

@@ -12,10 +12,12 @@
 #include "game/shell/new_game.h"
 #include "game/shell/scene_flow.h"
 #include "game/shell/world_reset.h"
+#include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "kit/draw/present.h"
 #include "kit/system/fint.h"
+#include "kit/system/random.h"
 #include "platform/midi.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +72,33 @@ class StageTest : public ::testing::Test {
         EXPECT_FLOAT_EQ(boss.x, x);
         EXPECT_FLOAT_EQ(boss.y, y);
     }
+    // Whether cell `cell` of a strip of square cells (lock markers 60 px,
+    // smoke and explosions 80) drawn keyed at (x, y) is on the back buffer:
+    // 1 all of it, 0 hardly any, -1 neither.
+    int CellShown(int32_t x, int32_t y, int32_t img, int32_t cell) const {
+        const int32_t size = img == imgROCK1 ? 60 : 80;
+        const PictureMatch m =
+            MatchPicture(h->BackBuffer(), x, y, img, cell * size, 0, cell * size + size, size);
+        return m.Shown() ? 1 : m.Absent() ? 0 : -1;
+    }
+    // Where a defeat scattered its explosions over a body `width` wide whose
+    // boss stands at x `bossX`, replaying the game's stream from `seed`: each
+    // big one (100 px further left) and then each small one (40 px) drew its
+    // x before its y, over bigHeight and smallHeight rows.
+    template <typename Big, typename Small>
+    static void ExpectScatter(const Big& big, const Small& small, uint32_t seed, float bossX, int width,
+                              int bigHeight, int smallHeight) {
+        kitSystem::SeedRandom(seed);
+        auto expect = [&](const auto& e, int left, int height) {
+            const int x = kitSystem::Random() % width - left;
+            EXPECT_FLOAT_EQ(e.x, bossX + x);
+            EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % height));
+        };
+        for (const auto& e : big)
+            expect(e, 100, bigHeight);
+        for (const auto& e : small)
+            expect(e, 40, smallHeight);
+    }
 
     std::unique_ptr<GameHarness> h;
 
@@ -101,4 +130,16 @@ class UnplayedStage : public StageTest {
         });
     }
     uint16_t Px(int32_t x, int32_t y) const { return h->BackBuffer()->Pixel(x, y); }
+    // How far each counter that ticks() reads moves in the frame that raises
+    // the attack clock from `before`, the boss holding at x with this hp.
+    auto TicksRun(BossRecord& boss, float x, int32_t before, float hp, const auto& ticks) {
+        Holding(boss, x, 80.0f, hp);
+        boss.BossAttackClock = before;
+        const auto was = ticks();
+        EXPECT_TRUE(h->Frame(0.0f));
+        auto ran = ticks();
+        for (size_t i = 0; i < ran.size(); ++i)
+            ran[i] -= was[i];
+        return ran;
+    }
 };
