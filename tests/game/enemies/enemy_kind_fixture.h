@@ -11,21 +11,13 @@
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "harness/game_harness.h"
+#include "harness/reference_random.h"
 #include "kit/draw/present.h"
 #include "kit/sound/sound.h"
 #include "kit/system/kit_system.h"
 #include "platform/audio.h"
 #include "platform/midi.h"
 #include "platform/time.h"
-
-// The game's generator, replayed on the side.
-struct ReferenceRandom {
-    uint32_t state;
-    int Next() {
-        state = state * 214013u + 2531011u;
-        return int((state >> 16) & 0x7FFF);
-    }
-};
 
 class EnemyKindFixture : public testing::Test {
   protected:
