@@ -44,16 +44,6 @@ void ReleaseMarker(LockMarker& m, int32_t x) {
     m.y = 0;
 }
 
-void DrawPiece(const SquadBlastPiece& p, int32_t f, int32_t x, int32_t y) {
-    const int32_t px = x + p.ox + p.fx * f;
-    const int32_t py = y + p.oy + p.fy * f;
-    const int32_t left = p.cell * f;
-    if (p.blend == SquadPieceBlend::Additive)
-        BlitAdditive(px, py, *p.image, left, 0, left + p.cell, p.cell);
-    else
-        BlitHalfTranslucent(px, py, *p.image, left, 0, left + p.cell, p.cell);
-}
-
 void ExplosionStep(const Squad& s, int32_t k) {
     SquadSlot& m = s.slots[k];
     const int32_t f = m.explosionFrame;
@@ -61,7 +51,7 @@ void ExplosionStep(const Squad& s, int32_t k) {
     const int32_t y = FloatToInt(m.y);
     if (effectDrawMode == 1) {
         for (int32_t i = 0; i < s.pieceCount; ++i)
-            DrawPiece(s.pieces[i], f, x, y);
+            DrawPiece(s.pieces[i], s.pieces[i].blit, f, x, y);
     } else if (effectDrawMode == 0) {
         BlitKeyed(x, y, imgZBAK2B, kBlastCell * f, 0, kBlastCell * f + kBlastCell, kBlastCell);
     }
