@@ -22,14 +22,8 @@ template <typename Record> void DrawLarge(Record& r, const LargeBody& body, cons
         BlitKeyed(x, y, *body.image, 0, 0, body.width, body.height);
         return;
     }
-    const int32_t left = 80 * r.explosionFrame;
-    for (int i = 0; i < ex.count; ++i) {
-        const LargeBlastPiece& p = ex.pieces[i];
-        if (ex.additive)
-            BlitAdditive(x + p.dx, y + p.dy, *p.image, left, 0, left + 80, 80);
-        else
-            BlitKeyed(x + p.dx, y + p.dy, *p.image, left, 0, left + 80, 80);
-    }
+    for (int i = 0; i < ex.count; ++i)
+        DrawPiece(ex.pieces[i], ex.pieces[i].blit, r.explosionFrame, x, y);
     if (r.explosionFrame == 0) kitSound::Play(sndBOM, -1);
     if (StepExplosionStrip(r.explosionFrame, r.explosionCycle, 7)) {
         r.hit = 0;
