@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/enemies/pattern_support.h"
 #include "game/state/player_state.h"
 #include "kit/draw/blend.h"
 #include "kit/draw/rotate.h"
@@ -28,10 +29,9 @@ int32_t Entries(const AimedShotPoolConsts& c) {
 } // namespace
 
 float AimedHeading(float aimDx, float aimDy, float offset) {
-    float heading = aimDx == 0.0f ? float(kPi / 2) : std::atan(aimDy / aimDx);
-    heading = float(double(heading) + double(offset));
-    if (aimDx < 0.0f || (aimDx == 0.0f && aimDy <= 0.0f)) heading = float(double(heading) + kPi);
-    return heading;
+    // The offset is added before the half turn, each sum rounded to float.
+    const float heading = float(double(AimBaseFloat(aimDx, aimDy)) + double(offset));
+    return AimTurnBack(heading, aimDx, aimDy);
 }
 
 void AimedShotPool_Spawn(const AimedShotPoolConsts& c) {

@@ -5,12 +5,7 @@ void AimedRingBurst_FireOne(const AimedRingBurstConstants& c, std::span<AimedRin
     if (i < 0 || i >= static_cast<int32_t>(pool.size())) return;
     AimedRingBurstRecord& r = pool[i];
     if (r.active == 1) return;
-    r.active = 1;
-    r.x = AddTerms(*c.owner.x, c.offsetX);
-    r.y = AddTerms(*c.owner.y, c.offsetY);
-    r.speed = c.speed;
-    r.dx = playerX + c.aim - r.x;
-    r.dy = playerY + c.aim - r.y;
+    LaunchAimedFromOwner(r, c);
     r.angle = static_cast<float>(AimBase(r.dx, r.dy) + i * c.step);
     r.angle = AimTurnBack(r.angle, r.dx, r.dy);
 }

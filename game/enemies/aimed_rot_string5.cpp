@@ -3,13 +3,12 @@
 #include <cmath>
 
 #include "game/enemies/enemy_shots.h"
+#include "game/enemies/pattern_support.h"
 #include "game/state/assets.h"
 #include "kit/draw/rotate.h"
 #include "kit/system/kit_system.h"
 
 namespace {
-
-constexpr float kPiF = 3.14159265f;
 
 template <typename Parent>
 void Fire(const AimedRotString5Constants& c, std::span<RotString> pool, std::span<const Parent> parents) {
@@ -34,11 +33,7 @@ void Fire(const AimedRotString5Constants& c, std::span<RotString> pool, std::spa
 
 } // namespace
 
-float AimedRotString5_Heading(float dx, float dy) {
-    float angle = dx == 0.0f ? kPiF / 2.0f : std::atan(dy / dx);
-    if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) angle += kPiF;
-    return angle;
-}
+float AimedRotString5_Heading(float dx, float dy) { return AimHeadingFloat(dx, dy); }
 
 int32_t AimedRotString5_BlitAngle(float angle) {
     return NormaliseAngle(270 - FloatToInt(static_cast<double>(angle) * 180.0 / 3.141592653589793));

@@ -4,6 +4,7 @@
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/enemy_shots.h"
+#include "game/enemies/pattern_support.h"
 #include "game/state/assets.h"
 #include "kit/draw/rotate.h"
 #include "kit/system/kit_system.h"
@@ -28,11 +29,9 @@ template <typename Record> void AimedShotFire(const AimedShotGroup<Record>& g) {
         r.speed = float(kitSystem::Random() % g.speedRange + g.speedBase);
         r.dx = playerX + kAimOffset - r.x;
         r.dy = playerY + kAimOffset - r.y;
-        r.angle = r.dx == 0.0f ? kPi / 2.0f : std::atan(r.dy / r.dx);
         // Straight above or below the aim point: down when the ship is
         // below, up otherwise.
-        if (r.dx < 0.0f) r.angle += kPi;
-        if (r.dx == 0.0f && r.dy <= 0.0f) r.angle += kPi;
+        r.angle = AimHeadingFloat(r.dx, r.dy);
     }
 }
 

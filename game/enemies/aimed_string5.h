@@ -4,18 +4,15 @@
 // has its own speed, so a string fired at once flies along one line and
 // stretches as it goes. Groups of four always leave from slot 0, groups of
 // five from slot 1, whatever slot asked for the fire.
-#include <cmath>
 #include <cstdint>
 
 #include "game/enemies/bullet_records.h"
+#include "game/enemies/pattern_support.h"
 
 // The heading of the vector (dx, dy) toward an aim point: pi/2 when it is
 // vertical, turned by pi when it points left, or straight up (dy <= 0).
 inline float AimedString5Heading(float dx, float dy) {
-    constexpr double kPi = 3.14159265358979323846;
-    float angle = dx == 0.0f ? float(kPi / 2.0) : float(std::atan(double(dy / dx)));
-    if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) angle = float(double(angle) + kPi);
-    return angle;
+    return AimTurnBack(static_cast<float>(AimBase(dx, dy)), dx, dy);
 }
 
 // How a group lets its records go.

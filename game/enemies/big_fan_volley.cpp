@@ -29,14 +29,9 @@ void BigFanVolley_FireOne(const BigFanVolleyConstants& c, std::span<BigFanVolley
     if (i < 0 || i >= static_cast<int32_t>(pool.size())) return;
     BigFanVolleyRecord& r = pool[i];
     if (r.active == 1) return;
-    r.active = 1;
-    r.x = AddTerms(*c.owner.x, c.offsetX);
-    r.y = AddTerms(*c.owner.y, c.offsetY);
+    LaunchAimedFromOwner(r, c);
     r.startX = r.x;
     r.startY = r.y;
-    r.speed = c.speed;
-    r.dx = playerX + c.aim - r.x;
-    r.dy = playerY + c.aim - r.y;
     const int32_t turn = (i - groupBase) - c.centre;
     r.angle = static_cast<float>(AimBase(r.dx, r.dy) + turn * kFanStep);
     r.angle = AimTurnBack(r.angle, r.dx, r.dy);
@@ -90,38 +85,23 @@ void BigFanVolley_Move(const BigFanVolleyConstants& c, std::span<BigFanVolleyRec
 // --- Kinds O and P ----------------------------------------------------------
 
 namespace {
-constexpr GroupSchedule kFiveFans = {260, {40, 80, 120, 160, 200}};
-constexpr GroupSchedule kFourFans = {100, {20, 40, 60, 80, kNeverTick}};
-static_assert(CoversGroups(kFiveFans, 5) && CoversGroups(kFourFans, 5));
-constexpr KillBox kKindFanBox = {0.0f, 30.0f, 10.0f, 30.0f};
-
-constexpr BigFanVolleyConstants KindFan(const EnemyRecordAnimFirst& slot0, float ox, int32_t width,
-                                        const GroupSchedule& schedule, const int32_t* image) {
-    return {
-        .owner = {&slot0.x, &slot0.y},
-        .offsetX = {ox},
-        .offsetY = {120.0f},
-        .aim = 15.0f,
-        .speed = 220.0f,
-        .width = width,
-        .centre = 2,
-        .schedule = schedule,
-        .draw = BigFanDraw::Rotated,
-        .image = image,
-        .cell = 30,
-        .cells = 1,
-        .margin = 30.0f,
-        .box = kKindFanBox,
-    };
-}
+// Slot 0 of the kind carries the guns, 120 px below its top.
+constexpr Owner kSlot0O = {&enemyOPool[0].x, &enemyOPool[0].y};
+constexpr Owner kSlot0P = {&enemyPPool[0].x, &enemyPPool[0].y};
 } // namespace
 
-constexpr BigFanVolleyConstants kEnemyOShot1 = KindFan(enemyOPool[0], 85.0f, 5, kFiveFans, &imgVALL302);
-constexpr BigFanVolleyConstants kEnemyOShot2 = KindFan(enemyOPool[0], 5.0f, 3, kFourFans, &imgVALL301);
-constexpr BigFanVolleyConstants kEnemyOShot3 = KindFan(enemyOPool[0], 165.0f, 3, kFourFans, &imgVALL301);
-constexpr BigFanVolleyConstants kEnemyPShot1 = KindFan(enemyPPool[0], 85.0f, 5, kFiveFans, &imgVALL302);
-constexpr BigFanVolleyConstants kEnemyPShot2 = KindFan(enemyPPool[0], 5.0f, 3, kFourFans, &imgVALL301);
-constexpr BigFanVolleyConstants kEnemyPShot3 = KindFan(enemyPPool[0], 165.0f, 3, kFourFans, &imgVALL301);
+constexpr BigFanVolleyConstants kEnemyOShot1 =
+    CarriedBigFan(kSlot0O, 85.0f, 120.0f, 5, kCarriedFiveFans, &imgVALL302);
+constexpr BigFanVolleyConstants kEnemyOShot2 =
+    CarriedBigFan(kSlot0O, 5.0f, 120.0f, 3, kCarriedFourFans, &imgVALL301);
+constexpr BigFanVolleyConstants kEnemyOShot3 =
+    CarriedBigFan(kSlot0O, 165.0f, 120.0f, 3, kCarriedFourFans, &imgVALL301);
+constexpr BigFanVolleyConstants kEnemyPShot1 =
+    CarriedBigFan(kSlot0P, 85.0f, 120.0f, 5, kCarriedFiveFans, &imgVALL302);
+constexpr BigFanVolleyConstants kEnemyPShot2 =
+    CarriedBigFan(kSlot0P, 5.0f, 120.0f, 3, kCarriedFourFans, &imgVALL301);
+constexpr BigFanVolleyConstants kEnemyPShot3 =
+    CarriedBigFan(kSlot0P, 165.0f, 120.0f, 3, kCarriedFourFans, &imgVALL301);
 
 void EnemyO_Shot1_Draw() { BigFanVolley_Draw(kEnemyOShot1, enemyOShot1Pool); }
 void EnemyO_Shot1_FireOne(int32_t i, int32_t groupBase) {

@@ -51,6 +51,34 @@ void BigFanVolley_Move(const BigFanVolleyConstants& c, std::span<BigFanVolleyRec
 // angle in radians, brought into 0..359.
 int32_t BigFanVolley_BlitAngle(BigFanDraw form, float angle);
 
+// The guns kinds O and P and the large enemy D51 carry: a fan of five on a
+// 260-tick cycle or fans of three on a 100-tick one, rotated 30-pixel bullets
+// at 220 px/s turned about member 2 and aimed 15 px into the ship. Only the
+// owner and the muzzle differ.
+constexpr GroupSchedule kCarriedFiveFans = {260, {40, 80, 120, 160, 200}};
+constexpr GroupSchedule kCarriedFourFans = {100, {20, 40, 60, 80, kNeverTick}};
+static_assert(CoversGroups(kCarriedFiveFans, 5) && CoversGroups(kCarriedFourFans, 5));
+
+constexpr BigFanVolleyConstants CarriedBigFan(const Owner& owner, float ox, float oy, int32_t width,
+                                              const GroupSchedule& schedule, const int32_t* image) {
+    return {
+        .owner = owner,
+        .offsetX = {ox},
+        .offsetY = {oy},
+        .aim = 15.0f,
+        .speed = 220.0f,
+        .width = width,
+        .centre = 2,
+        .schedule = schedule,
+        .draw = BigFanDraw::Rotated,
+        .image = image,
+        .cell = 30,
+        .cells = 1,
+        .margin = 30.0f,
+        .box = {0.0f, 30.0f, 10.0f, 30.0f},
+    };
+}
+
 // Kinds O and P: a fan of five from the middle and fans of three from the
 // sides, all from slot 0 of the kind.
 extern const BigFanVolleyConstants kEnemyOShot1;

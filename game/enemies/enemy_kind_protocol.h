@@ -10,8 +10,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "game/enemies/bullet_rules.h"
 #include "game/enemies/enemy_kinds.h"
+#include "game/enemies/explosion_piece.h"
 #include "game/enemies/lock_marker.h"
+#include "game/enemies/pool_util.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
@@ -94,31 +97,6 @@ struct EnemyBounds {
 };
 
 // --- Explosion ------------------------------------------------------------------
-
-enum class PieceBlit : uint8_t { Keyed, Additive, Half };
-
-// One cell of the explosion strip, size 80 or 40, cell f at x = size·f, drawn
-// at (X + baseX + stepX·f, Y + baseY + stepY·f): pieces fly apart as f grows.
-struct ExplosionPiece {
-    const int32_t* image;
-    int32_t size;
-    int32_t baseX;
-    int32_t baseY;
-    int32_t stepX;
-    int32_t stepY;
-    PieceBlit blit;
-};
-
-constexpr ExplosionPiece Main(const int32_t* image, PieceBlit blit) { return {image, 80, 0, 0, 0, 0, blit}; }
-constexpr ExplosionPiece Big(const int32_t* image, int32_t a, int32_t b, PieceBlit blit) {
-    return {image, 80, 20, 20, a, b, blit};
-}
-constexpr ExplosionPiece Small(int32_t a, int32_t b) {
-    return {&imgZBAK6B, 40, 20, 20, a, b, PieceBlit::Additive};
-}
-constexpr ExplosionPiece Ring(const int32_t* image, int32_t dx, int32_t dy) {
-    return {image, 80, dx, dy, 0, 0, PieceBlit::Keyed};
-}
 
 // What effectDrawMode 0 draws.
 enum class PlainExplosion : uint8_t {
@@ -229,27 +207,6 @@ inline void MarkerAfterPark(const EnemyKind& k, int32_t slot) {
     m.y = k.marker.parkY;
 }
 
-inline void BlitPiece(PieceBlit blit, int32_t x, int32_t y, int32_t img, int32_t l, int32_t t, int32_t r,
-                      int32_t b) {
-    switch (blit) {
-    case PieceBlit::Keyed:
-        BlitKeyed(x, y, img, l, t, r, b);
-        break;
-    case PieceBlit::Additive:
-        BlitAdditive(x, y, img, l, t, r, b);
-        break;
-    case PieceBlit::Half:
-        BlitHalfTranslucent(x, y, img, l, t, r, b);
-        break;
-    }
-}
-
-inline void DrawPiece(const ExplosionPiece& p, PieceBlit blit, int32_t f, int32_t X, int32_t Y) {
-    const int32_t left = p.size * f;
-    BlitPiece(blit, X + p.baseX + p.stepX * f, Y + p.baseY + p.stepY * f, *p.image, left, 0, left + p.size,
-              p.size);
-}
-
 template <typename Record> void Park(Record& r, float parkX) {
     r.active = 0;
     r.x = parkX;
@@ -331,19 +288,10 @@ template <typename Record> void ExplosionStep(const EnemyKind& k, Record& r, int
         r.vy = 0.0f;
     }
     if (f == 0) kitSound::Play(sndBOM, -1);
-    r.explosionFrame += 1;
-    if (r.explosionFrame > e.lastCell) {
-        r.explosionFrame = 0;
-        r.explosionLoop += 1;
-    }
-    if (r.explosionLoop > 1) {
-        r.active = 0;
+    if (StepExplosionStrip(r.explosionFrame, r.explosionLoop, e.lastCell)) {
         r.hit = 0;
         r.collideOff = 0;
-        r.explosionFrame = 0;
-        r.explosionLoop = 0;
-        r.x = ParkX;
-        r.y = ParkY;
+        ParkRecord(r);
         if (k.markers) ReleaseMarker(k, slot);
     }
 }

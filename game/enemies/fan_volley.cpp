@@ -18,12 +18,7 @@ void FireOne(const FanVolleyConstants& c, std::span<Record> pool, int32_t i, int
     if (i < 0 || i >= static_cast<int32_t>(pool.size())) return;
     Record& r = pool[i];
     if (r.active == 1) return;
-    r.active = 1;
-    r.x = AddTerms(*c.owner.x, c.offsetX);
-    r.y = AddTerms(*c.owner.y, c.offsetY);
-    r.speed = c.speed;
-    r.dx = playerX + c.aim - r.x;
-    r.dy = playerY + c.aim - r.y;
+    LaunchAimedFromOwner(r, c);
     // The member's turn and the centring are added one after the other.
     const int32_t member = i - groupBase;
     r.angle = static_cast<float>(AimBase(r.dx, r.dy) + member * kFanStep - c.centre * kFanStep);

@@ -58,29 +58,37 @@ void LargeEnemyT60_SetHit() { largeEnemyT60.hit = 1; }
 
 namespace {
 
+// The explosions' cells stay at their offsets: additive (lit) for most, keyed
+// for the T60.
+constexpr ExplosionPiece Lit(const int32_t* image, int32_t dx, int32_t dy) {
+    return {image, 80, dx, dy, 0, 0, PieceBlit::Additive};
+}
+
 constexpr ExplosionPiece kPieces[8] = {
-    {-25, 35, &imgZBAK3B}, {135, 35, &imgZBAK3B},  {55, -45, &imgZBAK3B}, {55, 115, &imgZBAK3B},
-    {-2, -22, &imgZBAK2B}, {112, -22, &imgZBAK2B}, {-2, 92, &imgZBAK2B},  {112, 92, &imgZBAK3B},
+    Lit(&imgZBAK3B, -25, 35), Lit(&imgZBAK3B, 135, 35),  Lit(&imgZBAK3B, 55, -45), Lit(&imgZBAK3B, 55, 115),
+    Lit(&imgZBAK2B, -2, -22), Lit(&imgZBAK2B, 112, -22), Lit(&imgZBAK2B, -2, 92),  Lit(&imgZBAK3B, 112, 92),
 };
 constexpr ExplosionPiece kPiecesD51[8] = {
-    {-25, 35, &imgZBAK3B}, {135, 35, &imgZBAK3B},  {55, -45, &imgZBAK3B}, {55, 115, &imgZBAK3B},
-    {-2, -22, &imgZBAK3B}, {112, -22, &imgZBAK3B}, {-2, 92, &imgZBAK3B},  {112, 92, &imgZBAK3B},
+    Lit(&imgZBAK3B, -25, 35), Lit(&imgZBAK3B, 135, 35),  Lit(&imgZBAK3B, 55, -45), Lit(&imgZBAK3B, 55, 115),
+    Lit(&imgZBAK3B, -2, -22), Lit(&imgZBAK3B, 112, -22), Lit(&imgZBAK3B, -2, 92),  Lit(&imgZBAK3B, 112, 92),
 };
 constexpr ExplosionPiece kPiecesS54R[8] = {
-    {-25, 35, &imgZBAK3B}, {135, 35, &imgZBAK3B},  {55, -45, &imgZBAK3B}, {55, 115, &imgZBAK3B},
-    {-3, -23, &imgZBAK2B}, {113, -23, &imgZBAK2B}, {-3, 93, &imgZBAK2B},  {113, 93, &imgZBAK3B},
+    Lit(&imgZBAK3B, -25, 35), Lit(&imgZBAK3B, 135, 35),  Lit(&imgZBAK3B, 55, -45), Lit(&imgZBAK3B, 55, 115),
+    Lit(&imgZBAK2B, -3, -23), Lit(&imgZBAK2B, 113, -23), Lit(&imgZBAK2B, -3, 93),  Lit(&imgZBAK3B, 113, 93),
 };
 constexpr ExplosionPiece kPiecesT60[16] = {
-    {-25, 35, &imgZBAK3B}, {135, 35, &imgZBAK3B},  {55, -45, &imgZBAK3B}, {55, 115, &imgZBAK3B},
-    {-3, -23, &imgZBAK2B}, {113, -23, &imgZBAK2B}, {-3, 93, &imgZBAK2B},  {113, 93, &imgZBAK3B},
-    {75, 135, &imgZBAK3B}, {235, 135, &imgZBAK3B}, {155, 55, &imgZBAK3B}, {155, 215, &imgZBAK3B},
-    {97, 77, &imgZBAK2B},  {213, 77, &imgZBAK2B},  {97, 193, &imgZBAK2B}, {213, 193, &imgZBAK3B},
+    Ring(&imgZBAK3B, -25, 35),  Ring(&imgZBAK3B, 135, 35), Ring(&imgZBAK3B, 55, -45),
+    Ring(&imgZBAK3B, 55, 115),  Ring(&imgZBAK2B, -3, -23), Ring(&imgZBAK2B, 113, -23),
+    Ring(&imgZBAK2B, -3, 93),   Ring(&imgZBAK3B, 113, 93), Ring(&imgZBAK3B, 75, 135),
+    Ring(&imgZBAK3B, 235, 135), Ring(&imgZBAK3B, 155, 55), Ring(&imgZBAK3B, 155, 215),
+    Ring(&imgZBAK2B, 97, 77),   Ring(&imgZBAK2B, 213, 77), Ring(&imgZBAK2B, 97, 193),
+    Ring(&imgZBAK3B, 213, 193),
 };
 
-constexpr LargeExplosion kExplosion = {kPieces, 8, true};
-constexpr LargeExplosion kExplosionD51 = {kPiecesD51, 8, true};
-constexpr LargeExplosion kExplosionS54R = {kPiecesS54R, 8, true};
-constexpr LargeExplosion kExplosionT60 = {kPiecesT60, 16, false};
+constexpr LargeExplosion kExplosion = {kPieces, 8};
+constexpr LargeExplosion kExplosionD51 = {kPiecesD51, 8};
+constexpr LargeExplosion kExplosionS54R = {kPiecesS54R, 8};
+constexpr LargeExplosion kExplosionT60 = {kPiecesT60, 16};
 
 // S53 and S50: in from the side, stop, leave upward and outward.
 constexpr StopAndFireBands kSideBands = {45.0f, 50.0f, 51.0f, 0.0f, 250.0f, false};

@@ -1,5 +1,7 @@
 #include "game/enemies/large_enemy_forms.h"
 
+#include "game/enemies/bullet_rules.h"
+#include "game/enemies/pool_util.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "kit/draw/blend.h"
@@ -11,12 +13,6 @@
 
 namespace {
 
-template <typename Record> void Park(Record& r) {
-    r.active = 0;
-    r.x = ParkX;
-    r.y = ParkY;
-}
-
 // Two passes over the eight cells of the strip, the sound at the start of
 // each; then the record is freed where it is and parked.
 template <typename Record> void DrawLarge(Record& r, const LargeBody& body, const LargeExplosion& ex) {
@@ -26,25 +22,12 @@ template <typename Record> void DrawLarge(Record& r, const LargeBody& body, cons
         BlitKeyed(x, y, *body.image, 0, 0, body.width, body.height);
         return;
     }
-    const int32_t left = 80 * r.explosionFrame;
-    for (int i = 0; i < ex.count; ++i) {
-        const ExplosionPiece& p = ex.pieces[i];
-        if (ex.additive)
-            BlitAdditive(x + p.dx, y + p.dy, *p.image, left, 0, left + 80, 80);
-        else
-            BlitKeyed(x + p.dx, y + p.dy, *p.image, left, 0, left + 80, 80);
-    }
+    for (int i = 0; i < ex.count; ++i)
+        DrawPiece(ex.pieces[i], ex.pieces[i].blit, r.explosionFrame, x, y);
     if (r.explosionFrame == 0) kitSound::Play(sndBOM, -1);
-    r.explosionFrame += 1;
-    if (r.explosionFrame > 7) {
-        r.explosionFrame = 0;
-        r.explosionCycle += 1;
-    }
-    if (r.explosionCycle > 1) {
+    if (StepExplosionStrip(r.explosionFrame, r.explosionCycle, 7)) {
         r.hit = 0;
-        r.explosionFrame = 0;
-        r.explosionCycle = 0;
-        Park(r);
+        ParkRecord(r);
     }
 }
 
@@ -98,8 +81,8 @@ void LargeEnemy_Draw(const TimedStepEnemy& e) { DrawLarge(*e.record, e.body, *e.
 void LargeEnemy_Move(const DescendingEnemy& e) {
     LargeEnemyRecord& r = *e.record;
     if (r.active != 0) r.y += r.vy * frameDt;
-    if (r.y > 600.0f) Park(r);
-    if (r.x < 100.0f) Park(r);
+    if (r.y > 600.0f) ParkRecord(r);
+    if (r.x < 100.0f) ParkRecord(r);
 }
 
 void LargeEnemy_Move(const StopAndFireEnemy& e) {
@@ -137,7 +120,7 @@ void LargeEnemy_Move(const StopAndFireEnemy& e) {
         // A new pass; vx is 0 by now, so it enters without moving sideways.
         if (r.phase >= 121.0f) r.phase = 0.0f;
     }
-    if (r.x < -20.0f || r.x > e.rightBound || r.y < -160.0f || r.y > 600.0f) Park(r);
+    if (r.x < -20.0f || r.x > e.rightBound || r.y < -160.0f || r.y > 600.0f) ParkRecord(r);
 }
 
 // Steps count frames, not seconds: 20 of descent, 30 of fire, 10 of slow
@@ -152,5 +135,5 @@ void LargeEnemy_Move(const TimedStepEnemy& e) {
         if (r.step >= 51 && r.step <= 60) r.y += 60.0f * dt;
         if (r.step >= 61) r.step = 8;
     }
-    if (r.x < -120.0f || r.x > 620.0f || r.y < -300.0f || r.y > 600.0f) Park(r);
+    if (r.x < -120.0f || r.x > 620.0f || r.y < -300.0f || r.y > 600.0f) ParkRecord(r);
 }

@@ -6,6 +6,7 @@
 // record; large_enemies.cpp holds the copies.
 #include <cstdint>
 
+#include "game/enemies/explosion_piece.h"
 #include "game/enemies/large_enemies.h"
 
 using LargeEnemyCall = void (*)();
@@ -16,17 +17,10 @@ struct LargeBody {
     int32_t height;
 };
 
-// One 80x80 cell of an explosion strip, drawn at an offset from the body.
-struct ExplosionPiece {
-    int32_t dx;
-    int32_t dy;
-    const int32_t* image;
-};
-
+// 80x80 cells of explosion strips, each at its own offset from the body.
 struct LargeExplosion {
     const ExplosionPiece* pieces;
     int32_t count;
-    bool additive; // else keyed
 };
 
 struct DescendingEnemy {

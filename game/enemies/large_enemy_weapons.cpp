@@ -58,33 +58,13 @@ constexpr TurningStream kS50RShot2 = S50Stream(largeEnemyS50RShot2Pool, largeEne
 constexpr Owner kD51 = {&largeEnemyD51.x, &largeEnemyD51.y};
 constexpr Owner kD52 = {&largeEnemyD52.x, &largeEnemyD52.y};
 
-constexpr GroupSchedule kFiveFans = {260, {40, 80, 120, 160, 200}};
-constexpr GroupSchedule kFourFans = {100, {20, 40, 60, 80, kNeverTick}};
-static_assert(CoversGroups(kFiveFans, 5) && CoversGroups(kFourFans, 5));
-
-constexpr BigFanVolleyConstants D51BigFan(float ox, int32_t width, const GroupSchedule& schedule,
-                                          const int32_t* image) {
-    return {
-        .owner = kD51,
-        .offsetX = {ox},
-        .offsetY = {130.0f},
-        .aim = 15.0f,
-        .speed = 220.0f,
-        .width = width,
-        .centre = 2,
-        .schedule = schedule,
-        .draw = BigFanDraw::Rotated,
-        .image = image,
-        .cell = 30,
-        .cells = 1,
-        .margin = 30.0f,
-        .box = {0.0f, 30.0f, 10.0f, 30.0f},
-    };
-}
-
-constexpr BigFanVolleyConstants kD51Shot1 = D51BigFan(105.0f, 5, kFiveFans, &imgVALL302);
-constexpr BigFanVolleyConstants kD51Shot2 = D51BigFan(25.0f, 3, kFourFans, &imgVALL301);
-constexpr BigFanVolleyConstants kD51Shot3 = D51BigFan(185.0f, 3, kFourFans, &imgVALL301);
+// The guns of kinds O and P, 130 px below the top of the body.
+constexpr BigFanVolleyConstants kD51Shot1 =
+    CarriedBigFan(kD51, 105.0f, 130.0f, 5, kCarriedFiveFans, &imgVALL302);
+constexpr BigFanVolleyConstants kD51Shot2 =
+    CarriedBigFan(kD51, 25.0f, 130.0f, 3, kCarriedFourFans, &imgVALL301);
+constexpr BigFanVolleyConstants kD51Shot3 =
+    CarriedBigFan(kD51, 185.0f, 130.0f, 3, kCarriedFourFans, &imgVALL301);
 
 // Pairs 8 and 9 have no tick in the cycle and never fly.
 constexpr GroupSchedule kPairs = {150, {10, 20, 30, 70, 80, 90, 130, 140, kNeverTick, kNeverTick}};

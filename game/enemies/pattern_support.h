@@ -29,6 +29,18 @@ struct OffsetTerms {
 
 inline float AddTerms(float base, const OffsetTerms& o) { return ((base + o.a) + o.b) + o.c; }
 
+// An aimed launch from the owner, before its heading: the record leaves the
+// owner's position plus the offsets at the constants' speed, its aim vector
+// pointing at the ship's position plus `aim` on both axes.
+template <typename Record, typename Constants> void LaunchAimedFromOwner(Record& r, const Constants& c) {
+    r.active = 1;
+    r.x = AddTerms(*c.owner.x, c.offsetX);
+    r.y = AddTerms(*c.owner.y, c.offsetY);
+    r.speed = c.speed;
+    r.dx = playerX + c.aim - r.x;
+    r.dy = playerY + c.aim - r.y;
+}
+
 // Per-record schedules cut the pool into groups of `width` consecutive records;
 // group g launches when its records' tick equals ticks[g]. A tick that the
 // counter never holds (kNeverTick, or the cycle value itself, since the wrap
@@ -77,5 +89,20 @@ inline double AimBase(float dx, float dy) {
 
 inline float AimTurnBack(float angle, float dx, float dy) {
     if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) return static_cast<float>(angle + kPatternPi);
+    return angle;
+}
+
+// The same base with the atan taken in float, as the bosses' aimed pools and
+// the ship's homing weapons take it: the two bases can differ in the last bit.
+inline float AimBaseFloat(float dx, float dy) {
+    return dx == 0.0f ? static_cast<float>(kPatternPi / 2.0) : std::atan(dy / dx);
+}
+
+// The whole aim in float, pi rounded to float and the half turn added in
+// float, as the kinds' single aimed shots and rotating strings aim.
+inline float AimHeadingFloat(float dx, float dy) {
+    constexpr float kPiF = 3.14159265f;
+    float angle = dx == 0.0f ? kPiF / 2.0f : std::atan(dy / dx);
+    if (dx < 0.0f || (dx == 0.0f && dy <= 0.0f)) angle += kPiF;
     return angle;
 }

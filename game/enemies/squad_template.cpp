@@ -1,5 +1,7 @@
 #include "game/enemies/squad_template.h"
 
+#include "game/enemies/bullet_rules.h"
+#include "game/enemies/pool_util.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "kit/draw/blend.h"
@@ -42,16 +44,6 @@ void ReleaseMarker(LockMarker& m, int32_t x) {
     m.y = 0;
 }
 
-void DrawPiece(const SquadBlastPiece& p, int32_t f, int32_t x, int32_t y) {
-    const int32_t px = x + p.ox + p.fx * f;
-    const int32_t py = y + p.oy + p.fy * f;
-    const int32_t left = p.cell * f;
-    if (p.blend == SquadPieceBlend::Additive)
-        BlitAdditive(px, py, *p.image, left, 0, left + p.cell, p.cell);
-    else
-        BlitHalfTranslucent(px, py, *p.image, left, 0, left + p.cell, p.cell);
-}
-
 void ExplosionStep(const Squad& s, int32_t k) {
     SquadSlot& m = s.slots[k];
     const int32_t f = m.explosionFrame;
@@ -59,7 +51,7 @@ void ExplosionStep(const Squad& s, int32_t k) {
     const int32_t y = FloatToInt(m.y);
     if (effectDrawMode == 1) {
         for (int32_t i = 0; i < s.pieceCount; ++i)
-            DrawPiece(s.pieces[i], f, x, y);
+            DrawPiece(s.pieces[i], s.pieces[i].blit, f, x, y);
     } else if (effectDrawMode == 0) {
         BlitKeyed(x, y, imgZBAK2B, kBlastCell * f, 0, kBlastCell * f + kBlastCell, kBlastCell);
     }
@@ -70,18 +62,9 @@ void ExplosionStep(const Squad& s, int32_t k) {
         m.vx = 0.0f;
         m.vy = 0.0f;
     }
-    m.explosionFrame += 1;
-    if (m.explosionFrame > kLastBlastFrame) {
-        m.explosionFrame = 0;
-        m.explosionLoop += 1;
-    }
-    if (m.explosionLoop > 1) {
-        m.active = 0;
+    if (StepExplosionStrip(m.explosionFrame, m.explosionLoop, kLastBlastFrame)) {
         m.hit = 0;
-        m.explosionFrame = 0;
-        m.explosionLoop = 0;
-        m.x = ParkX;
-        m.y = ParkY;
+        ParkRecord(m);
         if (s.markers) ReleaseMarker(s.markers[k], kMarkerReleaseX);
     }
 }

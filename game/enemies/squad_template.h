@@ -6,6 +6,7 @@
 // twelve squads are records of squads.cpp.
 #include <cstdint>
 
+#include "game/enemies/explosion_piece.h"
 #include "game/enemies/squads.h"
 
 constexpr int kSquadBands = 5;
@@ -33,21 +34,6 @@ constexpr SquadSpeeds SquadMirrored(const SquadSpeeds& s, int signX, int signY) 
     return m;
 }
 
-enum class SquadPieceBlend : uint8_t { Additive, HalfTranslucent };
-
-// One piece of an explosion: the square cell f of its image, drawn at
-// (X + ox + fx * f, Y + oy + fy * f) for explosion frame f, so the pieces fly
-// apart as f grows.
-struct SquadBlastPiece {
-    const int32_t* image;
-    int16_t cell;
-    SquadPieceBlend blend;
-    int16_t ox;
-    int16_t fx;
-    int16_t oy;
-    int16_t fy;
-};
-
 enum class SquadBody : uint8_t {
     Strip,    // 100x100 cells, one per body band
     Spinning, // one 119x119 picture turned 7 degrees a frame, with a lock marker
@@ -72,8 +58,9 @@ struct Squad {
     float minY;
     float maxY;
     float leftFieldX; // x of a member parked for leaving the field (y is ParkY)
-    // The explosion when effectDrawMode is 1; with 0 one keyed cell.
-    const SquadBlastPiece* pieces;
+    // The explosion when effectDrawMode is 1, each piece in its own blit;
+    // with 0 one keyed cell.
+    const ExplosionPiece* pieces;
     int32_t pieceCount;
     bool wreckAlwaysStops;     // speeds cleared in every draw mode, not only with effects on
     bool burnsOnlyWhileActive; // a wreck parked while it burns stops exploding at once

@@ -59,32 +59,32 @@ constexpr SquadSpeeds kV4Path{{0, 110, 210, 310, 180}, {-400, -220, -220, -220, 
 constexpr int8_t kCellsForward[kSquadBands] = {0, 1, 2, 3, 4};
 constexpr int8_t kCellsReversed[kSquadBands] = {4, 3, 2, 1, 0};
 
-constexpr SquadPieceBlend kAdd = SquadPieceBlend::Additive;
-constexpr SquadPieceBlend kHalf = SquadPieceBlend::HalfTranslucent;
+constexpr PieceBlit kAdd = PieceBlit::Additive;
+constexpr PieceBlit kHalf = PieceBlit::Half;
 
 // V1: the blast with six pieces of debris flying out of it.
-constexpr SquadBlastPiece kV1Blast[] = {
-    {&imgZBAK2B, 80, kAdd, 0, 0, 0, 0},     {&imgZBAK6B, 40, kAdd, 20, -4, 20, -6},
-    {&imgZBAK6B, 40, kAdd, 20, 1, 20, 7},   {&imgZBAK6B, 40, kAdd, 20, 7, 20, -1},
-    {&imgZBAK6B, 40, kAdd, 20, -6, 20, 3},  {&imgZBAK6B, 40, kHalf, 20, -7, 20, -6},
-    {&imgZBAK6B, 40, kHalf, 20, 5, 20, -8},
+constexpr ExplosionPiece kV1Blast[] = {
+    Main(&imgZBAK2B, kAdd),
+    Small(-4, -6),
+    Small(1, 7),
+    Small(7, -1),
+    Small(-6, 3),
+    {&imgZBAK6B, 40, 20, 20, -7, -6, kHalf},
+    {&imgZBAK6B, 40, 20, 20, 5, -8, kHalf},
 };
 // V2: six blasts spreading, mirrored between the two pairs.
-constexpr SquadBlastPiece kV2ABBlast[] = {
-    {&imgZBAK2B, 80, kAdd, 20, -6, 20, 1}, {&imgZBAK2B, 80, kHalf, 20, -6, 20, -6},
-    {&imgZBAK2B, 80, kAdd, 20, 6, 20, -4}, {&imgZBAK2B, 80, kHalf, 20, -2, 20, 6},
-    {&imgZBAK2B, 80, kAdd, 0, 0, 0, 0},    {&imgZBAK2B, 80, kAdd, 20, 6, 20, 6},
+constexpr ExplosionPiece kV2ABBlast[] = {
+    Big(&imgZBAK2B, -6, 1, kAdd),  Big(&imgZBAK2B, -6, -6, kHalf), Big(&imgZBAK2B, 6, -4, kAdd),
+    Big(&imgZBAK2B, -2, 6, kHalf), Main(&imgZBAK2B, kAdd),         Big(&imgZBAK2B, 6, 6, kAdd),
 };
-constexpr SquadBlastPiece kV2CDBlast[] = {
-    {&imgZBAK2B, 80, kAdd, 20, 6, 20, -1}, {&imgZBAK2B, 80, kHalf, 20, 6, 20, 6},
-    {&imgZBAK2B, 80, kAdd, 20, -6, 20, 4}, {&imgZBAK2B, 80, kHalf, 20, 2, 20, -6},
-    {&imgZBAK2B, 80, kAdd, 0, 0, 0, 0},    {&imgZBAK2B, 80, kAdd, 20, -6, 20, -6},
+constexpr ExplosionPiece kV2CDBlast[] = {
+    Big(&imgZBAK2B, 6, -1, kAdd),  Big(&imgZBAK2B, 6, 6, kHalf), Big(&imgZBAK2B, -6, 4, kAdd),
+    Big(&imgZBAK2B, 2, -6, kHalf), Main(&imgZBAK2B, kAdd),       Big(&imgZBAK2B, -6, -6, kAdd),
 };
 // V3 and V4: five pieces of the larger blast.
-constexpr SquadBlastPiece kSpinBlast[] = {
-    {&imgZBAK3B, 80, kAdd, 0, 0, 0, 0},    {&imgZBAK3B, 80, kHalf, 20, -6, 20, -6},
-    {&imgZBAK3B, 80, kAdd, 20, 6, 20, 2},  {&imgZBAK3B, 80, kAdd, 20, -6, 20, 6},
-    {&imgZBAK3B, 80, kAdd, 20, 1, 20, -6},
+constexpr ExplosionPiece kSpinBlast[] = {
+    Main(&imgZBAK3B, kAdd),       Big(&imgZBAK3B, -6, -6, kHalf), Big(&imgZBAK3B, 6, 2, kAdd),
+    Big(&imgZBAK3B, -6, 6, kAdd), Big(&imgZBAK3B, 1, -6, kAdd),
 };
 
 // The gates of the squads that fire only under the other difficulty values;
@@ -96,7 +96,7 @@ template <std::size_t N>
 constexpr Squad StripSquad(SquadSlot (&slots)[N], const int32_t& image, const int8_t (&cells)[kSquadBands],
                            float entryX, float entryY, bool restartsTimer, float rate, SquadSpeeds speeds,
                            void (*fire1)(), void (*fire2)(), bool (*gate)(), float minX, float maxX,
-                           float minY, float maxY, const SquadBlastPiece* pieces, int32_t pieceCount,
+                           float minY, float maxY, const ExplosionPiece* pieces, int32_t pieceCount,
                            bool wreckAlwaysStops) {
     static_assert(N == kSquadSlots);
     return {slots,
@@ -137,7 +137,7 @@ constexpr Squad V1(SquadSlot (&slots)[N], const int32_t& image, float entryX, fl
 // V2: in from a side, bending up or down; one random aimed shot per member in band 1.
 template <std::size_t N>
 constexpr Squad V2(SquadSlot (&slots)[N], const int32_t& image, float entryX, float entryY, float rate,
-                   int signX, int signY, void (*fire)(), bool (*gate)(), const SquadBlastPiece (&blast)[6]) {
+                   int signX, int signY, void (*fire)(), bool (*gate)(), const ExplosionPiece (&blast)[6]) {
     const float minX = signX < 0 ? 80.0f : -kNoLimit;
     const float maxX = signX < 0 ? kNoLimit : 620.0f;
     const float minY = signY < 0 ? -100.0f : -kNoLimit;

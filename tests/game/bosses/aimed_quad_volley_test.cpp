@@ -11,12 +11,7 @@ namespace {
 using AimedQuadVolley = BossPatternTest;
 auto& pool = scene2BossAimedQuadVolley1Pool;
 
-int Live(int first, int count) {
-    int live = 0;
-    for (int i = first; i < first + count; ++i)
-        live += pool[i].active;
-    return live;
-}
+int Live(int first, int count) { return CountActive(std::span(pool + first, count)); }
 
 void Schedule(int calls) {
     for (int i = 0; i < calls; ++i)

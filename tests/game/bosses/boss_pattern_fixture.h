@@ -8,23 +8,20 @@
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
+#include "harness/reset_globals.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 
-class BossPatternTest : public ::testing::Test {
+class BossPatternTest : public FreshGlobals {
   protected:
     void SetUp() override {
+        FreshGlobals::SetUp();
         Restart();
         kitSystem::SeedRandom(4242);
         frameDt = 0.5f;
         playerX = 400.0f;
         playerY = 500.0f;
-    }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = dt_, playerX = x_, playerY = y_;
-        kitSystem::SeedRandom(seed_);
     }
     // Every pool parked again, the boss back at (200, 0), the ship vulnerable.
     static void Restart() {
@@ -33,8 +30,4 @@ class BossPatternTest : public ::testing::Test {
         scene2Boss.x = 200.0f;
         scene2Boss.y = 0.0f;
     }
-
-  private:
-    const float dt_ = frameDt, x_ = playerX, y_ = playerY;
-    const uint32_t seed_ = kitSystem::RandomState();
 };

@@ -14,13 +14,16 @@
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
+#include "harness/reset_globals.h"
 #include "kit/system/kit_system.h"
 
 namespace {
 
-class CurvingStream : public ::testing::Test {
+class CurvingStream : public FreshGlobals {
   protected:
     void SetUp() override {
+        FreshGlobals::SetUp();
         ResetWorldA();
         ResetWorldB();
         // Launch points come from the truncated boss position.
@@ -30,11 +33,6 @@ class CurvingStream : public ::testing::Test {
         scene6Boss.y = -5.5f;
         playerX = 400.0f;
         playerY = 500.0f;
-    }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = dt_, playerX = x_, playerY = y_;
     }
     // Life grows by 20 a second: 0.05 s is one unit.
     static void Move1(float dt) {
@@ -46,9 +44,6 @@ class CurvingStream : public ::testing::Test {
         EXPECT_EQ(s.x, x);
         EXPECT_EQ(s.y, y);
     }
-
-  private:
-    const float dt_ = frameDt, x_ = playerX, y_ = playerY;
 };
 
 // A shot of the killing form (as the last boss fires them): 20x20, one bracket.
@@ -130,10 +125,7 @@ TEST_F(CurvingStream, ShotFollowsItsBracketsHaltsInTheGapsAndKeepsItsLastStep) {
 TEST_F(CurvingStream, ScheduleLaunches49ShotsACycleAndSkipsOnesStillFlying) {
     for (int i = 0; i < 150; ++i)
         Scene5Boss_CurvingStream6_Schedule();
-    int32_t flying = 0;
-    for (const CurvingShot& s : scene5BossCurvingStream6Pool)
-        flying += s.active;
-    EXPECT_EQ(flying, 49);
+    EXPECT_EQ(CountActive(scene5BossCurvingStream6Pool), 49);
     EXPECT_EQ(scene5BossCurvingStream6Pool[0].active, 0);
     EXPECT_EQ(scene5Boss.patternTimer[5], 0); // kept in the boss record, back at 0
     EXPECT_EQ(scene5Boss.patternTimer[0], 0);

@@ -12,18 +12,12 @@ class RingEmitterTest : public PatternTest {
         scene2Boss.x = 180.0f;
         scene2Boss.y = 0.0f;
     }
-    static int32_t CountActive() {
-        int32_t n = 0;
-        for (const auto& r : scene2BossRingEmitter1Pool)
-            n += r.active;
-        return n;
-    }
 };
 
 TEST_F(RingEmitterTest, EachStepLaunchesThreeBulletsOneWayAtThreeSpeeds) {
     for (int call = 1; call < 10; ++call)
         Scene2Boss_RingEmitter1_Schedule();
-    EXPECT_EQ(CountActive(), 0);
+    EXPECT_EQ(CountActive(scene2BossRingEmitter1Pool), 0);
     Scene2Boss_RingEmitter1_Schedule();
     EXPECT_EQ(scene2Boss.patternTimer[6], 10);
     const float speeds[3] = {110.0f, 120.0f, 130.0f};
@@ -35,10 +29,10 @@ TEST_F(RingEmitterTest, EachStepLaunchesThreeBulletsOneWayAtThreeSpeeds) {
         EXPECT_EQ(r.speed, speeds[ring]);
         ExpectSameDirection(r.angle, 0.0);
     }
-    EXPECT_EQ(CountActive(), 3);
+    EXPECT_EQ(CountActive(scene2BossRingEmitter1Pool), 3);
     for (int call = 11; call <= 360; ++call)
         Scene2Boss_RingEmitter1_Schedule();
-    EXPECT_EQ(CountActive(), 105);
+    EXPECT_EQ(CountActive(scene2BossRingEmitter1Pool), 105);
     for (int i : {35, 71, 107})
         EXPECT_EQ(scene2BossRingEmitter1Pool[i].active, 0) << i;
     ExpectSameDirection(scene2BossRingEmitter1Pool[36 + 7].angle, -70.0 * kDegree);

@@ -5,45 +5,22 @@
 
 #include <gtest/gtest.h>
 
-#include "game/shell/world_reset.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene3/scene3_patterns.h"
-#include "game/state/game_state.h"
-#include "game/state/player_state.h"
+#include "boss_pattern_fixture.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 
 namespace {
 
-class SpreadVolleyTrail : public ::testing::Test {
+class SpreadVolleyTrail : public BossPatternTest {
   protected:
     void SetUp() override {
-        kitSystem::SeedRandom(2024);
-        ResetWorldA();
-        ResetWorldB();
+        BossPatternTest::SetUp();
         scene3Boss.x = 150.0f;
         scene3Boss.y = 0.0f;
-        frameDt = 0.5f;
-        playerX = 400.0f;
-        playerY = 500.0f;
-    }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = dt_, playerX = x_, playerY = y_;
-        kitSystem::SeedRandom(seed_);
-    }
-    static int32_t Active() {
-        int32_t n = 0;
-        for (const SpreadShot& s : pool)
-            n += s.active;
-        return n;
     }
     static inline SpreadShot (&pool)[50] = scene3BossSpreadVolleyTrail1Pool;
-
-  private:
-    const float dt_ = frameDt, x_ = playerX, y_ = playerY;
-    const uint32_t seed_ = kitSystem::RandomState();
 };
 
 } // namespace
@@ -55,7 +32,7 @@ TEST_F(SpreadVolleyTrail, VolleysLeaveEveryTenCallsAsAnArchAndTheCycleIs150) {
         scene3Boss.x = 100.0f + float(call);
         Scene3Boss_SpreadVolleyTrail1_Schedule();
         const int32_t due = call % 10 == 0 && call <= 100 ? call / 10 : 0;
-        ASSERT_EQ(Active(), 5 * (call <= 100 ? call / 10 : 10)) << call;
+        ASSERT_EQ(CountActive(pool), 5 * (call <= 100 ? call / 10 : 10)) << call;
         if (due == 0) continue;
         // Middle at boss x + 120, neighbours 22 and 44 to the sides.
         const int32_t first = 5 * (due - 1);
@@ -111,8 +88,8 @@ TEST_F(SpreadVolleyTrail, OuterShotsDriftApartFlyingOrParkedAndALaunchReplacesTh
 TEST_F(SpreadVolleyTrail, ShotsParkPast600AndHitInsideTheirBox) {
     for (int32_t call = 0; call < 10; ++call)
         Scene3Boss_SpreadVolleyTrail1_Schedule();
-    pool[2].y = 510.0f;   // 600 after the move: still flying
-    pool[1].y = 510.5f;   // 600.5: parked
+    pool[2].y = 510.0f; // 600 after the move: still flying
+    pool[1].y = 510.5f; // 600.5: parked
     Scene3Boss_SpreadVolleyTrail1_Move();
     EXPECT_EQ(pool[2].active, 1);
     EXPECT_EQ(pool[1].active, 0);

@@ -13,10 +13,7 @@ TEST_F(StraightDropStream, OneShotEveryTenCallsAndRecordNineteenNeverLeaves) {
     auto& pool = scene2BossStraightDropStream2Pool; // launch (+290, +100)
     for (int call = 1; call <= 199; ++call) {
         Scene2Boss_StraightDropStream2_Schedule();
-        int live = 0;
-        for (const StreamShot& r : pool)
-            live += r.active;
-        ASSERT_EQ(live, call / 10 < 19 ? call / 10 : 19) << "call " << call;
+        ASSERT_EQ(CountActive(pool), call / 10 < 19 ? call / 10 : 19) << "call " << call;
     }
     EXPECT_EQ(pool[18].x, 490.0f);
     EXPECT_EQ(pool[18].y, 100.0f);

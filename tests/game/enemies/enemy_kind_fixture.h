@@ -1,29 +1,23 @@
 #pragma once
 // A started game with the world reset, ready to drive the enemy kinds by
-// hand or through stage frames; counts the explosion sounds and puts back
-// what it changed.
+// hand or through stage frames; counts the explosion sounds.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
+#include "game/shell/new_game.h"
 #include "game/shell/world_reset.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "harness/game_harness.h"
+#include "harness/reference_random.h"
 #include "kit/draw/present.h"
 #include "kit/sound/sound.h"
 #include "kit/system/kit_system.h"
 #include "platform/audio.h"
-
-// The game's generator, replayed on the side.
-struct ReferenceRandom {
-    uint32_t state;
-    int Next() {
-        state = state * 214013u + 2531011u;
-        return int((state >> 16) & 0x7FFF);
-    }
-};
+#include "platform/midi.h"
+#include "platform/time.h"
 
 class EnemyKindFixture : public testing::Test {
   protected:
@@ -42,13 +36,11 @@ class EnemyKindFixture : public testing::Test {
         ASSERT_TRUE(harness_.Start());
         transitionCounter = 0;
         // Ten buffers: every play moves the round robin on by one.
-        savedBom_ = sndBOM;
         sndBOM = kitSound::LoadObject("SOUND/BOM.WAV", kMixes);
         ASSERT_GE(sndBOM, 0);
         lastMix_ = soundObjects[sndBOM].nextMix;
         ResetWorldA();
         ResetWorldB();
-        savedEffect_ = effectDrawMode;
         effectDrawMode = 1;
         frameDt = 1.0f / 60.0f;
         playerX = 370.0f;
@@ -58,8 +50,19 @@ class EnemyKindFixture : public testing::Test {
     void TearDown() override {
         ResetWorldA();
         ResetWorldB();
-        effectDrawMode = savedEffect_;
-        sndBOM = savedBom_;
+    }
+
+    // A new game in mode 1 entered straight into `scene`, the world reset
+    // from calendar second `second` so the random stream starts the same
+    // each time.
+    void EnterSeeded(int32_t scene, int64_t second) {
+        plat::SetVirtualCalendarForTests(second);
+        ResetWorldA();
+        ResetWorldB();
+        NewGameSetup();
+        gameMode = 1;
+        harness_.SetScene(scene);
+        plat::ClearMidiCommandLogForTests();
     }
 
     // Explosion sounds since the last call.
@@ -73,7 +76,5 @@ class EnemyKindFixture : public testing::Test {
     GameHarness harness_;
 
   private:
-    int32_t savedBom_ = -1;
-    int32_t savedEffect_ = 1;
     int32_t lastMix_ = 0;
 };

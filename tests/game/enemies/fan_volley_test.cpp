@@ -15,20 +15,6 @@ namespace {
 
 constexpr double kFanStep = 12.0 * kDegree;
 
-int32_t CountActive(std::span<const FanVolleyKindRecord> pool) {
-    int32_t n = 0;
-    for (const auto& r : pool)
-        n += r.active;
-    return n;
-}
-
-int32_t CountActive(std::span<const BigFanVolleyRecord> pool) {
-    int32_t n = 0;
-    for (const auto& r : pool)
-        n += r.active;
-    return n;
-}
-
 } // namespace
 
 using FanVolleyTest = PatternTest;

@@ -1,7 +1,7 @@
 #pragma once
 // A clean field for the enemy bullet groups: every pool parked, the ship at a
-// known place and hittable, 60 frames a second, a fixed random seed. The
-// globals it touches are put back afterwards, and the pools parked again.
+// known place and hittable, 60 frames a second, a fixed random seed. Every
+// test starts and ends with the globals a new process has.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,12 +9,14 @@
 #include "game/shell/world_reset.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/reset_globals.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 
-class KindShotGroups : public testing::Test {
+class KindShotGroups : public FreshGlobals {
   protected:
     void SetUp() override {
+        FreshGlobals::SetUp();
         ResetWorldA();
         ResetWorldB();
         frameDt = 1.0f / 60.0f;
@@ -24,17 +26,6 @@ class KindShotGroups : public testing::Test {
         clearEnemyShots = 0;
         kitSystem::SeedRandom(4242);
     }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = saved_.dt;
-        playerX = saved_.x;
-        playerY = saved_.y;
-        playerVulnerable = saved_.vulnerable;
-        clearEnemyShots = saved_.clear;
-        difficulty = saved_.difficulty;
-        kitSystem::SeedRandom(saved_.random);
-    }
 
     // Puts owner slot i of a kind's pool at (x, y).
     template <typename Record, size_t N>
@@ -43,15 +34,4 @@ class KindShotGroups : public testing::Test {
         pool[i].y = y;
         pool[i].active = 1;
     }
-
-  private:
-    struct Saved {
-        float dt = frameDt;
-        float x = playerX;
-        float y = playerY;
-        int32_t vulnerable = playerVulnerable;
-        int32_t clear = clearEnemyShots;
-        int32_t difficulty = ::difficulty;
-        uint32_t random = kitSystem::RandomState();
-    } saved_;
 };

@@ -11,6 +11,8 @@
 #include "game/shell/world_reset.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
+#include "harness/reset_globals.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 
@@ -32,13 +34,10 @@ template <typename Record> Record Parked() {
     return r;
 }
 
-class PatternTest : public ::testing::Test {
+class PatternTest : public FreshGlobals {
   protected:
     void SetUp() override {
-        savedRandom_ = kitSystem::RandomState();
-        savedDt_ = frameDt;
-        savedX_ = playerX;
-        savedY_ = playerY;
+        FreshGlobals::SetUp();
         ResetWorldA();
         ResetWorldB();
         kitSystem::SeedRandom(20240601u);
@@ -49,24 +48,9 @@ class PatternTest : public ::testing::Test {
         clearEnemyShots = 0;
     }
 
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        kitSystem::SeedRandom(savedRandom_);
-        frameDt = savedDt_;
-        playerX = savedX_;
-        playerY = savedY_;
-    }
-
     // Two headings point the same way (whole turns apart or not).
     static void ExpectSameDirection(float a, double b) {
         EXPECT_NEAR(std::cos(a), std::cos(b), 1e-5);
         EXPECT_NEAR(std::sin(a), std::sin(b), 1e-5);
     }
-
-  private:
-    uint32_t savedRandom_ = 0;
-    float savedDt_ = 0.0f;
-    float savedX_ = 0.0f;
-    float savedY_ = 0.0f;
 };

@@ -2,6 +2,7 @@
 // record for its speed, and a heading at the ship.
 #include "game/enemies/random_aimed_shot.h"
 #include "game/enemies/squads.h"
+#include "harness/reference_random.h"
 #include "kit/system/random.h"
 #include "squad_world.h"
 
@@ -15,12 +16,9 @@ TEST_F(RandomAimedShots, EachArmedRecordTakesOneDrawForItsSpeedAndHeadsForTheShi
         squadV2BSlots[k].y = k == 3 ? -500.0f : 200.0f; // slot 3 free at its reset place
     }
     squadV2BSlots[3].x = -500.0f;
-    uint32_t state = 2024;
-    auto nextSpeed = [&state] { // the game's generator, written out
-        state = state * 214013u + 2531011u;
-        return float(int((state >> 16) & 0x7FFF) % 100 + 210);
-    };
-    kitSystem::SeedRandom(state);
+    ReferenceRandom ref{2024};
+    auto nextSpeed = [&ref] { return float(ref.Next() % 100 + 210); };
+    kitSystem::SeedRandom(ref.state);
     SquadV2B_Shot1_Fire();
     for (int k = 0; k < kSquadSlots; ++k) {
         const RandomAimedShotRecord& r = squadV2BShot1Pool[k];
@@ -34,7 +32,7 @@ TEST_F(RandomAimedShots, EachArmedRecordTakesOneDrawForItsSpeedAndHeadsForTheShi
     }
     // A second member in band 1 the same frame finds every record live.
     SquadV2B_Shot1_Fire();
-    EXPECT_EQ(kitSystem::RandomState(), state);
+    EXPECT_EQ(kitSystem::RandomState(), ref.state);
     // The free slot's record is freed unseen by the same frame's move, and
     // the next fire arms it again with a fresh draw.
     SquadV2B_Shot1_Move();
@@ -42,5 +40,5 @@ TEST_F(RandomAimedShots, EachArmedRecordTakesOneDrawForItsSpeedAndHeadsForTheShi
     EXPECT_EQ(squadV2BShot1Pool[2].active, 1);
     SquadV2B_Shot1_Fire();
     EXPECT_EQ(squadV2BShot1Pool[3].speed, nextSpeed());
-    EXPECT_EQ(kitSystem::RandomState(), state);
+    EXPECT_EQ(kitSystem::RandomState(), ref.state);
 }

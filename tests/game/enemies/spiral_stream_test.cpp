@@ -13,13 +13,6 @@ namespace {
 
 constexpr double kTen = 10.0 * kDegree;
 
-int32_t CountActive(std::span<const SpiralStreamRecord> pool) {
-    int32_t n = 0;
-    for (const auto& r : pool)
-        n += r.active;
-    return n;
-}
-
 // A stop-and-fire large enemy's left-hand stream, on its own tick.
 int32_t s53Tick = 0;
 float s53X = 300.0f;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <tuple>
 
 #include "game/shell/world_reset.h"
 #include "game/state/assets.h"
@@ -20,11 +19,6 @@
 #include "kit/system/kit_system.h"
 #include "platform/audio.h"
 
-// The globals the squad tests set, put back after each.
-inline auto SquadGlobals() {
-    return std::tie(frameDt, playerX, playerY, effectDrawMode, difficulty, difficultyExtra, score);
-}
-
 class SquadWorld : public ::testing::Test {
   protected:
     static constexpr float kDt = 1.0f / 32.0f;
@@ -35,7 +29,6 @@ class SquadWorld : public ::testing::Test {
         ASSERT_TRUE(harness_->Start());
         sndBOM = kitSound::LoadObject("SOUND/BOM.WAV", kitSound::kMixMax);
         BomSounds();
-        saved_ = SquadGlobals();
         ResetWorldA();
         ResetWorldB();
         frameDt = kDt;
@@ -49,7 +42,6 @@ class SquadWorld : public ::testing::Test {
     void TearDown() override {
         ResetWorldA();
         ResetWorldB();
-        SquadGlobals() = saved_;
         harness_.reset();
         plat::AudioUseRenderHookForTests(false);
     }
@@ -62,7 +54,6 @@ class SquadWorld : public ::testing::Test {
         return plays;
     }
 
-    std::tuple<float, float, float, int32_t, int32_t, int32_t, int32_t> saved_;
     std::unique_ptr<GameHarness> harness_;
     int lastBom_ = 0;
 };

@@ -7,13 +7,6 @@
 
 namespace {
 
-template <typename Record> int32_t CountActive(std::span<const Record> pool) {
-    int32_t n = 0;
-    for (const auto& r : pool)
-        n += r.active;
-    return n;
-}
-
 // A large enemy's pairs, on the longer record.
 float ownerX = 100.0f;
 float ownerY = -50.0f;
@@ -33,9 +26,9 @@ class TimedVolleyTest : public PatternTest {
 TEST_F(TimedVolleyTest, PairsLeaveOnTheirTicksAndALaunchPullsAFlyingPartnerBack) {
     for (int call = 1; call < 10; ++call)
         Scene2Boss_TimedVolley1_Schedule();
-    EXPECT_EQ(CountActive<TimedVolleyShortRecord>(scene2BossTimedVolley1Pool), 0);
+    EXPECT_EQ(CountActive(scene2BossTimedVolley1Pool), 0);
     Scene2Boss_TimedVolley1_Schedule();
-    EXPECT_EQ(CountActive<TimedVolleyShortRecord>(scene2BossTimedVolley1Pool), 2);
+    EXPECT_EQ(CountActive(scene2BossTimedVolley1Pool), 2);
     EXPECT_EQ(scene2BossTimedVolley1Pool[0].x, 300.0f);
     EXPECT_EQ(scene2BossTimedVolley1Pool[1].x, 460.0f);
     EXPECT_EQ(scene2BossTimedVolley1Pool[0].y, 130.0f);
@@ -43,8 +36,8 @@ TEST_F(TimedVolleyTest, PairsLeaveOnTheirTicksAndALaunchPullsAFlyingPartnerBack)
     // A whole cycle of 150 calls: pairs 8 and 9 never come.
     for (int call = 11; call <= 150; ++call)
         Scene2Boss_TimedVolley1_Schedule();
-    EXPECT_EQ(CountActive<TimedVolleyShortRecord>(std::span(scene2BossTimedVolley1Pool, 16)), 16);
-    EXPECT_EQ(CountActive<TimedVolleyShortRecord>(std::span(scene2BossTimedVolley1Pool + 16, 4)), 0);
+    EXPECT_EQ(CountActive(std::span(scene2BossTimedVolley1Pool, 16)), 16);
+    EXPECT_EQ(CountActive(std::span(scene2BossTimedVolley1Pool + 16, 4)), 0);
 
     // The left bullet still falls while the right one was parked: the pair's
     // next launch puts the left one back in its column at its own height.
@@ -61,7 +54,7 @@ TEST_F(TimedVolleyTest, PairsLeaveOnTheirTicksAndALaunchPullsAFlyingPartnerBack)
     // Fives and pairs of a 140 cycle launch all ten groups.
     for (int call = 1; call <= 140; ++call)
         Scene2Boss_TimedVolley5_Schedule();
-    EXPECT_EQ(CountActive<TimedVolleyShortRecord>(scene2BossTimedVolley5Pool), 20);
+    EXPECT_EQ(CountActive(scene2BossTimedVolley5Pool), 20);
 
     // The same pairs on the large enemies' longer record.
     TimedVolleyConstants c = kScene2BossTimedVolley1;
@@ -70,7 +63,7 @@ TEST_F(TimedVolleyTest, PairsLeaveOnTheirTicksAndALaunchPullsAFlyingPartnerBack)
         r = Parked<TimedVolleyLongRecord>();
     for (int call = 1; call <= 20; ++call)
         TimedVolley_Schedule(c, longPool);
-    EXPECT_EQ(CountActive<TimedVolleyLongRecord>(longPool), 4);
+    EXPECT_EQ(CountActive(longPool), 4);
     EXPECT_EQ(longPool[3].x, 380.0f);
     EXPECT_EQ(longPool[3].y, 80.0f);
     frameDt = 0.25f;
@@ -127,7 +120,7 @@ TEST_F(TimedVolleyTest, SpreadingPairsAndThreesDriftEvenWhileParked) {
     frameDt = 0.0f;
     for (int call = 1; call <= 60; ++call)
         Scene2Boss_TimedVolley3_Schedule();
-    EXPECT_EQ(CountActive<TimedVolleyShortRecord>(scene2BossTimedVolley3Pool), 3);
+    EXPECT_EQ(CountActive(scene2BossTimedVolley3Pool), 3);
     for (int m = 0; m < 3; ++m)
         EXPECT_EQ(scene2BossTimedVolley3Pool[m].x, 270.0f);
     EXPECT_EQ(scene2BossTimedVolley3Pool[0].y, 90.0f);

@@ -1,9 +1,8 @@
 // The scene-7 boss's lightning chains: the aimed throw of six joints, the
 // whole chain freed in place once joint 0 leaves the screen, the kill test of
 // free joints, and the two colour draws every chain takes every frame.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
-#include "game/shell/world_reset.h"
 #include "game/stages/scene7/scene7_boss.h"
 #include "game/stages/scene7/scene7_patterns.h"
 #include "game/state/game_state.h"
@@ -17,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -31,11 +29,10 @@ void (*const kSpawns[6])() = {Scene7Boss_LightningChain1_Spawn, Scene7Boss_Light
 // 12, 24 and 36 degrees to either side of the ship.
 constexpr double kTurns[6] = {-kPi / 15, kPi / 15, -2 * kPi / 15, 2 * kPi / 15, -kPi / 5, kPi / 5};
 
-class LightningChain : public ::testing::Test {
+class LightningChain : public StageTest {
   protected:
     void SetUp() override {
-        h = std::make_unique<GameHarness>();
-        ASSERT_TRUE(h->Start());
+        StageTest::SetUp();
         ResetWorldA();
         ResetWorldB();
         scene7Boss.x = 200.0f;
@@ -44,13 +41,6 @@ class LightningChain : public ::testing::Test {
         playerY = 500.0f;
         frameDt = 0.0f;
     }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = dt_, playerX = x_, playerY = y_;
-    }
-    std::unique_ptr<GameHarness> h;
-    const float dt_ = frameDt, x_ = playerX, y_ = playerY;
 };
 
 } // namespace

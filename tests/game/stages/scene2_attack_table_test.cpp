@@ -2,12 +2,10 @@
 // patterns' own counters: the wrap at 4300 and the first frames of the next
 // cycle, a whole cycle's calls, the drop streams' mode gate, and the rows
 // that only the harder settings run.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_shots.h"
 #include "game/enemies/large_enemies.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/state/game_state.h"
 #include "kit/draw/present.h"
@@ -15,45 +13,20 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 
 namespace {
 
 constexpr float kDt = 1.0f / 60.0f;
 
-class Scene2Attacks : public ::testing::Test {
+class Scene2Attacks : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        savedDifficulty = difficulty;
-        savedExtra = difficultyExtra;
-    }
-    void TearDown() override {
-        difficulty = savedDifficulty;
-        difficultyExtra = savedExtra;
-        ResetWorldA();
-        ResetWorldB();
-    }
     // A new game entered straight into scene 2, the boss holding its place
     // with its attack gate open.
     void Enter(int32_t mode, int32_t diff = 1, int32_t extra = 0) {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = mode;
+        StageTest::Enter(2, mode);
         difficulty = diff;
         difficultyExtra = extra;
-        h->SetScene(2);
-        transitionCounter = 0;
-        transitionStep = 0;
-        scrollDistance = 2000.0f; // past every wave
-        scene2Boss.behaviourClock = 140.0f;
-        scene2Boss.x = 180.0f;
-        scene2Boss.y = 0.0f;
-        scene2Boss.hp = 500.0f;
+        Holding(scene2Boss, 180.0f, 140.0f, 500.0f);
     }
     // One frame whose raised clock is `clock`.
     void FrameAt(int32_t clock) {
@@ -73,9 +46,6 @@ class Scene2Attacks : public ::testing::Test {
         r.y = y;
         r.active = active;
     }
-    std::unique_ptr<GameHarness> h;
-    int32_t savedDifficulty = 0;
-    int32_t savedExtra = 0;
 };
 
 } // namespace

@@ -2,11 +2,9 @@
 // shots can hurt it, its attack gate, the defeat frame by frame and what its
 // body draw shows. (Its time-out is with the other stages' in
 // stage_frame_test.)
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/player/player_pools.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
@@ -14,60 +12,19 @@
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene2Boss : public ::testing::Test {
+class Scene2Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        plain = plainBackground;
-        Enter();
-    }
-    void TearDown() override {
-        plainBackground = plain;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter() {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(2);
-        transitionCounter = 0; // no wipe left over from an earlier switch
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it.
-    void FrameFrom(float clock, float dt) {
-        scrollDistance = 2000.0f;
-        scene2Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(dt));
-    }
-    // The boss holding its place, with this hp, for the next frame.
-    static void Holding(float hp) {
-        scrollDistance = 2000.0f;
-        scene2Boss.behaviourClock = 140.0f;
-        scene2Boss.x = 180.0f;
-        scene2Boss.y = 0.0f;
-        scene2Boss.hp = hp;
-    }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene2Boss.x, x);
-        EXPECT_FLOAT_EQ(scene2Boss.y, y);
-    }
-    std::unique_ptr<GameHarness> h;
-    int32_t plain = 0;
+    Scene2Boss() : StageTest(2) {}
+    void Enter() { StageTest::Enter(2); }
+    void FrameFrom(float clock, float dt) { StageTest::FrameFrom(scene2Boss, clock, dt); }
+    // The boss holding its place with this hp, for the next frame.
+    static void Holding(float hp) { StageTest::Holding(scene2Boss, 180.0f, 140.0f, hp); }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene2Boss, x, y); }
 };
 
 } // namespace
@@ -153,16 +110,7 @@ TEST_F(Scene2Boss, DefeatExplodesStopsTheMusicAndWipesToSceneThree) {
     frameDt = 0.1f;
     kitSystem::SeedRandom(77);
     Scene2Boss_Defeat();
-    kitSystem::SeedRandom(77);
-    auto expectScatter = [](auto& e, int left) {
-        const int x = kitSystem::Random() % 440 - left;
-        EXPECT_FLOAT_EQ(e.x, 180.0f + x);
-        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % 360));
-    };
-    for (BossExplosion& e : scene2BossBigExplosions)
-        expectScatter(e, 100);
-    for (BossExplosionCompact& e : scene2BossSmallExplosions)
-        expectScatter(e, 40);
+    ExpectScatter(scene2BossBigExplosions, scene2BossSmallExplosions, 77, 180.0f, 440, 360, 360);
     scene2Boss.defeatTimer = 0.0f;
 
     // At 0.1 s the timer steps by exactly 1; every frame strictly between 50
@@ -198,30 +146,25 @@ TEST_F(Scene2Boss, DefeatExplodesStopsTheMusicAndWipesToSceneThree) {
 
 TEST_F(Scene2Boss, BodyShowsSmokeByHpAndOnlyTheLockedLockPoints) {
     plainBackground = 2; // nothing under the boss
-    auto shown = [&](int32_t x, int32_t y, int32_t img, int32_t cell) {
-        const int32_t size = img == imgROCK1 ? 60 : 80;
-        const PictureMatch m =
-            MatchPicture(h->BackBuffer(), x, y, img, cell * size, 0, cell * size + size, size);
-        return m.Shown() ? 1 : m.Absent() ? 0 : -1;
-    };
     auto frameAt = [&](float hp, int32_t cell) {
         Holding(hp);
         scene2Boss.smokeFrame = cell;
         ASSERT_TRUE(h->Frame(0.1f));
     };
     frameAt(90.01f, 0);
-    EXPECT_EQ(shown(320, 50, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(320, 50, imgZBAK3B, 0), 0);
     frameAt(90.0f, 0); // the upper pair only
-    EXPECT_EQ(shown(320, 50, imgZBAK3B, 0) + shown(400, 50, imgZBAK3B, 0), 2);
-    EXPECT_EQ(shown(240, 100, imgZBAK3B, 0) + shown(480, 100, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(320, 50, imgZBAK3B, 0) + CellShown(400, 50, imgZBAK3B, 0), 2);
+    EXPECT_EQ(CellShown(240, 100, imgZBAK3B, 0) + CellShown(480, 100, imgZBAK3B, 0), 0);
     frameAt(70.01f, 0);
-    EXPECT_EQ(shown(240, 100, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(240, 100, imgZBAK3B, 0), 0);
     frameAt(70.0f, 3); // both pairs, cell 3 slid 84 pixels down
-    EXPECT_EQ(shown(320, 134, imgZBAK3B, 3) + shown(240, 184, imgZBAK3B, 3) + shown(480, 184, imgZBAK3B, 3),
+    EXPECT_EQ(CellShown(320, 134, imgZBAK3B, 3) + CellShown(240, 184, imgZBAK3B, 3) +
+                  CellShown(480, 184, imgZBAK3B, 3),
               3);
     EXPECT_EQ(scene2Boss.smokeFrame, 4);
     frameAt(0.0f, 0); // destroyed: none
-    EXPECT_EQ(shown(320, 50, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(320, 50, imgZBAK3B, 0), 0);
 
     // Nothing in play locks a point; locked by hand it shows, from either array.
     Enter();
@@ -230,6 +173,6 @@ TEST_F(Scene2Boss, BodyShowsSmokeByHpAndOnlyTheLockedLockPoints) {
     scene2BossLockPointsB[3] = LockMarker{420, 320, 1, 0};
     scene2BossLockPointsA[2] = LockMarker{300, 420, 0, 0};
     FrameFrom(0.0f, 0.1f);
-    EXPECT_EQ(shown(250, 200, imgROCK1, 0) + shown(420, 320, imgROCK1, 0), 2);
-    EXPECT_EQ(shown(300, 420, imgROCK1, 0), 0);
+    EXPECT_EQ(CellShown(250, 200, imgROCK1, 0) + CellShown(420, 320, imgROCK1, 0), 2);
+    EXPECT_EQ(CellShown(300, 420, imgROCK1, 0), 0);
 }

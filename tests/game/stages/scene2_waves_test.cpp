@@ -16,17 +16,7 @@ namespace {
 
 class Scene2Waves : public EnemyKindFixture {
   protected:
-    // A new game entered straight into scene 2, the world reset from a
-    // fixed calendar second so the random stream starts the same each time.
-    void EnterScene2(int64_t second = 777) {
-        plat::SetVirtualCalendarForTests(second);
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        harness_.SetScene(2);
-        plat::ClearMidiCommandLogForTests();
-    }
+    void EnterScene2(int64_t second = 777) { EnterSeeded(2, second); }
 
     void RunTo(float distance, float dt) {
         while (scrollDistance < distance)

@@ -1,10 +1,8 @@
 // The second boss in its stage: the fly-by and sway on their bounds, the
 // attack clock's gate and its wrap by game mode, the defeat that wipes to
 // scene 5 over 60 steps, and what its body draw shows.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
@@ -13,60 +11,20 @@
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene3Boss : public ::testing::Test {
+class Scene3Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        plain = plainBackground;
-        Enter();
-    }
-    void TearDown() override {
-        plainBackground = plain;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter() {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(3);
-        transitionCounter = 0;
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it (0.05 s steps it by exactly 0.5).
-    void FrameFrom(float clock) {
-        scrollDistance = 2000.0f;
-        scene3Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(0.05f));
-    }
-    // The boss swaying at its place with this hp, for the next frame.
-    static void Holding(float hp) {
-        scrollDistance = 2000.0f;
-        scene3Boss.behaviourClock = 140.0f;
-        scene3Boss.x = 150.0f;
-        scene3Boss.y = 0.0f;
-        scene3Boss.hp = hp;
-    }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene3Boss.x, x);
-        EXPECT_FLOAT_EQ(scene3Boss.y, y);
-    }
-    std::unique_ptr<GameHarness> h;
-    int32_t plain = 0;
+    Scene3Boss() : StageTest(3) {}
+    void Enter() { StageTest::Enter(3); }
+    // 0.05 s steps the behaviour clock by exactly 0.5.
+    void FrameFrom(float clock) { StageTest::FrameFrom(scene3Boss, clock, 0.05f); }
+    // The boss holding its place with this hp, for the next frame.
+    static void Holding(float hp) { StageTest::Holding(scene3Boss, 150.0f, 140.0f, hp); }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene3Boss, x, y); }
 };
 
 } // namespace
@@ -186,16 +144,7 @@ TEST_F(Scene3Boss, DefeatScattersOverTheBodyAndWipesSixtyStepsToSceneFive) {
     frameDt = 0.1f;
     kitSystem::SeedRandom(91);
     Scene3Boss_Defeat();
-    kitSystem::SeedRandom(91);
-    auto expectScatter = [](const BossExplosion& e, int left) {
-        const int x = kitSystem::Random() % 500 - left;
-        EXPECT_FLOAT_EQ(e.x, 150.0f + x);
-        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % 350));
-    };
-    for (const BossExplosion& e : scene3BossBigExplosions)
-        expectScatter(e, 100);
-    for (const BossExplosion& e : scene3BossSmallExplosions)
-        expectScatter(e, 40);
+    ExpectScatter(scene3BossBigExplosions, scene3BossSmallExplosions, 91, 150.0f, 500, 350, 350);
     scene3Boss.defeatTimer = 0.0f;
 
     for (int frame = 1; frame <= 70; ++frame) {
@@ -226,12 +175,6 @@ TEST_F(Scene3Boss, DefeatScattersOverTheBodyAndWipesSixtyStepsToSceneFive) {
 }
 
 TEST_F(Scene3Boss, BodyShowsItsSmokeAndOnlyTheLockPointsOfArrayB) {
-    auto shown = [&](int32_t x, int32_t y, int32_t img, int32_t cell) {
-        const int32_t size = img == imgROCK1 ? 60 : 80;
-        const PictureMatch m =
-            MatchPicture(h->BackBuffer(), x, y, img, cell * size, 0, cell * size + size, size);
-        return m.Shown() ? 1 : m.Absent() ? 0 : -1;
-    };
     auto drawAt = [&](float hp, int32_t cell) {
         Holding(hp);
         scene3Boss.smokeFrame = cell;
@@ -239,11 +182,12 @@ TEST_F(Scene3Boss, BodyShowsItsSmokeAndOnlyTheLockPointsOfArrayB) {
         Scene3Boss_Draw();
     };
     drawAt(90.0f, 2); // the lower pair, cell 2 slid 56 pixels down
-    EXPECT_EQ(shown(300, 126, imgZBAK3B, 2) + shown(420, 126, imgZBAK3B, 2), 2);
-    EXPECT_EQ(shown(240, 56, imgZBAK3B, 2) + shown(480, 56, imgZBAK3B, 2), 0);
+    EXPECT_EQ(CellShown(300, 126, imgZBAK3B, 2) + CellShown(420, 126, imgZBAK3B, 2), 2);
+    EXPECT_EQ(CellShown(240, 56, imgZBAK3B, 2) + CellShown(480, 56, imgZBAK3B, 2), 0);
     EXPECT_EQ(scene3Boss.smokeFrame, 3);
     drawAt(70.0f, 9); // all four; the cell wraps to 0 after the draw
-    EXPECT_EQ(shown(300, 322, imgZBAK3B, 9) + shown(240, 252, imgZBAK3B, 9) + shown(480, 252, imgZBAK3B, 9),
+    EXPECT_EQ(CellShown(300, 322, imgZBAK3B, 9) + CellShown(240, 252, imgZBAK3B, 9) +
+                  CellShown(480, 252, imgZBAK3B, 9),
               3);
     EXPECT_EQ(scene3Boss.smokeFrame, 0);
     EXPECT_EQ(scene3Boss.smokeCycle, 0); // this boss counts no smoke cycles
@@ -252,6 +196,6 @@ TEST_F(Scene3Boss, BodyShowsItsSmokeAndOnlyTheLockPointsOfArrayB) {
     scene3BossLockPointsB[4] = LockMarker{420, 450, 1, 0};
     scene3BossLockPointsB[2] = LockMarker{300, 500, 0, 0};
     drawAt(500.0f, 0);
-    EXPECT_EQ(shown(420, 450, imgROCK1, 0), 1);
-    EXPECT_EQ(shown(250, 420, imgROCK1, 0) + shown(300, 500, imgROCK1, 0), 0);
+    EXPECT_EQ(CellShown(420, 450, imgROCK1, 0), 1);
+    EXPECT_EQ(CellShown(250, 420, imgROCK1, 0) + CellShown(300, 500, imgROCK1, 0), 0);
 }

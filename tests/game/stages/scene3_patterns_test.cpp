@@ -2,11 +2,9 @@
 // clock value, the drop shots that open every cycle, the streams of gameMode
 // 3) and the volleys whose quirks are their own constants: the parting pairs
 // and their 20 glow passes, the threes whose launch lifts the whole volley.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/bullet_rules.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene3/scene3_patterns.h"
 #include "game/state/assets.h"
@@ -18,27 +16,16 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene3Patterns : public ::testing::Test {
+class Scene3Patterns : public StageTest {
   protected:
     void SetUp() override {
-        h = std::make_unique<GameHarness>();
-        ASSERT_TRUE(h->Start());
-        Enter(1);
-    }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
+        StageTest::SetUp();
+        if (!HasFatalFailure()) Enter(1);
     }
     void Enter(int32_t mode) {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = mode;
-        h->SetScene(3);
+        StageTest::Enter(3, mode);
         scene3Boss.x = 150.0f;
         scene3Boss.y = 0.0f;
         frameDt = 0.5f;
@@ -52,7 +39,6 @@ class Scene3Patterns : public ::testing::Test {
         scene3Boss.BossAttackClock = clock;
         ASSERT_TRUE(h->Frame(0.001f));
     }
-    std::unique_ptr<GameHarness> h;
 };
 
 } // namespace

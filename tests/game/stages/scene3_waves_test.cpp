@@ -1,38 +1,24 @@
 // Scene 3's first waves through real stage frames: every window strict at
 // both ends on scrollDistance, the families moved twice a frame, the fires
 // of the play setting and the one the harder setting adds.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/enemy_shots.h"
 #include "game/enemies/squads.h"
-#include "game/player/player_pools.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/state/game_state.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene3Waves : public ::testing::Test {
+class Scene3Waves : public StageTest {
   protected:
     void SetUp() override {
-        h = std::make_unique<GameHarness>();
-        ASSERT_TRUE(h->Start());
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
+        StageTest::SetUp();
+        if (HasFatalFailure()) return;
+        Enter(3);
         difficulty = 1; // as the title sets it
-        h->SetScene(3);
-    }
-    void TearDown() override {
-        difficulty = savedDifficulty;
-        ResetWorldA();
-        ResetWorldB();
     }
     // One half-second frame (18 px/s adds exactly 9) that ends at `distance`.
     void FrameTo(float distance) {
@@ -40,14 +26,6 @@ class Scene3Waves : public ::testing::Test {
         ASSERT_TRUE(h->Frame(0.5f));
         ASSERT_FLOAT_EQ(scrollDistance, distance);
     }
-    template <typename Pool> static int32_t Live(const Pool& pool) {
-        int32_t n = 0;
-        for (const auto& r : pool)
-            n += r.active;
-        return n;
-    }
-    std::unique_ptr<GameHarness> h;
-    const int32_t savedDifficulty = difficulty;
 };
 
 } // namespace
@@ -55,15 +33,15 @@ class Scene3Waves : public ::testing::Test {
 TEST_F(Scene3Waves, FirstWavesOpenOnlyInsideTheirStrictWindows) {
     // Kind L from 80 to 130, with its string gun in play.
     FrameTo(80.0f);
-    EXPECT_EQ(Live(enemyLPool), 0);
+    EXPECT_EQ(CountActive(enemyLPool), 0);
     FrameTo(80.5f);
-    EXPECT_EQ(Live(enemyLPool), 3);
+    EXPECT_EQ(CountActive(enemyLPool), 3);
     enemyLPool[0].y = 200.0f; // in the field, so its shots stay there
     FrameTo(90.0f);
     EXPECT_EQ(enemyLShot6Pool[0][0].active, 1);
     ResetWorldA();
     FrameTo(130.0f);
-    EXPECT_EQ(Live(enemyLPool), 0);
+    EXPECT_EQ(CountActive(enemyLPool), 0);
 
     // The squad rising from the bottom ticks only inside 100..150, while the
     // power item falls from exactly 100 (its windows are closed).
@@ -79,10 +57,10 @@ TEST_F(Scene3Waves, FirstWavesOpenOnlyInsideTheirStrictWindows) {
 
     // J and K from 150 to 220, with their straight guns 5 and 6 in play and
     // no fan (that is the harder setting's, from 160 to 200).
-    EXPECT_EQ(Live(enemyJPool) + Live(enemyKPool), 0);
+    EXPECT_EQ(CountActive(enemyJPool) + CountActive(enemyKPool), 0);
     FrameTo(150.5f);
-    EXPECT_EQ(Live(enemyJPool), 3);
-    EXPECT_EQ(Live(enemyKPool), 3);
+    EXPECT_EQ(CountActive(enemyJPool), 3);
+    EXPECT_EQ(CountActive(enemyKPool), 3);
     enemyJPool[0].x = 300.0f, enemyJPool[0].y = 100.0f;
     FrameTo(160.0f);
     EXPECT_EQ(enemyJShot5Pool[0].active, 1);
@@ -102,7 +80,7 @@ TEST_F(Scene3Waves, FirstWavesOpenOnlyInsideTheirStrictWindows) {
     enemyIPool[0].vy = 60.0f;
     FrameTo(250.0f);
     EXPECT_FLOAT_EQ(enemyIPool[0].y, 160.0f);
-    EXPECT_EQ(Live(enemyIShot2Pool), 0); // its guns wait for 300
+    EXPECT_EQ(CountActive(enemyIShot2Pool), 0); // its guns wait for 300
     FrameTo(300.5f);
-    EXPECT_EQ(Live(enemyIShot2Pool), 3);
+    EXPECT_EQ(CountActive(enemyIShot2Pool), 3);
 }

@@ -1,24 +1,15 @@
 // Scene 4 entered through a scene switch: its waves, its boss's entrance and
 // defeat, the attack rows on their bounds and past the wrap, and the scratch
 // image its body and side panels show.
-#include "unplayed_stage_fixture.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene4/scene4_boss.h"
 #include "game/state/assets.h"
+#include "kit/draw/image.h"
 
 #include <array>
-
-namespace {
-
-bool AnyActive(const auto& pool) {
-    for (const auto& r : pool)
-        if (r.active == 1) return true;
-    return false;
-}
-
-} // namespace
 
 TEST_F(UnplayedStage, SceneFourPlaysToItsBossAndItsDefeatWipesToSceneFive) {
     EnterBySwitch(4);
@@ -76,14 +67,7 @@ TEST_F(UnplayedStage, SceneFourAttackRowsMeetOnTheirBoundsAndTheLastRunsOnToTheW
     // Which of scene-3 volleys 1 and 3 and scene-4 volleys 1 and 2 the frame
     // that raises the clock from `before` schedules.
     auto frameFrom = [&](int32_t before, float hp) {
-        Holding(scene4Boss, 180.0f, 80.0f, hp);
-        scene4Boss.BossAttackClock = before;
-        const Ticks was = ticks();
-        EXPECT_TRUE(h->Frame(0.0f));
-        Ticks ran = ticks();
-        for (size_t i = 0; i < ran.size(); ++i)
-            ran[i] -= was[i];
-        return ran;
+        return TicksRun(scene4Boss, 180.0f, before, hp, ticks);
     };
     EXPECT_EQ(frameFrom(99, 590.0f), (Ticks{0, 0, 0, 0}));
     EXPECT_EQ(scene4Boss.BossAttackClock, 99);

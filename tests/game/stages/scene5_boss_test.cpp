@@ -1,67 +1,35 @@
 // The third stage's boss in its stage: its flight script on the bounds of its
 // legs, the attack table's shared edges and its wrap, the hp blocks that only
 // run off the played difficulty, and the defeat that leads on to scene 6.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene5/scene5_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
 #include "kit/draw/present.h"
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-class Scene5Boss : public ::testing::Test {
+class Scene5Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        Enter();
-    }
-    void TearDown() override {
-        difficulty = difficulty_;
-        difficultyExtra = extra_;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter() {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(5);
-        transitionCounter = 0;
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it (0.1 s steps it by exactly 1).
-    void FrameFrom(float clock) {
-        scrollDistance = 2000.0f;
-        scene5Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(0.1f));
-    }
+    Scene5Boss() : StageTest(5) {}
+    void Enter() { StageTest::Enter(5); }
+    // 0.1 s steps the behaviour clock by exactly 1.
+    void FrameFrom(float clock) { StageTest::FrameFrom(scene5Boss, clock, 0.1f); }
     static void Put(float x, float y) {
         scene5Boss.x = x;
         scene5Boss.y = y;
     }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene5Boss.x, x);
-        EXPECT_FLOAT_EQ(scene5Boss.y, y);
-    }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene5Boss, x, y); }
     // The boss hovering at (180, 0) with this hp and the attack clock at
     // `clock` before the frame raises it.
     void AttackFrame(float hp, int32_t clock) {
@@ -71,8 +39,6 @@ class Scene5Boss : public ::testing::Test {
         scene5Boss.BossAttackClock = clock;
         ASSERT_TRUE(h->Frame(0.001f));
     }
-    std::unique_ptr<GameHarness> h;
-    const int32_t difficulty_ = difficulty, extra_ = difficultyExtra;
 };
 
 } // namespace
@@ -186,14 +152,8 @@ TEST_F(Scene5Boss, AttackTableRunsSharedEdgesTwiceAndWrapsAfter4900) {
 
 TEST_F(Scene5Boss, HpBlocksDropShotsOnlyOffThePlayedDifficulty) {
     auto dropped = [] {
-        int32_t n = 0;
-        for (const DropShot& r : scene5BossPairedDropShot1Pool)
-            n += r.active;
-        for (const DropShot& r : scene5BossPairedDropShot8Pool)
-            n += r.active;
-        for (const DropShot& r : scene5BossPairedDropShot9Pool)
-            n += r.active;
-        return n;
+        return CountActive(scene5BossPairedDropShot1Pool) + CountActive(scene5BossPairedDropShot8Pool) +
+               CountActive(scene5BossPairedDropShot9Pool);
     };
     // Played difficulty: never, whatever the hp.
     difficulty = 1;
@@ -229,16 +189,7 @@ TEST_F(Scene5Boss, DefeatExplodesOverTheBodyThenWipesToSceneSix) {
     frameDt = 0.1f;
     kitSystem::SeedRandom(91);
     Scene5Boss_Defeat();
-    kitSystem::SeedRandom(91);
-    auto expectScatter = [](const BossExplosion& e, int left, int height) {
-        const int x = kitSystem::Random() % 440 - left;
-        EXPECT_FLOAT_EQ(e.x, 180.0f + x);
-        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % height));
-    };
-    for (const BossExplosion& e : scene5BossBigExplosions)
-        expectScatter(e, 100, 320);
-    for (const BossExplosion& e : scene5BossSmallExplosions)
-        expectScatter(e, 40, 310);
+    ExpectScatter(scene5BossBigExplosions, scene5BossSmallExplosions, 91, 180.0f, 440, 320, 310);
     scene5Boss.defeatTimer = 0.0f;
 
     // The timer steps by 1 a frame; exactly 70 has not ended the stage.

@@ -11,28 +11,21 @@
 #include "game/stages/scene5/scene5_patterns.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/pool_counts.h"
+#include "harness/reset_globals.h"
 #include "kit/system/kit_system.h"
 
 namespace {
 
-class Scene5Patterns : public ::testing::Test {
+class Scene5Patterns : public FreshGlobals {
   protected:
     void SetUp() override {
+        FreshGlobals::SetUp();
         ResetWorldA();
         ResetWorldB();
         scene5Boss.x = 180.0f;
         scene5Boss.y = 0.0f;
     }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = dt_, playerX = x_, playerY = y_;
-        playerVulnerable = vulnerable_;
-    }
-
-  private:
-    const float dt_ = frameDt, x_ = playerX, y_ = playerY;
-    const int32_t vulnerable_ = playerVulnerable;
 };
 
 constexpr double kPi = 3.14159265358979323846;
@@ -70,10 +63,7 @@ TEST_F(Scene5Patterns, AFanOfFifteenSpreadsSevenStepsEitherSideOfTheShip) {
     SetUp();
     for (int i = 0; i < 181; ++i)
         Scene5Boss_BigFanVolley19_Schedule();
-    int32_t flying = 0;
-    for (const BigFanVolleyRecord& r : pool)
-        flying += r.active;
-    EXPECT_EQ(flying, 60);
+    EXPECT_EQ(CountActive(pool), 60);
     EXPECT_EQ(pool[60].active, 0);
     EXPECT_EQ(pool[0].tick, 181);
 }

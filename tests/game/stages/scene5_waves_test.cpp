@@ -9,6 +9,7 @@
 #include "game/enemies/large_enemies.h"
 #include "game/shell/new_game.h"
 #include "game/stages/scene5/scene5_boss.h"
+#include "harness/pool_counts.h"
 #include "platform/midi.h"
 #include "platform/time.h"
 #include "platform/window.h"
@@ -17,43 +18,16 @@ namespace {
 
 class Scene5Waves : public EnemyKindFixture {
   protected:
-    void SetUp() override {
-        EnemyKindFixture::SetUp();
-        difficulty_ = difficulty;
-        extra_ = difficultyExtra;
-        weapon_ = weaponType;
-    }
-    void TearDown() override {
-        difficulty = difficulty_;
-        difficultyExtra = extra_;
-        weaponType = weapon_;
-        EnemyKindFixture::TearDown();
-    }
     // A new game entered straight into scene 5 as play runs it.
     void EnterScene5() {
-        plat::SetVirtualCalendarForTests(555);
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
+        EnterSeeded(5, 555);
         difficulty = 1;
         difficultyExtra = 0;
-        harness_.SetScene(5);
-        plat::ClearMidiCommandLogForTests();
     }
     void FrameAt(float distance, float dt = 1.0f / 60) {
         scrollDistance = distance;
         ASSERT_TRUE(harness_.Frame(dt));
     }
-    static int32_t Armed(const StraightShotRecord* pool, int n) {
-        int32_t k = 0;
-        for (int i = 0; i < n; ++i)
-            k += pool[i].active;
-        return k;
-    }
-
-  private:
-    int32_t difficulty_ = 0, extra_ = 0, weapon_ = 0;
 };
 
 } // namespace
@@ -70,7 +44,7 @@ TEST_F(Scene5Waves, WavesOpenStrictlyAndTheFourthShotsWaitUnmoved) {
     // J and K fire their fourth shots in play; nothing moves or draws them,
     // so they hang where they were armed.
     FrameAt(400.0f);
-    ASSERT_GT(Armed(enemyJShot4Pool, 3), 0);
+    ASSERT_GT(CountActive(std::span(enemyJShot4Pool, 3)), 0);
     const StraightShotRecord before = enemyJShot4Pool[0];
     const float stringY = enemyJShot1Pool[0][0].y;
     FrameAt(450.0f);

@@ -1,10 +1,8 @@
 // The fourth boss in its stage: the approach on its bounds, the body's smoke
 // and lock points, its two beams through real frames and at the edges of
 // their kill box, and the defeat that wipes to scene 8.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene6/scene6_boss.h"
 #include "game/stages/scene6/scene6_patterns.h"
 #include "game/state/assets.h"
@@ -17,56 +15,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene6Boss : public ::testing::Test {
+class Scene6Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        plain = plainBackground;
-        Enter(3);
-    }
-    void TearDown() override {
-        plainBackground = plain;
-        noDeathMode = 0;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter(int32_t mode) {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = mode;
-        h->SetScene(6);
-        transitionCounter = 0; // no wipe left over from an earlier switch
-        transitionStep = 0;
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it.
-    void FrameFrom(float clock, float dt) {
-        scrollDistance = 2000.0f;
-        scene6Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(dt));
-    }
-    // The boss holding its place, with this hp, for the next frame.
-    static void Holding(float hp) {
-        scrollDistance = 2000.0f;
-        scene6Boss.behaviourClock = 140.0f;
-        scene6Boss.x = 210.0f;
-        scene6Boss.y = 0.0f;
-        scene6Boss.hp = hp;
-    }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene6Boss.x, x);
-        EXPECT_FLOAT_EQ(scene6Boss.y, y);
-    }
-    std::unique_ptr<GameHarness> h;
-    int32_t plain = 0;
+    Scene6Boss() : StageTest(6, 3) {}
+    void FrameFrom(float clock, float dt) { StageTest::FrameFrom(scene6Boss, clock, dt); }
+    // The boss holding its place with this hp, for the next frame.
+    static void Holding(float hp) { StageTest::Holding(scene6Boss, 210.0f, 140.0f, hp); }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene6Boss, x, y); }
 };
 
 // Whether the cell of an additive picture drawn at (x, y) on black shows, at
@@ -133,33 +90,29 @@ TEST_F(Scene6Boss, ApproachLegsMeetOnTheirBounds) {
 
 TEST_F(Scene6Boss, BodyBurnsInThreePuffsFromSixtyAndShowsItsSixthLockPoints) {
     plainBackground = 2; // nothing under the boss
-    auto shown = [&](int32_t x, int32_t y, int32_t img, int32_t cell) {
-        const int32_t size = img == imgROCK1 ? 60 : 80;
-        const PictureMatch m =
-            MatchPicture(h->BackBuffer(), x, y, img, cell * size, 0, cell * size + size, size);
-        return m.Shown() ? 1 : m.Absent() ? 0 : -1;
-    };
     auto frameAt = [&](float hp, int32_t cell) {
         Holding(hp);
         scene6Boss.smokeFrame = cell;
         ASSERT_TRUE(h->Frame(0.1f));
     };
     frameAt(60.01f, 0);
-    EXPECT_EQ(shown(240, 20, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(240, 20, imgZBAK3B, 0), 0);
     frameAt(60.0f, 2); // the sides and the middle, slid 56 px down
-    EXPECT_EQ(shown(240, 76, imgZBAK3B, 2) + shown(480, 76, imgZBAK3B, 2) + shown(360, 156, imgZBAK3B, 2), 3);
+    EXPECT_EQ(CellShown(240, 76, imgZBAK3B, 2) + CellShown(480, 76, imgZBAK3B, 2) +
+                  CellShown(360, 156, imgZBAK3B, 2),
+              3);
     EXPECT_EQ(scene6Boss.smokeFrame, 3);
     frameAt(30.0f, 9); // the smoke wraps and counts a cycle
     EXPECT_EQ(scene6Boss.smokeFrame, 0);
     EXPECT_EQ(scene6Boss.smokeCycle, 1);
     frameAt(0.0f, 0); // destroyed: no smoke, only explosions
-    EXPECT_EQ(shown(240, 20, imgZBAK3B, 0), 0);
+    EXPECT_EQ(CellShown(240, 20, imgZBAK3B, 0), 0);
 
     // Locked by hand, the sixth entries of both arrays show.
     scene6BossLockPointsA[5] = LockMarker{250, 480, 1, 0};
     scene6BossLockPointsB[5] = LockMarker{420, 500, 1, 0};
     frameAt(1000.0f, 0);
-    EXPECT_EQ(shown(250, 480, imgROCK1, 0) + shown(420, 500, imgROCK1, 0), 2);
+    EXPECT_EQ(CellShown(250, 480, imgROCK1, 0) + CellShown(420, 500, imgROCK1, 0), 2);
 }
 
 TEST_F(Scene6Boss, BeamFlashesThreeCellsThenGoesDarkAndKillsOnlyWhenArmed) {
@@ -258,16 +211,7 @@ TEST_F(Scene6Boss, DefeatScattersOverTheBodyAndWipesToSceneEight) {
     frameDt = 0.1f;
     kitSystem::SeedRandom(77);
     Scene6Boss_Defeat();
-    kitSystem::SeedRandom(77);
-    auto expectScatter = [](auto& e, int left) {
-        const int x = kitSystem::Random() % 380 - left;
-        EXPECT_FLOAT_EQ(e.x, 210.0f + x);
-        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % 320));
-    };
-    for (BossExplosionShort& e : scene6BossBigExplosions)
-        expectScatter(e, 100);
-    for (BossExplosionShort& e : scene6BossSmallExplosions)
-        expectScatter(e, 40);
+    ExpectScatter(scene6BossBigExplosions, scene6BossSmallExplosions, 77, 210.0f, 380, 320, 320);
 
     scene6Boss.defeatTimer = 69.0f; // this frame's draw carries it past 70
     Holding(0.0f);

@@ -11,15 +11,17 @@
 #include "game/stages/scene6/scene6_patterns.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "harness/reset_globals.h"
 #include "kit/system/kit_system.h"
 
 namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-class Scene6Patterns : public ::testing::Test {
+class Scene6Patterns : public FreshGlobals {
   protected:
     void SetUp() override {
+        FreshGlobals::SetUp();
         ResetWorldA();
         ResetWorldB();
         scene6Boss.x = 210.0f;
@@ -28,14 +30,6 @@ class Scene6Patterns : public ::testing::Test {
         playerX = 400.0f;
         playerY = 500.0f;
     }
-    void TearDown() override {
-        ResetWorldA();
-        ResetWorldB();
-        frameDt = dt_, playerX = x_, playerY = y_;
-    }
-
-  private:
-    const float dt_ = frameDt, x_ = playerX, y_ = playerY;
 };
 
 } // namespace

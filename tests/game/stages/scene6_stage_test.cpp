@@ -2,13 +2,11 @@
 // of its attack table (the wrap at 1770, the quiet tail before it, the double
 // step at 1200 in game mode 1, what each game mode fires), and the stage
 // played from its start to the switch to scene 8.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene6/scene6_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
@@ -17,60 +15,23 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class Scene6Stage : public ::testing::Test {
+class Scene6Stage : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        weapon = weaponType;
-        extra = difficultyExtra;
-        Enter(3);
-    }
-    void TearDown() override {
-        noDeathMode = 0;
-        weaponType = weapon;
-        difficultyExtra = extra;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    void Enter(int32_t mode) {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = mode;
-        h->SetScene(6);
-        transitionCounter = 0;
-        transitionStep = 0;
-    }
+    Scene6Stage() : StageTest(6, 3) {}
+    void Enter(int32_t mode) { StageTest::Enter(6, mode); }
     // One frame with the boss holding its place under fire (hp 900) and the
     // attack clock at `clock` before the frame raises it.
     void AttackFrom(int32_t clock, float hp = 900.0f) {
-        scrollDistance = 2000.0f;
-        scene6Boss.behaviourClock = 140.0f;
-        scene6Boss.x = 210.0f;
-        scene6Boss.y = 0.0f;
-        scene6Boss.hp = hp;
+        Holding(scene6Boss, 210.0f, 140.0f, hp);
         scene6Boss.BossAttackClock = clock;
         ASSERT_TRUE(h->Frame(0.01f));
     }
-    std::unique_ptr<GameHarness> h;
-    int32_t weapon = 0;
-    int32_t extra = 0;
 };
 
 int32_t ActiveDrops() {
-    int32_t n = 0;
-    for (const DropShot& d : scene6BossPairedDropShot9Pool)
-        n += d.active;
-    for (const DropShot& d : scene6BossPairedDropShot1Pool)
-        n += d.active;
-    return n;
+    return CountActive(scene6BossPairedDropShot9Pool) + CountActive(scene6BossPairedDropShot1Pool);
 }
 
 } // namespace

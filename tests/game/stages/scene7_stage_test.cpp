@@ -1,14 +1,12 @@
 // Scene 7, the stage no scene switch selects: played whole from its entry to
 // its boss and on into scene 8; the boss's legs on their bounds, its attack
 // gate and clock wrap, the attack rows' edges, and what its body shows.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
 #include "game/player/player_pools.h"
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene7/scene7_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
@@ -17,63 +15,22 @@
 #include "kit/sound/midi.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace {
 
-class Scene7 : public ::testing::Test {
+class Scene7 : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        plain = plainBackground;
-        Enter();
-    }
-    void TearDown() override {
-        plainBackground = plain;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    // Entered as a scene switch enters a stage, so its first frame sees
-    // sceneChanged and starts the music.
-    void Enter() {
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(7);
-        transitionCounter = 0;
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it (0.05 s steps it by exactly 0.5).
-    void FrameFrom(float clock) {
-        scrollDistance = 2000.0f;
-        scene7Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(0.05f));
-    }
-    // The boss at its station with this hp, for the next frame.
-    static void Holding(float hp) {
-        scrollDistance = 2000.0f;
-        scene7Boss.behaviourClock = 140.0f;
-        scene7Boss.x = 170.0f;
-        scene7Boss.y = 0.0f;
-        scene7Boss.hp = hp;
-    }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene7Boss.x, x);
-        EXPECT_FLOAT_EQ(scene7Boss.y, y);
-    }
-    std::unique_ptr<GameHarness> h;
-    int32_t plain = 0;
+    Scene7() : StageTest(7) {}
+    void Enter() { StageTest::Enter(7); }
+    // 0.05 s steps the behaviour clock by exactly 0.5.
+    void FrameFrom(float clock) { StageTest::FrameFrom(scene7Boss, clock, 0.05f); }
+    // The boss holding its place with this hp, for the next frame.
+    static void Holding(float hp) { StageTest::Holding(scene7Boss, 170.0f, 140.0f, hp); }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene7Boss, x, y); }
 };
 
 int Opens(const std::vector<std::string>& log, const std::string& file) {
@@ -210,12 +167,6 @@ TEST_F(Scene7, AttackClockRunsBelow1380AndWrapsAt1610InEveryMode) {
 }
 
 TEST_F(Scene7, BodyShowsThreeFlamesAt70OrBelowOnlyLockArrayBAndExplodesOverItself) {
-    auto shown = [&](int32_t x, int32_t y, int32_t img, int32_t cell) {
-        const int32_t size = img == imgROCK1 ? 60 : 80;
-        const PictureMatch m =
-            MatchPicture(h->BackBuffer(), x, y, img, cell * size, 0, cell * size + size, size);
-        return m.Shown() ? 1 : m.Absent() ? 0 : -1;
-    };
     auto drawAt = [&](float hp, int32_t cell) {
         Holding(hp);
         scene7Boss.smokeFrame = cell;
@@ -223,9 +174,13 @@ TEST_F(Scene7, BodyShowsThreeFlamesAt70OrBelowOnlyLockArrayBAndExplodesOverItsel
         Scene7Boss_Draw();
     };
     drawAt(70.0f, 2); // cell 2 slid 56 pixels down
-    EXPECT_EQ(shown(240, 76, imgZBAK3B, 2) + shown(480, 76, imgZBAK3B, 2) + shown(360, 156, imgZBAK3B, 2), 3);
+    EXPECT_EQ(CellShown(240, 76, imgZBAK3B, 2) + CellShown(480, 76, imgZBAK3B, 2) +
+                  CellShown(360, 156, imgZBAK3B, 2),
+              3);
     drawAt(70.5f, 2);
-    EXPECT_EQ(shown(240, 76, imgZBAK3B, 2) + shown(480, 76, imgZBAK3B, 2) + shown(360, 156, imgZBAK3B, 2), 0);
+    EXPECT_EQ(CellShown(240, 76, imgZBAK3B, 2) + CellShown(480, 76, imgZBAK3B, 2) +
+                  CellShown(360, 156, imgZBAK3B, 2),
+              0);
     scene7Boss.smokeCycle = 4;
     drawAt(500.0f, 9); // the cell wraps and the cycle with it
     EXPECT_EQ(scene7Boss.smokeFrame, 0);
@@ -235,21 +190,12 @@ TEST_F(Scene7, BodyShowsThreeFlamesAt70OrBelowOnlyLockArrayBAndExplodesOverItsel
     scene7BossLockPointsB[8] = LockMarker{420, 450, 1, 0};
     scene7BossLockPointsB[2] = LockMarker{300, 500, 0, 0};
     drawAt(500.0f, 0);
-    EXPECT_EQ(shown(420, 450, imgROCK1, 0), 1);
-    EXPECT_EQ(shown(250, 420, imgROCK1, 0) + shown(300, 500, imgROCK1, 0), 0);
+    EXPECT_EQ(CellShown(420, 450, imgROCK1, 0), 1);
+    EXPECT_EQ(CellShown(250, 420, imgROCK1, 0) + CellShown(300, 500, imgROCK1, 0), 0);
 
     // The explosions jump over the 460 x 330 body, x drawn before y.
     Holding(0.0f);
     kitSystem::SeedRandom(57);
     Scene7Boss_Defeat();
-    kitSystem::SeedRandom(57);
-    auto expectScatter = [](const BossExplosion& e, int left) {
-        const int x = kitSystem::Random() % 460 - left;
-        EXPECT_FLOAT_EQ(e.x, 170.0f + x);
-        EXPECT_FLOAT_EQ(e.y, float(kitSystem::Random() % 330));
-    };
-    for (const BossExplosion& e : scene7BossBigExplosions)
-        expectScatter(e, 100);
-    for (const BossExplosion& e : scene7BossSmallExplosions)
-        expectScatter(e, 40);
+    ExpectScatter(scene7BossBigExplosions, scene7BossSmallExplosions, 57, 170.0f, 460, 330, 330);
 }

@@ -2,10 +2,8 @@
 // attack clock's wrap by game mode, the attack gate, the counters its
 // streams keep in its record, what its body shows, the defeat that leads to
 // the ending and the time-out that forces it.
-#include "harness/game_harness.h"
+#include "stage_fixture.h"
 
-#include "game/shell/new_game.h"
-#include "game/shell/world_reset.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene8/scene8_patterns.h"
 #include "game/state/assets.h"
@@ -15,44 +13,18 @@
 #include "kit/draw/present.h"
 #include "kit/sound/midi.h"
 #include "kit/system/random.h"
-#include "platform/midi.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
 namespace {
 
-class Scene8Boss : public ::testing::Test {
+class Scene8Boss : public StageTest {
   protected:
-    void SetUp() override {
-        HarnessOptions o;
-        o.fakeMidi = true;
-        h = std::make_unique<GameHarness>(o);
-        ASSERT_TRUE(h->Start());
-        ResetWorldA();
-        ResetWorldB();
-        NewGameSetup();
-        gameMode = 1;
-        h->SetScene(8);
-        transitionCounter = 0; // no wipe left over from an earlier switch
-        transitionStep = 0;
-        plat::ClearMidiCommandLogForTests();
-    }
-    void TearDown() override {
-        gameMode = 0;
-        ResetWorldA();
-        ResetWorldB();
-    }
-    // One frame inside the boss section with the behaviour clock at `clock`
-    // before the frame steps it.
-    void FrameFrom(float clock, float dt) {
-        scrollDistance = 2000.0f;
-        scene8Boss.behaviourClock = clock;
-        ASSERT_TRUE(h->Frame(dt));
-    }
+    Scene8Boss() : StageTest(8) {}
+    void FrameFrom(float clock, float dt) { StageTest::FrameFrom(scene8Boss, clock, dt); }
     // One attack frame (the gate open) from the clock value `clock`.
     void AttackFrom(int32_t clock) {
         scrollDistance = 2000.0f;
@@ -60,12 +32,8 @@ class Scene8Boss : public ::testing::Test {
         scene8Boss.BossAttackClock = clock;
         ASSERT_TRUE(h->Frame(1.0f / 60));
     }
-    static void ExpectAt(float x, float y) {
-        EXPECT_FLOAT_EQ(scene8Boss.x, x);
-        EXPECT_FLOAT_EQ(scene8Boss.y, y);
-    }
+    static void ExpectAt(float x, float y) { StageTest::ExpectAt(scene8Boss, x, y); }
     static int32_t Counter(int32_t entry) { return scene8Boss.patternTimer[entry]; }
-    std::unique_ptr<GameHarness> h;
 };
 
 constexpr int32_t kFirstCurving = kScene8CurvingTimer;

@@ -1,24 +1,15 @@
 // Scene 9 entered through a scene switch: its waves, its boss's entrance and
 // defeat with the long wipe to the ending, the attack rows on their bounds and
 // at the wrap, and the scratch image its body shows.
-#include "unplayed_stage_fixture.h"
+#include "stage_fixture.h"
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/stages/scene8/scene8_boss.h"
 #include "game/stages/scene9/scene9_boss.h"
 #include "game/state/assets.h"
+#include "kit/draw/image.h"
 
 #include <array>
-
-namespace {
-
-bool AnyActive(const auto& pool) {
-    for (const auto& r : pool)
-        if (r.active == 1) return true;
-    return false;
-}
-
-} // namespace
 
 TEST_F(UnplayedStage, SceneNinePlaysToItsBossAndItsDefeatWipesSlowlyToTheEnding) {
     EnterBySwitch(9);
@@ -74,14 +65,7 @@ TEST_F(UnplayedStage, SceneNineAttackRowsMeetOnTheirBoundsAndWrapAfter1220) {
     // Which of volleys 1, 2 and 4 and the scene-8 ring burst the frame that
     // raises the clock from `before` schedules.
     auto frameFrom = [&](int32_t before, float hp) {
-        Holding(scene9Boss, 160.0f, 80.0f, hp);
-        scene9Boss.BossAttackClock = before;
-        const Ticks was = ticks();
-        EXPECT_TRUE(h->Frame(0.0f));
-        Ticks ran = ticks();
-        for (size_t i = 0; i < ran.size(); ++i)
-            ran[i] -= was[i];
-        return ran;
+        return TicksRun(scene9Boss, 160.0f, before, hp, ticks);
     };
     EXPECT_EQ(frameFrom(18, 1200.0f), (Ticks{0, 0, 0, 0}));
     EXPECT_EQ(scene9Boss.BossAttackClock, 18);

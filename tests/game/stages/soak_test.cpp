@@ -2,8 +2,9 @@
 // game mode 3), the five stages with their waves and bosses, the ending and
 // the title again, with random keys held down (steering and both fires) from
 // a fixed seed. Run twice with the same seed and input, it must play the same
-// game: the same score after every stage and the same pictures. Each run is
-// a program of its own (a child process), started fresh as the game would be.
+// game: the same score after every stage and the same pictures. Each run
+// starts from a fresh harness, whose reset puts every global back as a new
+// process would have it.
 #include "harness/game_harness.h"
 
 #include "game/shell/scene_flow.h"
@@ -14,13 +15,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <vector>
 
@@ -137,87 +134,12 @@ RunResult PlayWholeRun() {
     return r;
 }
 
-// What a run hands back to the test: plain words through a pipe.
-void PutWord(std::vector<uint64_t>& out, uint64_t v) { out.push_back(v); }
-void PutList(std::vector<uint64_t>& out, const std::vector<int32_t>& v) {
-    out.push_back(v.size());
-    for (int32_t x : v)
-        out.push_back(uint64_t(uint32_t(x)));
-}
-bool GetList(const std::vector<uint64_t>& in, size_t& at, std::vector<int32_t>& v) {
-    if (at >= in.size()) return false;
-    const uint64_t n = in[at++];
-    if (n > 64 || at + n > in.size()) return false;
-    for (uint64_t i = 0; i < n; ++i)
-        v.push_back(int32_t(uint32_t(in[at++])));
-    return true;
-}
-
-// Plays the run in a child process; false when the child did not finish
-// cleanly (a crash, a sanitizer report or a hang past the harness's limits).
-bool PlayInChild(RunResult& r, double& seconds) {
-    int fds[2];
-    if (::pipe(fds) != 0) return false;
-    std::fflush(stdout);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid < 0) return false;
-    if (pid == 0) {
-        ::close(fds[0]);
-        const RunResult run = PlayWholeRun();
-        std::vector<uint64_t> out;
-        PutWord(out, uint64_t(run.frames));
-        PutWord(out, run.backAtTitle ? 1 : 0);
-        PutWord(out, run.messageBoxes);
-        PutWord(out, uint64_t(uint32_t(run.finalScore)));
-        PutWord(out, run.finalFrame);
-        PutWord(out, run.pictures);
-        PutList(out, run.scenes);
-        PutList(out, run.stageScores);
-        const char* p = reinterpret_cast<const char*>(out.data());
-        size_t left = out.size() * sizeof(uint64_t);
-        while (left > 0) {
-            const ssize_t n = ::write(fds[1], p, left);
-            if (n <= 0) ::_exit(2);
-            p += n;
-            left -= size_t(n);
-        }
-        ::close(fds[1]);
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    std::vector<char> bytes;
-    char buf[4096];
-    for (;;) {
-        const ssize_t n = ::read(fds[0], buf, sizeof buf);
-        if (n <= 0) break;
-        bytes.insert(bytes.end(), buf, buf + n);
-    }
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return false;
-    if (bytes.size() % sizeof(uint64_t) != 0) return false;
-    std::vector<uint64_t> in(bytes.size() / sizeof(uint64_t));
-    std::memcpy(in.data(), bytes.data(), bytes.size());
-    if (in.size() < 6) return false;
-    r.frames = int(in[0]);
-    r.backAtTitle = in[1] != 0;
-    r.messageBoxes = size_t(in[2]);
-    r.finalScore = int32_t(uint32_t(in[3]));
-    r.finalFrame = in[4];
-    r.pictures = in[5];
-    size_t at = 6;
-    return GetList(in, at, r.scenes) && GetList(in, at, r.stageScores) && at == in.size();
-}
-
 } // namespace
 
 TEST(Soak, AWholeRunWithRandomKeysReachesTheTitleAgainAndPlaysTheSameTwice) {
-    RunResult first;
-    double seconds = 0.0;
-    ASSERT_TRUE(PlayInChild(first, seconds));
+    const auto start = std::chrono::steady_clock::now();
+    const RunResult first = PlayWholeRun();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("whole run: %d frames of %.4f s (%.0f s of play) in %.1f s; score after each stage:",
                 first.frames, double(kSoakFrameDt), first.frames * double(kSoakFrameDt), seconds);
     for (int32_t s : first.stageScores)
@@ -230,8 +152,7 @@ TEST(Soak, AWholeRunWithRandomKeysReachesTheTitleAgainAndPlaysTheSameTwice) {
     EXPECT_GT(first.finalScore, 0);
     EXPECT_EQ(first.messageBoxes, 0u);
 
-    RunResult second;
-    ASSERT_TRUE(PlayInChild(second, seconds));
+    const RunResult second = PlayWholeRun();
     EXPECT_EQ(second.frames, first.frames);
     EXPECT_EQ(second.scenes, first.scenes);
     EXPECT_EQ(second.stageScores, first.stageScores);
