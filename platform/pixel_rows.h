@@ -2,6 +2,11 @@
 // Row kernels on 16-bit pixels, eight at a time through the compiler's vector
 // types (plain SSE2 on x86-64, NEON elsewhere), with a scalar tail. Every
 // kernel gives exactly what its one-pixel loop gives.
+//
+// The rectangle kernels at the end do the same work on whole rectangles with
+// the widest vector unit the processor has (picked once); the row kernels are
+// what they fall back on where there is no such unit.
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -118,5 +123,27 @@ inline void HalfRow(uint16_t* __restrict d, const uint16_t* __restrict s, int32_
     for (; c < w; ++c)
         if (s[c] != 0) d[c] = uint16_t(((s[c] >> 1) & halfMask) + ((d[c] >> 1) & halfMask));
 }
+
+// Rectangles of h rows of w pixels; the pitches count pixels. Each gives
+// exactly what its row kernel above gives on every row.
+struct Kernels {
+    // AdditiveRow<11, 6, false> and AdditiveRow<10, 5, true>.
+    void (*additive565)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w,
+                        int32_t h);
+    void (*additive555)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w,
+                        int32_t h);
+    void (*half)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h,
+                 uint16_t halfMask);
+    void (*keyed)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h,
+                  uint16_t key);
+};
+const Kernels& Rect();
+
+// Which unit the rectangle kernels use. The test hook caps the choice (so
+// every unit can be checked on one machine); the surface hooks' reset lifts
+// the cap again.
+enum class Unit { Rows, Sse2, Avx2 };
+Unit ActiveUnit();
+void CapUnitForTests(Unit widest);
 
 } // namespace plat::rows

@@ -103,25 +103,99 @@ void CutToScreen(Box& b) {
     b.j1 = std::min(b.j1, backBuffer->height - b.y1);
 }
 
+// Division rounding down, for a positive divisor.
+int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// The smallest accumulator whose quotient by 360 (rounded toward zero, as the
+// turn rounds) reaches q.
+int64_t FirstWithQuotient(int64_t q) { return q >= 1 ? 360 * q : 360 * q - 359; }
+
+// floor(n / d) for a numerator that moves by the same amount every row,
+// carried from row to row without dividing.
+struct FloorWalk {
+    int64_t q = 0, r = 0, dq = 0, dr = 0, d = 1;
+    FloorWalk() = default;
+    FloorWalk(int64_t n, int64_t dn, int64_t divisor) : d(divisor) {
+        q = FloorDiv(n, d);
+        r = n - q * d;
+        dq = FloorDiv(dn, d);
+        dr = dn - dq * d;
+    }
+    void Next() {
+        q += dq;
+        r += dr;
+        if (r >= d) {
+            r -= d;
+            ++q;
+        }
+    }
+};
+
+// The columns k of a row at which one accumulator t = t0 + k * step lies in
+// [lo, hi), as [first, end); t is a straight line in k, so they are one run.
+// t0 moves by dt from row to row.
+class ColumnRun {
+  public:
+    ColumnRun(int64_t t0, int64_t dt, int64_t step, int64_t lo, int64_t hi)
+        : t0_(t0), dt_(dt), step_(step), lo_(lo), hi_(hi) {
+        if (step > 0) {
+            first_ = FloorWalk(t0 - lo, dt, step);    // first = -floor((t0 - lo) / step)
+            end_ = FloorWalk(hi - 1 - t0, -dt, step); // end = floor((hi - 1 - t0) / step) + 1
+        } else if (step < 0) {
+            first_ = FloorWalk(t0 - hi, dt, -step); // first = floor((t0 - hi) / -step) + 1
+            end_ = FloorWalk(t0 - lo, dt, -step);   // end = floor((t0 - lo) / -step) + 1
+        }
+    }
+    // Narrows [first, end) to this row's run, then moves to the next row.
+    void Cut(int64_t& first, int64_t& end) {
+        if (step_ > 0) {
+            first = std::max(first, -first_.q);
+            end = std::min(end, end_.q + 1);
+        } else if (step_ < 0) {
+            first = std::max(first, first_.q + 1);
+            end = std::min(end, end_.q + 1);
+        } else if (t0_ < lo_ || t0_ >= hi_) {
+            end = first;
+        }
+        t0_ += dt_;
+        first_.Next();
+        end_.Next();
+    }
+
+  private:
+    int64_t t0_, dt_, step_, lo_, hi_;
+    FloorWalk first_, end_;
+};
+
 // The plain turn. T is int32_t whenever the accumulators cannot overflow it,
-// which keeps the two divisions by 360 cheap.
+// which keeps the two divisions by 360 cheap. Each row first takes the run of
+// columns whose source pixel lies inside the source range, so the walk over
+// that run needs no tests; a black source pixel leaves the screen as it was.
 template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) {
     const T s = T(m.s), c = T(m.c), offX = T(m.offX), offY = T(m.offY);
-    const T sxMin = T(m.sxMin), sxMax = T(m.sxMax), syMin = T(m.syMin), syMax = T(m.syMax);
-    const int32_t count = int32_t(b.i1 - b.i0); // at most the screen's width
-    const uint16_t* src = L.sp;
-    const int64_t base = m.base, spitch = L.spitch;
+    const int64_t count = b.i1 - b.i0; // at most the screen's width
+    // Row j0's accumulators at column i0; each row moves them by (-s, c).
+    const int64_t u0 = m.rowU - b.j0 * m.s + b.i0 * m.c;
+    const int64_t v0 = m.rowV + b.j0 * m.c + b.i0 * m.s;
+    ColumnRun xRun(u0, -m.s, m.c, FirstWithQuotient(m.sxMin + m.offX), FirstWithQuotient(m.sxMax + m.offX));
+    ColumnRun yRun(v0, m.c, m.s, FirstWithQuotient(m.syMin + m.offY), FirstWithQuotient(m.syMax + m.offY));
+    const uint16_t* src = L.sp + m.base;
+    const int64_t spitch = L.spitch;
     for (int64_t j = b.j0; j < b.j1; ++j) {
-        T u = T(m.rowU - j * m.s + b.i0 * m.c);
-        T v = T(m.rowV + j * m.c + b.i0 * m.s);
+        int64_t first = 0, end = count;
+        xRun.Cut(first, end);
+        yRun.Cut(first, end);
+        if (first >= end) continue;
+        const int64_t row = j - b.j0;
+        T u = T(u0 - row * m.s + first * m.c);
+        T v = T(v0 + row * m.c + first * m.s);
         uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0);
-        for (int32_t k = 0; k < count; ++k) {
+        for (int64_t k = first; k < end; ++k) {
             const T sx = u / 360 - offX;
             const T sy = v / 360 - offY;
-            if (sx >= sxMin && sx < sxMax && sy >= syMin && sy < syMax) {
-                const uint16_t p = src[base + int64_t(sy) * spitch + sx];
-                if (p != 0) d[k] = p;
-            }
+            const uint16_t p = src[int64_t(sy) * spitch + sx];
+            // Without a branch: black keeps the screen's pixel.
+            d[k] = uint16_t((d[k] & -uint16_t(p == 0)) | p);
             u += c;
             v += s;
         }

@@ -1,0 +1,131 @@
+#include "platform/pixel_rows.h"
+
+#include <algorithm>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define VEX_X86_KERNELS 1
+#endif
+
+namespace plat::rows {
+namespace {
+
+// Row by row through the portable row kernels.
+namespace byrows {
+template <int RS, int GS, bool TopBitBlack>
+void AdditiveRect(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h) {
+    for (int32_t r = 0; r < h; ++r, d += dpitch, s += spitch)
+        AdditiveRow<RS, GS, TopBitBlack>(d, s, w);
+}
+void HalfRect(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h,
+              uint16_t halfMask) {
+    for (int32_t r = 0; r < h; ++r, d += dpitch, s += spitch)
+        HalfRow(d, s, w, halfMask);
+}
+void KeyedRect(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h,
+               uint16_t key) {
+    for (int32_t r = 0; r < h; ++r, d += dpitch, s += spitch)
+        KeyedRow(d, s, w, key);
+}
+const Kernels kKernels = {&AdditiveRect<11, 6, false>, &AdditiveRect<10, 5, true>, &HalfRect, &KeyedRect};
+} // namespace byrows
+
+#ifdef VEX_X86_KERNELS
+// Eight pixels to a 128-bit register: every x86-64 has this.
+namespace sse2 {
+using V = __m128i;
+constexpr int32_t N = 8;
+inline V Load(const uint16_t* p) { return _mm_loadu_si128(reinterpret_cast<const V*>(p)); }
+inline void Store(uint16_t* p, V v) { _mm_storeu_si128(reinterpret_cast<V*>(p), v); }
+inline V Splat(uint16_t x) { return _mm_set1_epi16(int16_t(x)); }
+inline V And(V a, V b) { return _mm_and_si128(a, b); }
+inline V AndNot(V a, V b) { return _mm_andnot_si128(a, b); } // ~a & b
+inline V Or(V a, V b) { return _mm_or_si128(a, b); }
+inline V Add(V a, V b) { return _mm_add_epi16(a, b); }
+inline V AddSat(V a, V b) { return _mm_adds_epu16(a, b); }
+template <int K> inline V Shl(V a) { return K == 0 ? a : _mm_slli_epi16(a, K); }
+template <int K> inline V Shr(V a) { return K == 0 ? a : _mm_srli_epi16(a, K); }
+inline V Sra15(V a) { return _mm_srai_epi16(a, 15); }
+inline V Equal(V a, V b) { return _mm_cmpeq_epi16(a, b); }
+inline bool AllSet(V m) { return _mm_movemask_epi8(m) == 0xFFFF; }
+inline V Select(V m, V a, V b) { return _mm_or_si128(_mm_and_si128(m, a), _mm_andnot_si128(m, b)); }
+#include "platform/pixel_kernels.inl"
+} // namespace sse2
+
+// Sixteen pixels to a 256-bit register, where the processor has AVX2.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("avx2")
+#endif
+namespace avx2 {
+using V = __m256i;
+constexpr int32_t N = 16;
+inline V Load(const uint16_t* p) { return _mm256_loadu_si256(reinterpret_cast<const V*>(p)); }
+inline void Store(uint16_t* p, V v) { _mm256_storeu_si256(reinterpret_cast<V*>(p), v); }
+inline V Splat(uint16_t x) { return _mm256_set1_epi16(int16_t(x)); }
+inline V And(V a, V b) { return _mm256_and_si256(a, b); }
+inline V AndNot(V a, V b) { return _mm256_andnot_si256(a, b); } // ~a & b
+inline V Or(V a, V b) { return _mm256_or_si256(a, b); }
+inline V Add(V a, V b) { return _mm256_add_epi16(a, b); }
+inline V AddSat(V a, V b) { return _mm256_adds_epu16(a, b); }
+template <int K> inline V Shl(V a) { return K == 0 ? a : _mm256_slli_epi16(a, K); }
+template <int K> inline V Shr(V a) { return K == 0 ? a : _mm256_srli_epi16(a, K); }
+inline V Sra15(V a) { return _mm256_srai_epi16(a, 15); }
+inline V Equal(V a, V b) { return _mm256_cmpeq_epi16(a, b); }
+inline bool AllSet(V m) { return _mm256_movemask_epi8(m) == -1; }
+inline V Select(V m, V a, V b) { return _mm256_blendv_epi8(b, a, m); }
+#include "platform/pixel_kernels.inl"
+} // namespace avx2
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+#endif
+
+Unit cap = Unit::Avx2;
+const Kernels* active = nullptr;
+
+Unit Widest() {
+#ifdef VEX_X86_KERNELS
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") ? Unit::Avx2 : Unit::Sse2;
+#else
+    return Unit::Rows;
+#endif
+}
+
+void Choose() {
+    const Unit unit = std::min(Widest(), cap);
+    active = &byrows::kKernels;
+#ifdef VEX_X86_KERNELS
+    if (unit == Unit::Sse2) active = &sse2::kKernels;
+    if (unit == Unit::Avx2) active = &avx2::kKernels;
+#endif
+}
+
+} // namespace
+
+const Kernels& Rect() {
+    if (!active) Choose();
+    return *active;
+}
+
+Unit ActiveUnit() {
+    const Kernels& k = Rect();
+#ifdef VEX_X86_KERNELS
+    if (&k == &sse2::kKernels) return Unit::Sse2;
+    if (&k == &avx2::kKernels) return Unit::Avx2;
+#endif
+    (void)k;
+    return Unit::Rows;
+}
+
+void CapUnitForTests(Unit widest) {
+    cap = widest;
+    Choose();
+}
+
+} // namespace plat::rows
