@@ -124,6 +124,12 @@ inline void HalfRow(uint16_t* __restrict d, const uint16_t* __restrict s, int32_
         if (s[c] != 0) d[c] = uint16_t(((s[c] >> 1) & halfMask) + ((d[c] >> 1) & halfMask));
 }
 
+// A turned picture's source index for accumulators u and v: each divided by
+// 360, rounded toward zero, and moved back by the centring offset.
+inline int32_t TurnIndex(int64_t u, int64_t v, int32_t offX, int32_t offY, int32_t pitch) {
+    return int32_t((v / 360 - offY) * pitch + u / 360 - offX);
+}
+
 // Rectangles of h rows of w pixels; the pitches count pixels. Each gives
 // exactly what its row kernel above gives on every row.
 struct Kernels {
@@ -136,6 +142,12 @@ struct Kernels {
                  uint16_t halfMask);
     void (*keyed)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h,
                   uint16_t key);
+    // A turned row: d[i] = src[TurnIndex(u + i * c, v + i * s, offX, offY,
+    // pitch)] for i in [0, n) where that pixel is not black. Every index lies
+    // in [0, limit), the pixels src holds; every accumulator on the way fits
+    // in 32 bits.
+    void (*turnRow)(uint16_t* d, const uint16_t* src, int32_t limit, int32_t n, int32_t u, int32_t v,
+                    int32_t c, int32_t s, int32_t offX, int32_t offY, int32_t pitch);
 };
 const Kernels& Rect();
 

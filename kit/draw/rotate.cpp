@@ -4,10 +4,12 @@
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
 #include "kit/system/fint.h"
+#include "platform/pixel_rows.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <type_traits>
 
 namespace {
 
@@ -71,7 +73,8 @@ struct Map {
     int64_t s = 0, c = 0, rowU = 0, rowV = 0, offX = 0, offY = 0;
     int64_t srcW = 0, srcH = 0;
     int64_t sxMin = 0, sxMax = 0, syMin = 0, syMax = 0;
-    int64_t base = 0; // index of the source rectangle's corner
+    int64_t left = 0, top = 0; // the source rectangle's corner
+    int64_t base = 0;          // and its index
 };
 
 Map MakeMap(const Box& b, int32_t angle, int32_t left, int32_t top, int32_t right, int32_t bottom,
@@ -91,6 +94,8 @@ Map MakeMap(const Box& b, int32_t angle, int32_t left, int32_t top, int32_t righ
     m.sxMax = std::min<int64_t>(m.srcW, L.src->width - int64_t(left));
     m.syMin = std::max<int64_t>(0, -int64_t(top));
     m.syMax = std::min<int64_t>(m.srcH, L.src->height - int64_t(top));
+    m.left = left;
+    m.top = top;
     m.base = int64_t(top) * L.spitch + left;
     return m;
 }
@@ -167,37 +172,40 @@ class ColumnRun {
     FloorWalk first_, end_;
 };
 
-// The plain turn. T is int32_t whenever the accumulators cannot overflow it,
-// which keeps the two divisions by 360 cheap. Each row first takes the run of
-// columns whose source pixel lies inside the source range, so the walk over
+// The plain turn. T is int32_t whenever the accumulators cannot overflow it;
+// such turns go to the vector kernel row by row. Each row first takes the run
+// of columns whose source pixel lies inside the source range, so the walk over
 // that run needs no tests; a black source pixel leaves the screen as it was.
 template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) {
-    const T s = T(m.s), c = T(m.c), offX = T(m.offX), offY = T(m.offY);
     const int64_t count = b.i1 - b.i0; // at most the screen's width
     // Row j0's accumulators at column i0; each row moves them by (-s, c).
     const int64_t u0 = m.rowU - b.j0 * m.s + b.i0 * m.c;
     const int64_t v0 = m.rowV + b.j0 * m.c + b.i0 * m.s;
     ColumnRun xRun(u0, -m.s, m.c, FirstWithQuotient(m.sxMin + m.offX), FirstWithQuotient(m.sxMax + m.offX));
     ColumnRun yRun(v0, m.c, m.s, FirstWithQuotient(m.syMin + m.offY), FirstWithQuotient(m.syMax + m.offY));
-    const uint16_t* src = L.sp + m.base;
-    const int64_t spitch = L.spitch;
+    // Offsets from the quotients to the column and row in the whole image;
+    // where a run is not empty both lie inside the image.
+    const int64_t imgOffX = m.offX - m.left, imgOffY = m.offY - m.top;
+    const int32_t limit = int32_t(std::min<int64_t>(L.spitch * L.src->height, INT32_MAX));
+    const plat::rows::Kernels& kernels = plat::rows::Rect();
     for (int64_t j = b.j0; j < b.j1; ++j) {
         int64_t first = 0, end = count;
         xRun.Cut(first, end);
         yRun.Cut(first, end);
         if (first >= end) continue;
         const int64_t row = j - b.j0;
-        T u = T(u0 - row * m.s + first * m.c);
-        T v = T(v0 + row * m.c + first * m.s);
-        uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0);
-        for (int64_t k = first; k < end; ++k) {
-            const T sx = u / 360 - offX;
-            const T sy = v / 360 - offY;
-            const uint16_t p = src[int64_t(sy) * spitch + sx];
-            // Without a branch: black keeps the screen's pixel.
-            d[k] = uint16_t((d[k] & -uint16_t(p == 0)) | p);
-            u += c;
-            v += s;
+        const int64_t u = u0 - row * m.s + first * m.c, v = v0 + row * m.c + first * m.s;
+        uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0 + first);
+        if (std::is_same_v<T, int32_t> && L.src != backBuffer) {
+            kernels.turnRow(d, L.sp, limit, int32_t(end - first), int32_t(u), int32_t(v), int32_t(m.c),
+                            int32_t(m.s), int32_t(imgOffX), int32_t(imgOffY), int32_t(L.spitch));
+        } else {
+            // Wide turns, and a picture turned onto itself, pixel by pixel in order.
+            for (int64_t k = 0; k < end - first; ++k) {
+                const int64_t uk = u + k * m.c, vk = v + k * m.s;
+                const uint16_t p = L.sp[(vk / 360 - imgOffY) * L.spitch + uk / 360 - imgOffX];
+                if (p != 0) d[k] = p;
+            }
         }
     }
 }
