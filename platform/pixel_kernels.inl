@@ -123,56 +123,67 @@ inline V TurnLanes(V u, V v, V offX, V offY, V pitch) {
     return Add32(Mul32(Sub32(Quot360(v), offY), pitch), Sub32(Quot360(u), offX));
 }
 
-// The pixels of a turned row, a block of N at a time.
-struct TurnBlocks {
+// N source pixels: the indices a vector at a time, the pixels one by one.
+inline V Fetch(const uint16_t* src, V lo, V hi) {
+    alignas(32) int32_t at[N];
+    alignas(32) uint16_t px[N];
+    Store32(at, lo);
+    Store32(at + N / 2, hi);
+    for (int32_t k = 0; k < N; ++k)
+        px[k] = src[at[k]];
+    return Load(px);
+}
+
+// The parts of a turn that every row shares, as vectors.
+struct TurnLanesConst {
     static constexpr int32_t L = N / 2; // 32-bit lanes
-    const uint16_t* src;
-    int32_t limit, u, v, c, s;
     V uLanes, vLanes, uStep, vStep, ox, oy, p;
 
-    TurnBlocks(const uint16_t* src_, int32_t limit_, int32_t u_, int32_t v_, int32_t c_, int32_t s_,
-               int32_t offX, int32_t offY, int32_t pitch)
-        : src(src_), limit(limit_), u(u_), v(v_), c(c_), s(s_), uLanes(Mul32(Lanes32(), Splat32(c_))),
-          vLanes(Mul32(Lanes32(), Splat32(s_))), uStep(Splat32(int32_t(uint32_t(c_) * L))),
-          vStep(Splat32(int32_t(uint32_t(s_) * L))), ox(Splat32(offX)), oy(Splat32(offY)), p(Splat32(pitch)) {
-    }
+    explicit TurnLanesConst(const Turn& t)
+        : uLanes(Mul32(Lanes32(), Splat32(t.c))), vLanes(Mul32(Lanes32(), Splat32(t.s))),
+          uStep(Splat32(int32_t(uint32_t(t.c) * L))), vStep(Splat32(int32_t(uint32_t(t.s) * L))),
+          ox(Splat32(t.offX)), oy(Splat32(t.offY)), p(Splat32(t.pitch)) {}
 
-    // The N pixels from column i.
-    [[gnu::always_inline]] V At(int32_t i) const {
-        const V uv = Add32(Splat32(int32_t(uint32_t(u) + uint32_t(c) * uint32_t(i))), uLanes);
-        const V vv = Add32(Splat32(int32_t(uint32_t(v) + uint32_t(s) * uint32_t(i))), vLanes);
-        return Fetch(src, limit, TurnLanes(uv, vv, ox, oy, p),
+    // The N pixels from column i of a row whose accumulators start at (u, v).
+    [[gnu::always_inline]] V At(const Turn& t, int32_t u, int32_t v, int32_t i) const {
+        const V uv = Add32(Splat32(int32_t(uint32_t(u) + uint32_t(t.c) * uint32_t(i))), uLanes);
+        const V vv = Add32(Splat32(int32_t(uint32_t(v) + uint32_t(t.s) * uint32_t(i))), vLanes);
+        return Fetch(t.src, TurnLanes(uv, vv, ox, oy, p),
                      TurnLanes(Add32(uv, uStep), Add32(vv, vStep), ox, oy, p));
     }
 };
 
-// A turned row. Rows of N pixels or more end, like the rectangles, with a
+// Turned rows. Rows of N pixels or more end, like the rectangles, with a
 // block over their last N pixels, read before the block before it is written
 // (the overlap gets the same values twice); shorter rows go pixel by pixel.
-void TurnRow(uint16_t* d, const uint16_t* src, int32_t limit, int32_t n, int32_t u, int32_t v, int32_t c,
-             int32_t s, int32_t offX, int32_t offY, int32_t pitch) {
-    if (n < N) {
-        for (int32_t i = 0; i < n; ++i, u += c, v += s) {
-            const uint16_t px = src[(v / 360 - offY) * pitch + u / 360 - offX];
-            d[i] = uint16_t((d[i] & -uint16_t(px == 0)) | px); // black keeps the screen's pixel
-        }
-        return;
-    }
-    const TurnBlocks blocks(src, limit, u, v, c, s, offX, offY, pitch);
+void TurnRows(const Turn& t, const TurnSpan* spans, int32_t count) {
+    const TurnLanesConst k(t);
     const V zero = Splat(0);
-    const int32_t tail = n % N;
-    const int32_t plain = tail == 0 ? n : n - tail - N;
-    for (int32_t i = 0; i < plain; i += N) {
-        const V px = blocks.At(i);
-        Store(d + i, Select(Equal(px, zero), Load(d + i), px));
-    }
-    if (tail != 0) {
-        const V pa = blocks.At(plain), pb = blocks.At(n - N);
-        const V da = Load(d + plain), db = Load(d + n - N);
-        Store(d + plain, Select(Equal(pa, zero), da, pa));
-        Store(d + n - N, Select(Equal(pb, zero), db, pb));
+    for (const TurnSpan* span = spans; span != spans + count; ++span) {
+        uint16_t* d = span->d;
+        const int32_t n = span->n;
+        if (n < N) {
+            int32_t u = span->u, v = span->v;
+            for (int32_t i = 0; i < n; ++i, u += t.c, v += t.s) {
+                const uint16_t px = t.src[(v / 360 - t.offY) * t.pitch + u / 360 - t.offX];
+                d[i] = uint16_t((d[i] & -uint16_t(px == 0)) | px); // black keeps the screen's pixel
+            }
+            continue;
+        }
+        const int32_t tail = n % N;
+        const int32_t plain = tail == 0 ? n : n - tail - N;
+        for (int32_t i = 0; i < plain; i += N) {
+            const V px = k.At(t, span->u, span->v, i);
+            Store(d + i, Select(Equal(px, zero), Load(d + i), px));
+        }
+        if (tail != 0) {
+            const V pa = k.At(t, span->u, span->v, plain), pb = k.At(t, span->u, span->v, n - N);
+            const V da = Load(d + plain), db = Load(d + n - N);
+            Store(d + plain, Select(Equal(pa, zero), da, pa));
+            Store(d + n - N, Select(Equal(pb, zero), db, pb));
+        }
     }
 }
 
 const Kernels kKernels = {&AdditiveRect<11, 6, false>, &AdditiveRect<10, 5, true>, &HalfRect, &KeyedRect,
-                          &TurnRow};
+                          &TurnRows};

@@ -27,16 +27,16 @@ void KeyedRect(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitc
     for (int32_t r = 0; r < h; ++r, d += dpitch, s += spitch)
         KeyedRow(d, s, w, key);
 }
-void TurnRow(uint16_t* d, const uint16_t* src, int32_t, int32_t n, int32_t u, int32_t v, int32_t c, int32_t s,
-             int32_t offX, int32_t offY, int32_t pitch) {
-    for (int32_t i = 0; i < n; ++i) {
-        const uint16_t p =
-            src[TurnIndex(int64_t(u) + int64_t(i) * c, int64_t(v) + int64_t(i) * s, offX, offY, pitch)];
-        if (p != 0) d[i] = p;
-    }
+void TurnRows(const Turn& t, const TurnSpan* spans, int32_t count) {
+    for (const TurnSpan* span = spans; span != spans + count; ++span)
+        for (int32_t i = 0; i < span->n; ++i) {
+            const uint16_t p = t.src[TurnIndex(int64_t(span->u) + int64_t(i) * t.c,
+                                               int64_t(span->v) + int64_t(i) * t.s, t.offX, t.offY, t.pitch)];
+            if (p != 0) span->d[i] = p;
+        }
 }
 const Kernels kKernels = {&AdditiveRect<11, 6, false>, &AdditiveRect<10, 5, true>, &HalfRect, &KeyedRect,
-                          &TurnRow};
+                          &TurnRows};
 } // namespace byrows
 
 #ifdef VEX_X86_KERNELS
@@ -78,14 +78,6 @@ inline V MulShift40(V a, V b) {
     const V odd = _mm_slli_epi64(_mm_srli_epi64(_mm_mul_epu32(_mm_srli_epi64(a, 32), b), 40), 32);
     return _mm_or_si128(even, odd);
 }
-// Eight pixels at the indices of lo and hi, one by one.
-inline V Fetch(const uint16_t* src, int32_t, V lo, V hi) {
-    alignas(16) int32_t at[8];
-    _mm_store_si128(reinterpret_cast<V*>(at), lo);
-    _mm_store_si128(reinterpret_cast<V*>(at + 4), hi);
-    return _mm_setr_epi16(int16_t(src[at[0]]), int16_t(src[at[1]]), int16_t(src[at[2]]), int16_t(src[at[3]]),
-                          int16_t(src[at[4]]), int16_t(src[at[5]]), int16_t(src[at[6]]), int16_t(src[at[7]]));
-}
 #include "platform/pixel_kernels.inl"
 } // namespace sse2
 
@@ -126,26 +118,6 @@ inline V MulShift40(V a, V b) {
     const V even = _mm256_srli_epi64(_mm256_mul_epu32(a, b), 40);
     const V odd = _mm256_slli_epi64(_mm256_srli_epi64(_mm256_mul_epu32(_mm256_srli_epi64(a, 32), b), 40), 32);
     return _mm256_or_si256(even, odd);
-}
-// Sixteen pixels at the indices of lo and hi. The gathers read 32 bits from
-// each pixel, so a pixel at the very end of the storage is read one by one.
-inline V Fetch(const uint16_t* src, int32_t limit, V lo, V hi) {
-    const V last = Splat32(limit - 1);
-    if (_mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpgt_epi32(last, lo), _mm256_cmpgt_epi32(last, hi))) ==
-        -1) {
-        const V low16 = Splat32(0xFFFF);
-        const int* base = reinterpret_cast<const int*>(src);
-        const V a = _mm256_and_si256(_mm256_i32gather_epi32(base, lo, 2), low16);
-        const V b = _mm256_and_si256(_mm256_i32gather_epi32(base, hi, 2), low16);
-        return _mm256_permute4x64_epi64(_mm256_packus_epi32(a, b), 0xD8);
-    }
-    alignas(32) int32_t at[16];
-    _mm256_store_si256(reinterpret_cast<V*>(at), lo);
-    _mm256_store_si256(reinterpret_cast<V*>(at + 8), hi);
-    alignas(32) uint16_t px[16];
-    for (int32_t k = 0; k < 16; ++k)
-        px[k] = src[at[k]];
-    return _mm256_load_si256(reinterpret_cast<const V*>(px));
 }
 #include "platform/pixel_kernels.inl"
 } // namespace avx2

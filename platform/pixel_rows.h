@@ -130,6 +130,19 @@ inline int32_t TurnIndex(int64_t u, int64_t v, int32_t offX, int32_t offY, int32
     return int32_t((v / 360 - offY) * pitch + u / 360 - offX);
 }
 
+// A turned picture: its pixels, the accumulators' steps along a row (c, s),
+// the offsets and pitch of TurnIndex. Every index a span reaches lies inside
+// the picture and every accumulator fits in 32 bits.
+struct Turn {
+    const uint16_t* src;
+    int32_t c, s, offX, offY, pitch;
+};
+// One row of it: n pixels from d, the accumulators at the first.
+struct TurnSpan {
+    uint16_t* d;
+    int32_t n, u, v;
+};
+
 // Rectangles of h rows of w pixels; the pitches count pixels. Each gives
 // exactly what its row kernel above gives on every row.
 struct Kernels {
@@ -142,12 +155,9 @@ struct Kernels {
                  uint16_t halfMask);
     void (*keyed)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h,
                   uint16_t key);
-    // A turned row: d[i] = src[TurnIndex(u + i * c, v + i * s, offX, offY,
-    // pitch)] for i in [0, n) where that pixel is not black. Every index lies
-    // in [0, limit), the pixels src holds; every accumulator on the way fits
-    // in 32 bits.
-    void (*turnRow)(uint16_t* d, const uint16_t* src, int32_t limit, int32_t n, int32_t u, int32_t v,
-                    int32_t c, int32_t s, int32_t offX, int32_t offY, int32_t pitch);
+    // Turned rows: d[i] = src[TurnIndex(u + i * c, v + i * s, offX, offY,
+    // pitch)] for i in [0, n) of each span, where that pixel is not black.
+    void (*turnRows)(const Turn& turn, const TurnSpan* spans, int32_t count);
 };
 const Kernels& Rect();
 

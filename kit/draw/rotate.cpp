@@ -186,7 +186,13 @@ template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) 
     // Offsets from the quotients to the column and row in the whole image;
     // where a run is not empty both lie inside the image.
     const int64_t imgOffX = m.offX - m.left, imgOffY = m.offY - m.top;
-    const int32_t limit = int32_t(std::min<int64_t>(L.spitch * L.src->height, INT32_MAX));
+    // Narrow turns go to the vector kernel in batches of rows.
+    const bool vector = std::is_same_v<T, int32_t> && L.src != backBuffer;
+    const plat::rows::Turn turn{
+        L.sp, int32_t(m.c), int32_t(m.s), int32_t(imgOffX), int32_t(imgOffY), int32_t(L.spitch)};
+    constexpr int32_t kBatch = 64;
+    plat::rows::TurnSpan spans[kBatch];
+    int32_t pending = 0;
     const plat::rows::Kernels& kernels = plat::rows::Rect();
     for (int64_t j = b.j0; j < b.j1; ++j) {
         int64_t first = 0, end = count;
@@ -196,18 +202,22 @@ template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) 
         const int64_t row = j - b.j0;
         const int64_t u = u0 - row * m.s + first * m.c, v = v0 + row * m.c + first * m.s;
         uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0 + first);
-        if (std::is_same_v<T, int32_t> && L.src != backBuffer) {
-            kernels.turnRow(d, L.sp, limit, int32_t(end - first), int32_t(u), int32_t(v), int32_t(m.c),
-                            int32_t(m.s), int32_t(imgOffX), int32_t(imgOffY), int32_t(L.spitch));
-        } else {
-            // Wide turns, and a picture turned onto itself, pixel by pixel in order.
-            for (int64_t k = 0; k < end - first; ++k) {
-                const int64_t uk = u + k * m.c, vk = v + k * m.s;
-                const uint16_t p = L.sp[(vk / 360 - imgOffY) * L.spitch + uk / 360 - imgOffX];
-                if (p != 0) d[k] = p;
+        if (vector) {
+            spans[pending++] = {d, int32_t(end - first), int32_t(u), int32_t(v)};
+            if (pending == kBatch) {
+                kernels.turnRows(turn, spans, pending);
+                pending = 0;
             }
+            continue;
+        }
+        // Wide turns, and a picture turned onto itself, pixel by pixel in order.
+        for (int64_t k = 0; k < end - first; ++k) {
+            const int64_t uk = u + k * m.c, vk = v + k * m.s;
+            const uint16_t p = L.sp[(vk / 360 - imgOffY) * L.spitch + uk / 360 - imgOffX];
+            if (p != 0) d[k] = p;
         }
     }
+    if (pending > 0) kernels.turnRows(turn, spans, pending);
 }
 
 // The variants: pick(u, v, j, &p) fetches the pixel for accumulators (u, v)
