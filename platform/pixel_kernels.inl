@@ -54,10 +54,14 @@ inline void WalkRect(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t
     }
 }
 
-// Additive blend: the three 5-bit channels are moved in turn to the top of
-// each 16-bit lane, where the unsigned saturating add holds them at 31.
+// Additive blend, all three 5-bit channels at once: each channel's low four
+// bits are added with its top bit cleared (so no carry reaches the next
+// channel), the top bits are put back, and a channel that overflowed has its
+// five bits set. In 5-6-5 green's lowest bit is not one of them and ends 0.
 template <int RS, int GS, bool TopBitBlack> struct AddOp {
     static constexpr bool kSkipRuns = true;
+    static constexpr uint16_t kTops = uint16_t((0x10 << RS) | (0x10 << GS) | 0x10);
+    static constexpr uint16_t kLows = uint16_t((0x0F << RS) | (0x0F << GS) | 0x0F);
     uint16_t pass = 0;
     void Row(uint16_t* d, const uint16_t* s, int32_t w) const { AdditiveRow<RS, GS, TopBitBlack>(d, s, w); }
     V operator()(V s, V d, V skip) const {
@@ -67,11 +71,12 @@ template <int RS, int GS, bool TopBitBlack> struct AddOp {
             s = AndNot(Sra15(s), s);
             d = AndNot(Sra15(d), d);
         }
-        const V top = Splat(0xF800);
-        const V r = And(AddSat(And(Shl<11 - RS>(s), top), And(Shl<11 - RS>(d), top)), top);
-        const V g = And(AddSat(And(Shl<11 - GS>(s), top), And(Shl<11 - GS>(d), top)), top);
-        const V b = AddSat(Shl<11>(s), Shl<11>(d));
-        return Select(skip, dv, Or(Or(Shr<11 - RS>(r), Shr<11 - GS>(g)), Shr<11>(b)));
+        const V tops = Splat(kTops), lows = Splat(kLows);
+        const V sum = Add(And(s, lows), And(d, lows)); // carries land on the top bits
+        const V st = And(s, tops), dt = And(d, tops), either = Xor(st, dt);
+        const V over = Or(And(st, dt), And(either, sum));
+        const V full = Or(Sub(over, Shr<4>(over)), over); // all five bits of an overflowed channel
+        return Select(skip, dv, Or(Xor(sum, either), full));
     }
 };
 

@@ -51,6 +51,7 @@ inline V And(V a, V b) { return _mm_and_si128(a, b); }
 inline V AndNot(V a, V b) { return _mm_andnot_si128(a, b); } // ~a & b
 inline V Or(V a, V b) { return _mm_or_si128(a, b); }
 inline V Add(V a, V b) { return _mm_add_epi16(a, b); }
+inline V Sub(V a, V b) { return _mm_sub_epi16(a, b); }
 inline V AddSat(V a, V b) { return _mm_adds_epu16(a, b); }
 template <int K> inline V Shl(V a) { return K == 0 ? a : _mm_slli_epi16(a, K); }
 template <int K> inline V Shr(V a) { return K == 0 ? a : _mm_srli_epi16(a, K); }
@@ -98,6 +99,7 @@ inline V And(V a, V b) { return _mm256_and_si256(a, b); }
 inline V AndNot(V a, V b) { return _mm256_andnot_si256(a, b); } // ~a & b
 inline V Or(V a, V b) { return _mm256_or_si256(a, b); }
 inline V Add(V a, V b) { return _mm256_add_epi16(a, b); }
+inline V Sub(V a, V b) { return _mm256_sub_epi16(a, b); }
 inline V AddSat(V a, V b) { return _mm256_adds_epu16(a, b); }
 template <int K> inline V Shl(V a) { return K == 0 ? a : _mm256_slli_epi16(a, K); }
 template <int K> inline V Shr(V a) { return K == 0 ? a : _mm256_srli_epi16(a, K); }
