@@ -9,6 +9,9 @@
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 // Boss hp lost per hit, times frameDt.
@@ -85,16 +88,36 @@ void Hit(const TargetRow& row, ShotPass pass, int32_t slot, int32_t* shotActive)
     }
 }
 
+// Where the shots of one pass stand after their moves: the box around them all.
+struct ShotBox {
+    int64_t x0 = INT64_MAX, x1 = INT64_MIN, y0 = INT64_MAX, y1 = INT64_MIN;
+    void Add(int32_t x, int32_t y) {
+        x0 = std::min<int64_t>(x0, x);
+        x1 = std::max<int64_t>(x1, x);
+        y0 = std::min<int64_t>(y0, y);
+        y1 = std::max<int64_t>(y1, y);
+    }
+};
+
 // The slots one pass can hit, in table order. A hit only raises flags,
 // counts and boss hp, never a slot's gate or place, so the list holds for the
-// whole pass and each shot walks it instead of the whole table.
+// whole pass and each shot walks it instead of the whole table. Slots whose
+// box misses the box around the pass's shots are left out.
 class PassTargets {
   public:
-    explicit PassTargets(ShotPass pass) : pass_(pass) {
+    PassTargets(ShotPass pass, const ShotBox& shots) : pass_(pass) {
         for (const TargetRow& row : TargetTable())
             for (int32_t slot = 0; slot < row.slots; ++slot) {
-                Entry e{&row, slot, 0, 0};
-                if (!Testable(row, pass, slot, e.tx, e.ty)) continue;
+                int32_t tx, ty;
+                if (!Testable(row, pass, slot, tx, ty)) continue;
+                const PassBox& box = row.box[pass];
+                const Entry e{&row,
+                              slot,
+                              int64_t(tx) + box.xLow,
+                              int64_t(tx) + box.xHigh,
+                              int64_t(ty) + row.yLow,
+                              int64_t(ty) + row.yHigh};
+                if (e.x1 < shots.x0 || e.x0 > shots.x1 || e.y1 < shots.y0 || e.y0 > shots.y1) continue;
                 if (count_ == kCapacity) {
                     overflow_ = true; // a table larger than the list: walk it whole
                     return;
@@ -110,14 +133,15 @@ class PassTargets {
         }
         for (int32_t i = 0; i < count_; ++i) {
             const Entry& e = entries_[i];
-            if (Overlaps(*e.row, pass_, sx, sy, e.tx, e.ty)) Hit(*e.row, pass_, e.slot, shotActive);
+            if (e.x0 <= sx && sx <= e.x1 && e.y0 <= sy && sy <= e.y1) Hit(*e.row, pass_, e.slot, shotActive);
         }
     }
 
   private:
     struct Entry {
         const TargetRow* row;
-        int32_t slot, tx, ty;
+        int32_t slot;
+        int64_t x0, x1, y0, y1; // the inclusive box a shot hits
     };
     static constexpr int32_t kCapacity = 256;
     ShotPass pass_;
@@ -125,6 +149,26 @@ class PassTargets {
     bool overflow_ = false;
     Entry entries_[kCapacity];
 };
+
+// Moves every live shot of a pool, then tests each that was live in slot
+// order. A move touches only its own shot and a test never a shot's move, so
+// this is the order move, test, move, test; knowing every shot's place first
+// lets the pass leave out the targets none can reach. A shot freed at the top
+// by its move is still tested this once.
+template <class Shot, int32_t N, class Move>
+void UpdatePool(Shot (&pool)[N], ShotPass pass, Move move, bool freesOnBossHit) {
+    bool live[N];
+    ShotBox box;
+    for (int32_t i = 0; i < N; ++i) {
+        live[i] = pool[i].active != 0;
+        if (!live[i]) continue;
+        move(pool[i], i);
+        box.Add(pool[i].x, pool[i].y);
+    }
+    const PassTargets targets(pass, box);
+    for (int32_t i = 0; i < N; ++i)
+        if (live[i]) targets.Test(pool[i].x, pool[i].y, freesOnBossHit ? &pool[i].active : nullptr);
+}
 
 void TouchPowerItem() {
     if (powerItem.active == 0 || !(powerItem.y > 50.0f)) return;
@@ -135,17 +179,6 @@ void TouchPowerItem() {
     if (InBox(px, ix, -kItemReach, kItemReach) && InBox(py, iy, -kItemReach, kItemReach)) {
         PowerItem_PickUp();
         AddScore(kPowerItemPoints);
-    }
-}
-
-void UpdateLanePool(PlayerShot* pool, ShotPass pass) {
-    const PassTargets targets(pass);
-    for (int32_t i = 0; i < kPlayerShotSlots; ++i) {
-        PlayerShot& shot = pool[i];
-        if (shot.active == 0) continue;
-        MoveLaneShot(shot, i);
-        // A shot freed at the top by this move is still tested this once.
-        targets.Test(shot.x, shot.y, &shot.active);
     }
 }
 
@@ -162,14 +195,8 @@ void TestShotAgainstTargets(ShotPass pass, int32_t sx, int32_t sy, int32_t* shot
 
 void PlayerShotsUpdate() {
     TouchPowerItem();
-    UpdateLanePool(wideShots, kPassWide);
-    UpdateLanePool(narrowShots, kPassNarrow);
-    const PassTargets targets(kPassBurst);
-    for (int32_t i = 0; i < kBurstShotSlots; ++i) {
-        BurstShot& shot = burstShots[i];
-        if (shot.active == 0) continue;
-        MoveBurstShot(shot, i);
-        // The burst pierces bosses: nothing to free.
-        targets.Test(shot.x, shot.y, nullptr);
-    }
+    UpdatePool(wideShots, kPassWide, MoveLaneShot, true);
+    UpdatePool(narrowShots, kPassNarrow, MoveLaneShot, true);
+    // The burst pierces bosses: nothing to free.
+    UpdatePool(burstShots, kPassBurst, MoveBurstShot, false);
 }
