@@ -131,12 +131,9 @@ inline V TurnLanes(V u, V v, V offX, V offY, V pitch) {
 // N source pixels: the indices a vector at a time, the pixels one by one.
 inline V Fetch(const uint16_t* src, V lo, V hi) {
     alignas(32) int32_t at[N];
-    alignas(32) uint16_t px[N];
     Store32(at, lo);
     Store32(at + N / 2, hi);
-    for (int32_t k = 0; k < N; ++k)
-        px[k] = src[at[k]];
-    return Load(px);
+    return Pixels(src, at);
 }
 
 // The parts of a turn that every row shares, as vectors.

@@ -63,6 +63,11 @@ inline V Select(V m, V a, V b) { return _mm_or_si128(_mm_and_si128(m, a), _mm_an
 inline void Store32(int32_t* p, V v) { _mm_storeu_si128(reinterpret_cast<V*>(p), v); }
 inline V Splat32(int32_t x) { return _mm_set1_epi32(x); }
 inline V Lanes32() { return _mm_setr_epi32(0, 1, 2, 3); }
+// The pixels at eight indices, put straight into the lanes.
+inline V Pixels(const uint16_t* src, const int32_t* at) {
+    return _mm_setr_epi16(int16_t(src[at[0]]), int16_t(src[at[1]]), int16_t(src[at[2]]), int16_t(src[at[3]]),
+                          int16_t(src[at[4]]), int16_t(src[at[5]]), int16_t(src[at[6]]), int16_t(src[at[7]]));
+}
 inline V Add32(V a, V b) { return _mm_add_epi32(a, b); }
 inline V Sub32(V a, V b) { return _mm_sub_epi32(a, b); }
 inline V Xor(V a, V b) { return _mm_xor_si128(a, b); }
@@ -111,6 +116,13 @@ inline V Select(V m, V a, V b) { return _mm256_blendv_epi8(b, a, m); }
 inline void Store32(int32_t* p, V v) { _mm256_storeu_si256(reinterpret_cast<V*>(p), v); }
 inline V Splat32(int32_t x) { return _mm256_set1_epi32(x); }
 inline V Lanes32() { return _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7); }
+inline V Pixels(const uint16_t* src, const int32_t* at) {
+    return _mm256_setr_epi16(
+        int16_t(src[at[0]]), int16_t(src[at[1]]), int16_t(src[at[2]]), int16_t(src[at[3]]),
+        int16_t(src[at[4]]), int16_t(src[at[5]]), int16_t(src[at[6]]), int16_t(src[at[7]]),
+        int16_t(src[at[8]]), int16_t(src[at[9]]), int16_t(src[at[10]]), int16_t(src[at[11]]),
+        int16_t(src[at[12]]), int16_t(src[at[13]]), int16_t(src[at[14]]), int16_t(src[at[15]]));
+}
 inline V Add32(V a, V b) { return _mm256_add_epi32(a, b); }
 inline V Sub32(V a, V b) { return _mm256_sub_epi32(a, b); }
 inline V Xor(V a, V b) { return _mm256_xor_si256(a, b); }
