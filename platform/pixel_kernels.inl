@@ -46,10 +46,12 @@ inline void WalkRect(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t
             Store(d + c, op(sv, Load(d + c), skip));
         }
         if (tail != 0) {
-            const V sa = Load(s + plain), da = Load(d + plain);
-            const V sb = Load(s + w - N), db = Load(d + w - N);
-            Store(d + plain, op(sa, da, Or(Equal(sa, pass), overlap)));
-            Store(d + w - N, op(sb, db, Equal(sb, pass)));
+            const V sa = Load(s + plain), sb = Load(s + w - N);
+            const V skipA = Equal(sa, pass), skipB = Equal(sb, pass);
+            if (Op::kSkipRuns && AllSet(And(skipA, skipB))) continue;
+            const V da = Load(d + plain), db = Load(d + w - N);
+            Store(d + plain, op(sa, da, Or(skipA, overlap)));
+            Store(d + w - N, op(sb, db, skipB));
         }
     }
 }
