@@ -8,20 +8,10 @@
 // the destination (a branch that only pays off there).
 //
 // A row whose width is not a whole number of blocks ends with a block over
-// its last N pixels, which overlaps the last whole block; the overlap is
-// left to the end block, and both blocks are read before either is written,
-// so every pixel is worked once from its old value and no read waits on the
-// write before it. Rows narrower than N go through the row kernels.
-
-// Lanes [k, N) set, for 0 <= k <= N.
-inline V LanesFrom(int32_t k) {
-    static const uint16_t kTable[32] = {0,      0,      0,      0,      0,      0,      0,      0,
-                                        0,      0,      0,      0,      0,      0,      0,      0,
-                                        0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
-                                        0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
-    static_assert(N <= 16);
-    return Load(kTable + 16 - k);
-}
+// its last N pixels, which overlaps the last whole block. Both blocks are read
+// before either is written, so the overlap is worked twice from the same old
+// values (and gets the same result twice), and no read waits on the write
+// before it. Rows narrower than N go through the row kernels.
 
 // Walks h rows; op(s, d, skip) gives the new destination block, keeping d in
 // the lanes of skip.
@@ -37,7 +27,6 @@ inline void WalkRect(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t
     const int32_t tail = w % N;
     // Whole blocks before the pair of the last whole block and the end block.
     const int32_t plain = tail == 0 ? w : w - tail - N;
-    const V overlap = LanesFrom(tail);
     for (int32_t r = 0; r < h; ++r, d += dpitch, s += spitch) {
         for (int32_t c = 0; c < plain; c += N) {
             const V sv = Load(s + c);
@@ -50,7 +39,7 @@ inline void WalkRect(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t
             const V skipA = Equal(sa, pass), skipB = Equal(sb, pass);
             if (Op::kSkipRuns && AllSet(And(skipA, skipB))) continue;
             const V da = Load(d + plain), db = Load(d + w - N);
-            Store(d + plain, op(sa, da, Or(skipA, overlap)));
+            Store(d + plain, op(sa, da, skipA));
             Store(d + w - N, op(sb, db, skipB));
         }
     }

@@ -8,6 +8,7 @@
 #include "game/enemies/large_enemies.h"
 #include "game/player/collisions.h"
 #include "game/player/player_pools.h"
+#include "game/player/shots.h"
 #include "game/player/target_table.h"
 #include "game/shell/world_reset.h"
 #include "game/stages/scene2/scene2_boss.h"
@@ -18,6 +19,7 @@
 #include "harness/reset_globals.h"
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
+#include "kit/system/random.h"
 #include "platform/time.h"
 
 namespace {
@@ -163,6 +165,63 @@ Outcome Shoot(const TargetRow& row, int32_t slot, ShotPass pass, float tx, float
     SetTargetInt(rec, slot, rec.hitOffset, 0);
     return o;
 }
+
+// Everything one collision pass can change: the target records, the three
+// shot pools, the score and the high score.
+struct PassState {
+    std::vector<std::vector<unsigned char>> records;
+    std::vector<unsigned char> shots;
+    int32_t score = 0, highScore = 0;
+
+    static PassState Take() {
+        PassState s;
+        for (const TargetRow& row : TargetTable()) {
+            const auto* p = static_cast<const unsigned char*>(row.records.base);
+            s.records.emplace_back(p, p + size_t(row.records.stride) * size_t(row.slots));
+        }
+        s.shots.resize(sizeof wideShots + sizeof narrowShots + sizeof burstShots);
+        std::memcpy(s.shots.data(), wideShots, sizeof wideShots);
+        std::memcpy(s.shots.data() + sizeof wideShots, narrowShots, sizeof narrowShots);
+        std::memcpy(s.shots.data() + sizeof wideShots + sizeof narrowShots, burstShots, sizeof burstShots);
+        s.score = ::score;
+        s.highScore = ::highScore;
+        return s;
+    }
+
+    void Put() const {
+        size_t i = 0;
+        for (const TargetRow& row : TargetTable()) {
+            std::memcpy(row.records.base, records[i].data(), records[i].size());
+            ++i;
+        }
+        std::memcpy(wideShots, shots.data(), sizeof wideShots);
+        std::memcpy(narrowShots, shots.data() + sizeof wideShots, sizeof narrowShots);
+        std::memcpy(burstShots, shots.data() + sizeof wideShots + sizeof narrowShots, sizeof burstShots);
+        ::score = score;
+        ::highScore = highScore;
+    }
+
+    bool operator==(const PassState&) const = default;
+};
+
+// The pass by its rules: each live shot, pool by pool in slot order, moved
+// and then tested against the whole table.
+void PassShotByShot() {
+    for (PlayerShot* pool : {wideShots, narrowShots})
+        for (int32_t i = 0; i < kPlayerShotSlots; ++i) {
+            if (pool[i].active == 0) continue;
+            MoveLaneShot(pool[i], i);
+            TestShotAgainstTargets(pool == wideShots ? kPassWide : kPassNarrow, pool[i].x, pool[i].y,
+                                   &pool[i].active);
+        }
+    for (int32_t i = 0; i < kBurstShotSlots; ++i) {
+        if (burstShots[i].active == 0) continue;
+        MoveBurstShot(burstShots[i], i);
+        TestShotAgainstTargets(kPassBurst, burstShots[i].x, burstShots[i].y, nullptr);
+    }
+}
+
+int32_t Pick(int32_t lo, int32_t hi) { return lo + kitSystem::Random() % (hi - lo + 1); }
 
 const char* PassName(int pass) {
     return pass == kPassWide ? "wide" : pass == kPassNarrow ? "narrow" : "burst";
@@ -503,4 +562,45 @@ TEST_F(ShotCollisions, FarAwayRecordsAndStraySlotsAreHarmless) {
     EXPECT_EQ(enemyCPool[0].hit, 0);
     EXPECT_EQ(enemyCPool[1].hit, 0);
     EXPECT_EQ(scene2Boss.BossHitFlash, 0);
+}
+
+TEST_F(ShotCollisions, APassGivesWhatMovingAndTestingEachShotInTurnGives) {
+    FreshWorld();
+    powerItem.active = 0;
+    kitSystem::SeedRandom(77);
+    int scoringRounds = 0;
+    for (int round = 0; round < 60; ++round) {
+        // Targets over the field and past its edges, some gated, some parked;
+        // shots likewise, some dead, some about to leave at the top.
+        for (const TargetRow& row : TargetTable())
+            for (int32_t slot = 0; slot < row.slots; ++slot) {
+                const TargetRecords& rec = row.records;
+                const bool parked = Pick(0, 3) == 0;
+                SetTargetFloat(rec, slot, rec.xOffset, parked ? -500.0f : float(Pick(100, 700)) + 0.5f);
+                SetTargetFloat(rec, slot, rec.yOffset, parked ? 2550.0f : float(Pick(-100, 650)) - 0.25f);
+                SetTargetInt(rec, slot, rec.gateOffset, Pick(0, 4) == 0);
+                SetTargetInt(rec, slot, rec.hitOffset, 0);
+                if (row.form == TargetForm::Counted) SetTargetInt(rec, slot, rec.extraOffset, Pick(20, 30));
+                if (row.form == TargetForm::Boss) SetTargetFloat(rec, slot, rec.extraOffset, 900.0f);
+            }
+        const int32_t live = Pick(1, 4); // of four
+        for (PlayerShot* pool : {wideShots, narrowShots})
+            for (int32_t i = 0; i < kPlayerShotSlots; ++i)
+                pool[i] = PlayerShot{Pick(150, 650), Pick(-70, 640), Pick(0, 4), 10, Pick(0, 3) < live};
+        for (BurstShot& s : burstShots)
+            s = BurstShot{Pick(150, 650),   Pick(-70, 640), 0, 0, float(Pick(0, 60)) / 10.0f,
+                          Pick(0, 3) < live};
+        score = Pick(0, 5000);
+        highScore = score + Pick(0, 100);
+
+        const PassState start = PassState::Take();
+        PassShotByShot();
+        const PassState want = PassState::Take();
+        start.Put();
+        PlayerShotsUpdate();
+        ASSERT_TRUE(PassState::Take() == want) << "round " << round;
+        ASSERT_FALSE(want == start) << "round " << round << " changed nothing";
+        scoringRounds += want.score != start.score;
+    }
+    EXPECT_GT(scoringRounds, 50);
 }
