@@ -3,9 +3,11 @@
 // after that unit's V, N and operations). No include guard on purpose.
 //
 // Every kernel leaves a destination pixel alone where its source pixel equals
-// the kernel's pass value (black, or the key); where the work per block is
-// large, a block of N pixels that all pass is stepped over without touching
-// the destination (a branch that only pays off there).
+// the kernel's pass value (black, or the key). The additive blend and the
+// keyed copy step over a block of N pixels that all pass without touching the
+// destination: glows are mostly black and background layers have wide keyed
+// areas. The half blend's pictures are small and solid, where the branch
+// costs more than it saves.
 //
 // A row whose width is not a whole number of blocks ends with a block over
 // its last N pixels, which overlaps the last whole block. Both blocks are read
@@ -84,7 +86,7 @@ struct HalfOp {
 };
 
 struct KeyedOp {
-    static constexpr bool kSkipRuns = false;
+    static constexpr bool kSkipRuns = true;
     uint16_t pass;
     void Row(uint16_t* d, const uint16_t* s, int32_t w) const { KeyedRow(d, s, w, pass); }
     V operator()(V s, V d, V skip) const { return Select(skip, d, s); }
