@@ -6,8 +6,8 @@
 // the kernel's pass value (black, or the key). The additive blend and the
 // keyed copy step over a block of N pixels that all pass without touching the
 // destination: glows are mostly black and background layers have wide keyed
-// areas. The half blend's pictures are small and solid, where the branch
-// costs more than it saves.
+// areas. The half blend does so little per block that the branch costs more
+// than it saves.
 //
 // A row whose width is not a whole number of blocks ends with a block over
 // its last N pixels, which overlaps the last whole block. Both blocks are read
