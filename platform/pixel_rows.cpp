@@ -52,8 +52,6 @@ inline V AndNot(V a, V b) { return _mm_andnot_si128(a, b); } // ~a & b
 inline V Or(V a, V b) { return _mm_or_si128(a, b); }
 inline V Add(V a, V b) { return _mm_add_epi16(a, b); }
 inline V Sub(V a, V b) { return _mm_sub_epi16(a, b); }
-inline V AddSat(V a, V b) { return _mm_adds_epu16(a, b); }
-template <int K> inline V Shl(V a) { return K == 0 ? a : _mm_slli_epi16(a, K); }
 template <int K> inline V Shr(V a) { return K == 0 ? a : _mm_srli_epi16(a, K); }
 inline V Sra15(V a) { return _mm_srai_epi16(a, 15); }
 inline V Equal(V a, V b) { return _mm_cmpeq_epi16(a, b); }
@@ -105,8 +103,6 @@ inline V AndNot(V a, V b) { return _mm256_andnot_si256(a, b); } // ~a & b
 inline V Or(V a, V b) { return _mm256_or_si256(a, b); }
 inline V Add(V a, V b) { return _mm256_add_epi16(a, b); }
 inline V Sub(V a, V b) { return _mm256_sub_epi16(a, b); }
-inline V AddSat(V a, V b) { return _mm256_adds_epu16(a, b); }
-template <int K> inline V Shl(V a) { return K == 0 ? a : _mm256_slli_epi16(a, K); }
 template <int K> inline V Shr(V a) { return K == 0 ? a : _mm256_srli_epi16(a, K); }
 inline V Sra15(V a) { return _mm256_srai_epi16(a, 15); }
 inline V Equal(V a, V b) { return _mm256_cmpeq_epi16(a, b); }
