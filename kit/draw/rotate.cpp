@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <type_traits>
 
 namespace {
 
@@ -172,11 +171,11 @@ class ColumnRun {
     FloorWalk first_, end_;
 };
 
-// The plain turn. T is int32_t whenever the accumulators cannot overflow it;
-// such turns go to the vector kernel row by row. Each row first takes the run
-// of columns whose source pixel lies inside the source range, so the walk over
-// that run needs no tests; a black source pixel leaves the screen as it was.
-template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) {
+// The plain turn. Each row first takes the run of columns whose source pixel
+// lies inside the source range, so the walk over that run needs no tests; a
+// black source pixel leaves the screen as it was. Narrow turns (whose
+// accumulators fit in 32 bits) go to the vector kernel in batches of rows.
+void RotateLoop(const Box& b, const Map& m, const Locked& L, bool narrow) {
     const int64_t count = b.i1 - b.i0; // at most the screen's width
     // Row j0's accumulators at column i0; each row moves them by (-s, c).
     const int64_t u0 = m.rowU - b.j0 * m.s + b.i0 * m.c;
@@ -186,8 +185,7 @@ template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) 
     // Offsets from the quotients to the column and row in the whole image;
     // where a run is not empty both lie inside the image.
     const int64_t imgOffX = m.offX - m.left, imgOffY = m.offY - m.top;
-    // Narrow turns go to the vector kernel in batches of rows.
-    const bool vector = std::is_same_v<T, int32_t> && L.src != backBuffer;
+    const bool vector = narrow && L.src != backBuffer;
     const plat::rows::Turn turn{
         L.sp, int32_t(m.c), int32_t(m.s), int32_t(imgOffX), int32_t(imgOffY), int32_t(L.spitch)};
     constexpr int32_t kBatch = 64;
@@ -273,10 +271,7 @@ int32_t BlitRotated(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angl
                        const bool narrow =
                            std::llabs(b.W0) <= kNarrowLimit && std::llabs(b.H0) <= kNarrowLimit &&
                            std::llabs(m.srcW) <= kNarrowLimit && std::llabs(m.srcH) <= kNarrowLimit;
-                       if (narrow)
-                           RotateLoop<int32_t>(b, m, L);
-                       else
-                           RotateLoop<int64_t>(b, m, L);
+                       RotateLoop(b, m, L, narrow);
                    });
 }
 
