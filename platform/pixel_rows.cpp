@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#if defined(__x86_64__) || defined(__i386__)
+#if defined(__x86_64__)
 #include <immintrin.h>
 #define VEX_X86_KERNELS 1
 #endif
@@ -164,16 +164,6 @@ void Choose() {
 const Kernels& Rect() {
     if (!active) Choose();
     return *active;
-}
-
-Unit ActiveUnit() {
-    const Kernels& k = Rect();
-#ifdef VEX_X86_KERNELS
-    if (&k == &sse2::kKernels) return Unit::Sse2;
-    if (&k == &avx2::kKernels) return Unit::Avx2;
-#endif
-    (void)k;
-    return Unit::Rows;
 }
 
 void CapUnitForTests(Unit widest) {

@@ -165,7 +165,6 @@ const Kernels& Rect();
 // every unit can be checked on one machine); the surface hooks' reset lifts
 // the cap again.
 enum class Unit { Rows, Sse2, Avx2 };
-Unit ActiveUnit();
 void CapUnitForTests(Unit widest);
 
 } // namespace plat::rows
