@@ -46,20 +46,14 @@ std::vector<uint16_t> Picture(int32_t w, int32_t h, uint16_t key) {
 
 void Scramble(plat::Surface* s) {
     for (int32_t y = 0; y < s->height; ++y)
-        for (int32_t x = 0; x < s->width; ++x)
-            s->Row(y)[x] = AnyPixel();
+        std::generate(s->Row(y), s->Row(y) + s->width, AnyPixel);
 }
 
+// The screen's pixels, row-major, as the versions here draw them.
 struct Screen {
-    std::vector<uint16_t> px = std::vector<uint16_t>(size_t(kW) * kH);
+    std::vector<uint16_t> px = Pixels(backBuffer);
     uint16_t& At(int64_t x, int64_t y) { return px[size_t(y * kW + x)]; }
 };
-
-Screen Grab() {
-    Screen s;
-    s.px = Pixels(backBuffer);
-    return s;
-}
 
 uint16_t TableAdd(uint16_t s, uint16_t d) {
     return uint16_t(additiveTable[0][0][pixelDecodeTable[s][0]][pixelDecodeTable[d][0]] |
@@ -171,19 +165,19 @@ TEST_F(VectorPaths, BlendsAndTheKeyedCopyMatchTheirOnePixelRulesAnywhereOnScreen
             const int32_t bottom = trial % 4 == 0 ? Pick(top, h + 8) : h;
             const int32_t x = Pick(-80, kW + 10), y = Pick(-40, kH + 10);
 
-            Screen want = Grab();
+            Screen want;
             BlendByHand(want, img, x, y, left, top, right, bottom, TableAdd);
             ASSERT_EQ(BlitAdditive(x, y, 10, left, top, right, bottom), 1);
-            ASSERT_EQ(Grab().px, want.px) << "additive, trial " << trial;
+            ASSERT_EQ(Pixels(backBuffer), want.px) << "additive, trial " << trial;
 
             BlendByHand(want, img, x, y, left, top, right, bottom,
                         [hm](uint16_t s, uint16_t d) { return uint16_t(((s >> 1) & hm) + ((d >> 1) & hm)); });
             ASSERT_EQ(BlitHalfTranslucent(x, y, 10, left, top, right, bottom), 1);
-            ASSERT_EQ(Grab().px, want.px) << "half, trial " << trial;
+            ASSERT_EQ(Pixels(backBuffer), want.px) << "half, trial " << trial;
 
             KeyedByHand(want, img, x, y, left, top, right, bottom);
             BlitKeyed(x, y, 10, left, top, right, bottom);
-            ASSERT_EQ(Grab().px, want.px) << "keyed, trial " << trial;
+            ASSERT_EQ(Pixels(backBuffer), want.px) << "keyed, trial " << trial;
         }
     });
 }
@@ -204,19 +198,19 @@ TEST_F(VectorPaths, TheTurnMatchesItsOnePixelRuleAtEveryAngle) {
             const int32_t bottom = angle % 5 == 0 ? Pick(top + 1, h + 6) : h;
             const int32_t x = Pick(-60, kW), y = Pick(-60, kH);
 
-            Screen want = Grab();
+            Screen want;
             TurnByHand(want, imageTable[10].surface, x, y, x + bw, y + bh, angle, left, top, right, bottom);
             ASSERT_EQ(BlitRotated(x, y, x + bw, y + bh, angle, 10, left, top, right, bottom), 1);
-            ASSERT_EQ(Grab().px, want.px) << "angle " << angle << " box " << bw << "x" << bh;
+            ASSERT_EQ(Pixels(backBuffer), want.px) << "angle " << angle << " box " << bw << "x" << bh;
         }
         // Boxes too wide for 32-bit accumulators take the wide walk.
         kitDraw::SetClip(0, 0, kW, kH);
         for (int32_t angle : {0, 33, 90, 211}) {
             MakeImage(10, 40, 30, Picture(40, 30, 0));
-            Screen want = Grab();
+            Screen want;
             TurnByHand(want, imageTable[10].surface, -8000000, -20, 8000000, 100, angle, 0, 0, 40, 30);
             ASSERT_EQ(BlitRotated(-8000000, -20, 8000000, 100, angle, 10, 0, 0, 40, 30), 1);
-            ASSERT_EQ(Grab().px, want.px) << "wide box, angle " << angle;
+            ASSERT_EQ(Pixels(backBuffer), want.px) << "wide box, angle " << angle;
         }
     });
 }
