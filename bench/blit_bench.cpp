@@ -1,6 +1,9 @@
 // Blit speed beside SDL's own blits on the same RGB565 pixels: each run
 // times our call and SDL_BlitSurface on the same work, in turn, and reports
-// ratio = SDL time / our time (above 1: ours is faster).
+// ratio = SDL time / our time (above 1: ours is faster). Beside them, the
+// same call as it was before the vector kernels (the blends and the keyed copy
+// held to the portable row kernels, the turn from previous_turn.h):
+// speedup = that time / our time.
 #include "kit/draw/blend.h"
 #include "kit/draw/blit.h"
 #include "kit/draw/image.h"
@@ -10,7 +13,9 @@
 #include "kit/system/frame_timer.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
+#include "platform/pixel_rows.h"
 #include "platform/surface.h"
+#include "previous_turn.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
@@ -125,6 +130,14 @@ void Ours(Kind kind, const Sprite& sp, int32_t x, int32_t y, int32_t angle) {
     }
 }
 
+// The call as it was: the same blit on the row kernels, or the previous turn.
+void Before(Kind kind, const Sprite& sp, int32_t x, int32_t y, int32_t angle) {
+    if (kind == Kind::Rotated)
+        bench::PreviousTurn(x, y, x + sp.w, y + sp.h, angle, sp.slot, 0, 0, sp.w, sp.h);
+    else
+        Ours(kind, sp, x, y, angle);
+}
+
 void Run(benchmark::State& state, Kind kind, int index) {
     SetUp();
     const Sprite& sp = kSprites[index];
@@ -134,26 +147,40 @@ void Run(benchmark::State& state, Kind kind, int index) {
     const int batch = sp.w * sp.h < 10000 ? 64 : 1;
     const int32_t x = 180, y = 60;
     using Clock = std::chrono::steady_clock;
-    double ours = 0, sdl = 0;
+    const bool withBefore = kind != Kind::Opaque; // the opaque copy did not change
+    double ours = 0, before = 0, sdl = 0;
     int32_t angle = 0;
     for (auto _ : state) {
         const auto t0 = Clock::now();
         for (int i = 0; i < batch; ++i)
             Ours(kind, sp, x + (i & 7) * 2, y + (i >> 3) * 2, angle);
         const auto t1 = Clock::now();
+        plat::rows::CapUnitForTests(plat::rows::Unit::Rows);
+        const auto t2 = Clock::now();
+        if (withBefore)
+            for (int i = 0; i < batch; ++i)
+                Before(kind, sp, x + (i & 7) * 2, y + (i >> 3) * 2, angle);
+        const auto t3 = Clock::now();
+        plat::rows::CapUnitForTests(plat::rows::Unit::Avx2);
+        const auto t4 = Clock::now();
         if (withSdl)
             for (int i = 0; i < batch; ++i) {
                 SDL_Rect dst{x + (i & 7) * 2, y + (i >> 3) * 2, sp.w, sp.h};
                 SDL_BlitSurface(sdlSprite[index], nullptr, sdlScreen, &dst);
             }
-        const auto t2 = Clock::now();
+        const auto t5 = Clock::now();
         ours += std::chrono::duration<double>(t1 - t0).count();
-        sdl += std::chrono::duration<double>(t2 - t1).count();
+        before += std::chrono::duration<double>(t3 - t2).count();
+        sdl += std::chrono::duration<double>(t5 - t4).count();
         angle = (angle + 7) % 360;
         benchmark::ClobberMemory();
     }
     const double n = double(state.iterations()) * batch;
     state.counters["ours_us"] = ours / n * 1e6;
+    if (withBefore) {
+        state.counters["before_us"] = before / n * 1e6;
+        state.counters["speedup"] = ours > 0 ? before / ours : 0.0;
+    }
     if (withSdl) {
         state.counters["sdl_us"] = sdl / n * 1e6;
         state.counters["ratio"] = ours > 0 ? sdl / ours : 0.0;

@@ -2,6 +2,11 @@
 // Row kernels on 16-bit pixels, eight at a time through the compiler's vector
 // types (plain SSE2 on x86-64, NEON elsewhere), with a scalar tail. Every
 // kernel gives exactly what its one-pixel loop gives.
+//
+// The rectangle kernels at the end do the same work on whole rectangles with
+// the widest vector unit the processor has (picked once); the row kernels are
+// what they fall back on where there is no such unit.
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -118,5 +123,48 @@ inline void HalfRow(uint16_t* __restrict d, const uint16_t* __restrict s, int32_
     for (; c < w; ++c)
         if (s[c] != 0) d[c] = uint16_t(((s[c] >> 1) & halfMask) + ((d[c] >> 1) & halfMask));
 }
+
+// A turned picture's source index for accumulators u and v: each divided by
+// 360, rounded toward zero, and moved back by the centring offset.
+inline int32_t TurnIndex(int64_t u, int64_t v, int32_t offX, int32_t offY, int32_t pitch) {
+    return int32_t((v / 360 - offY) * pitch + u / 360 - offX);
+}
+
+// A turned picture: its pixels, the accumulators' steps along a row (c, s),
+// the offsets and pitch of TurnIndex. Every index a span reaches lies inside
+// the picture and every accumulator fits in 32 bits.
+struct Turn {
+    const uint16_t* src;
+    int32_t c, s, offX, offY, pitch;
+};
+// One row of it: n pixels from d, the accumulators at the first.
+struct TurnSpan {
+    uint16_t* d;
+    int32_t n, u, v;
+};
+
+// Rectangles of h rows of w pixels; the pitches count pixels. Each gives
+// exactly what its row kernel above gives on every row.
+struct Kernels {
+    // AdditiveRow<11, 6, false> and AdditiveRow<10, 5, true>.
+    void (*additive565)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w,
+                        int32_t h);
+    void (*additive555)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w,
+                        int32_t h);
+    void (*half)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h,
+                 uint16_t halfMask);
+    void (*keyed)(uint16_t* d, ptrdiff_t dpitch, const uint16_t* s, ptrdiff_t spitch, int32_t w, int32_t h,
+                  uint16_t key);
+    // Turned rows: d[i] = src[TurnIndex(u + i * c, v + i * s, offX, offY,
+    // pitch)] for i in [0, n) of each span, where that pixel is not black.
+    void (*turnRows)(const Turn& turn, const TurnSpan* spans, int32_t count);
+};
+const Kernels& Rect();
+
+// Which unit the rectangle kernels use. The test hook caps the choice (so
+// every unit can be checked on one machine); the surface hooks' reset lifts
+// the cap again.
+enum class Unit { Rows, Sse2, Avx2 };
+void CapUnitForTests(Unit widest);
 
 } // namespace plat::rows

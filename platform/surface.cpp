@@ -30,6 +30,7 @@ void ResetSurfaceHooksForTests() {
     pitchPadding = 0;
     failCreateAfter = -1;
     failLocks = 0;
+    rows::CapUnitForTests(rows::Unit::Avx2);
 }
 
 Surface* CreateSurface(int32_t width, int32_t height) {
@@ -97,16 +98,15 @@ int32_t BltFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& sr
         }
         return kOk;
     }
-    // Row pointers stepped by pitch; the kernel is chosen once.
-    const uint8_t* s = reinterpret_cast<const uint8_t*>(src->Row(sr.top) + sr.left);
-    uint8_t* d = reinterpret_cast<uint8_t*>(dst->Row(y) + x);
-    const ptrdiff_t sp = src->pitch, dp = dst->pitch;
+    // Row pointers stepped by pitch (pitches are whole pixels).
+    const uint16_t* s = src->Row(sr.top) + sr.left;
+    uint16_t* d = dst->Row(y) + x;
+    const ptrdiff_t sp = src->pitch / 2, dp = dst->pitch / 2;
     if (!keyed) {
         for (int32_t r = 0; r < h; ++r, s += sp, d += dp)
-            rows::CopyRow(reinterpret_cast<uint16_t*>(d), reinterpret_cast<const uint16_t*>(s), w);
+            rows::CopyRow(d, s, w);
     } else {
-        for (int32_t r = 0; r < h; ++r, s += sp, d += dp)
-            rows::KeyedRow(reinterpret_cast<uint16_t*>(d), reinterpret_cast<const uint16_t*>(s), w, key);
+        rows::Rect().keyed(d, dp, s, sp, w, h, key);
     }
     return kOk;
 }

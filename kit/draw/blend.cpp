@@ -192,23 +192,25 @@ int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t to
                      int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [](const Run& run) {
         const Layout layout = run.src == run.dst ? Layout::Other : CurrentLayout();
-        for (int32_t r = 0; r < run.h; ++r) {
-            const uint16_t* s = run.SrcRow(r);
-            uint16_t* d = run.DstRow(r);
-            switch (layout) {
-            // The decode and additive tables in arithmetic form: the same
-            // values (5-bit channels each held at 31), eight pixels at a time.
-            case Layout::RGB565:
-                plat::rows::AdditiveRow<11, 6, false>(d, s, run.w);
-                break;
-            case Layout::RGB555:
-                plat::rows::AdditiveRow<10, 5, true>(d, s, run.w);
-                break;
-            case Layout::Other:
+        switch (layout) {
+        // The decode and additive tables in arithmetic form: the same values
+        // (5-bit channels each held at 31), a vector of pixels at a time.
+        case Layout::RGB565:
+            plat::rows::Rect().additive565(run.DstRow(0), run.dstPitch, run.SrcRow(0), run.srcPitch, run.w,
+                                           run.h);
+            break;
+        case Layout::RGB555:
+            plat::rows::Rect().additive555(run.DstRow(0), run.dstPitch, run.SrcRow(0), run.srcPitch, run.w,
+                                           run.h);
+            break;
+        case Layout::Other:
+            for (int32_t r = 0; r < run.h; ++r) {
+                const uint16_t* s = run.SrcRow(r);
+                uint16_t* d = run.DstRow(r);
                 for (int32_t c = 0; c < run.w; ++c)
                     if (s[c] != 0) d[c] = AddTable(s[c], d[c], 0);
-                break;
             }
+            break;
         }
     });
 }
@@ -217,15 +219,16 @@ int32_t BlitHalfTranslucent(int32_t x, int32_t y, int32_t img, int32_t left, int
                             int32_t bottom) {
     return Blend(x, y, img, left, top, right, bottom, [](const Run& run) {
         const uint16_t hm = uint16_t(halfMask);
+        if (run.src != run.dst) {
+            plat::rows::Rect().half(run.DstRow(0), run.dstPitch, run.SrcRow(0), run.srcPitch, run.w, run.h,
+                                    hm);
+            return;
+        }
         for (int32_t r = 0; r < run.h; ++r) {
-            if (run.src == run.dst) {
-                uint16_t* d = run.DstRow(r);
-                const uint16_t* s = run.SrcRow(r);
-                for (int32_t c = 0; c < run.w; ++c)
-                    if (s[c] != 0) d[c] = uint16_t(((s[c] >> 1) & hm) + ((d[c] >> 1) & hm));
-            } else {
-                plat::rows::HalfRow(run.DstRow(r), run.SrcRow(r), run.w, hm);
-            }
+            uint16_t* d = run.DstRow(r);
+            const uint16_t* s = run.SrcRow(r);
+            for (int32_t c = 0; c < run.w; ++c)
+                if (s[c] != 0) d[c] = uint16_t(((s[c] >> 1) & hm) + ((d[c] >> 1) & hm));
         }
     });
 }

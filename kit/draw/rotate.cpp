@@ -4,6 +4,7 @@
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
 #include "kit/system/fint.h"
+#include "platform/pixel_rows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,7 +72,8 @@ struct Map {
     int64_t s = 0, c = 0, rowU = 0, rowV = 0, offX = 0, offY = 0;
     int64_t srcW = 0, srcH = 0;
     int64_t sxMin = 0, sxMax = 0, syMin = 0, syMax = 0;
-    int64_t base = 0; // index of the source rectangle's corner
+    int64_t left = 0, top = 0; // the source rectangle's corner
+    int64_t base = 0;          // and its index
 };
 
 Map MakeMap(const Box& b, int32_t angle, int32_t left, int32_t top, int32_t right, int32_t bottom,
@@ -91,6 +93,8 @@ Map MakeMap(const Box& b, int32_t angle, int32_t left, int32_t top, int32_t righ
     m.sxMax = std::min<int64_t>(m.srcW, L.src->width - int64_t(left));
     m.syMin = std::max<int64_t>(0, -int64_t(top));
     m.syMax = std::min<int64_t>(m.srcH, L.src->height - int64_t(top));
+    m.left = left;
+    m.top = top;
     m.base = int64_t(top) * L.spitch + left;
     return m;
 }
@@ -103,29 +107,115 @@ void CutToScreen(Box& b) {
     b.j1 = std::min(b.j1, backBuffer->height - b.y1);
 }
 
-// The plain turn. T is int32_t whenever the accumulators cannot overflow it,
-// which keeps the two divisions by 360 cheap.
-template <class T> void RotateLoop(const Box& b, const Map& m, const Locked& L) {
-    const T s = T(m.s), c = T(m.c), offX = T(m.offX), offY = T(m.offY);
-    const T sxMin = T(m.sxMin), sxMax = T(m.sxMax), syMin = T(m.syMin), syMax = T(m.syMax);
-    const int32_t count = int32_t(b.i1 - b.i0); // at most the screen's width
-    const uint16_t* src = L.sp;
-    const int64_t base = m.base, spitch = L.spitch;
-    for (int64_t j = b.j0; j < b.j1; ++j) {
-        T u = T(m.rowU - j * m.s + b.i0 * m.c);
-        T v = T(m.rowV + j * m.c + b.i0 * m.s);
-        uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0);
-        for (int32_t k = 0; k < count; ++k) {
-            const T sx = u / 360 - offX;
-            const T sy = v / 360 - offY;
-            if (sx >= sxMin && sx < sxMax && sy >= syMin && sy < syMax) {
-                const uint16_t p = src[base + int64_t(sy) * spitch + sx];
-                if (p != 0) d[k] = p;
-            }
-            u += c;
-            v += s;
+// Division rounding down, for a positive divisor.
+int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// The smallest accumulator whose quotient by 360 (rounded toward zero, as the
+// turn rounds) reaches q.
+int64_t FirstWithQuotient(int64_t q) { return q >= 1 ? 360 * q : 360 * q - 359; }
+
+// floor(n / d) for a numerator that moves by the same amount every row,
+// carried from row to row without dividing.
+struct FloorWalk {
+    int64_t q = 0, r = 0, dq = 0, dr = 0, d = 1;
+    FloorWalk() = default;
+    FloorWalk(int64_t n, int64_t dn, int64_t divisor) : d(divisor) {
+        q = FloorDiv(n, d);
+        r = n - q * d;
+        dq = FloorDiv(dn, d);
+        dr = dn - dq * d;
+    }
+    void Next() {
+        q += dq;
+        r += dr;
+        if (r >= d) {
+            r -= d;
+            ++q;
         }
     }
+};
+
+// The columns k of a row at which one accumulator t = t0 + k * step lies in
+// [lo, hi), as [first, end); t is a straight line in k, so they are one run.
+// t0 moves by dt from row to row.
+class ColumnRun {
+  public:
+    ColumnRun(int64_t t0, int64_t dt, int64_t step, int64_t lo, int64_t hi)
+        : t0_(t0), dt_(dt), step_(step), lo_(lo), hi_(hi) {
+        if (step > 0) {
+            first_ = FloorWalk(t0 - lo, dt, step);    // first = -floor((t0 - lo) / step)
+            end_ = FloorWalk(hi - 1 - t0, -dt, step); // end = floor((hi - 1 - t0) / step) + 1
+        } else if (step < 0) {
+            first_ = FloorWalk(t0 - hi, dt, -step); // first = floor((t0 - hi) / -step) + 1
+            end_ = FloorWalk(t0 - lo, dt, -step);   // end = floor((t0 - lo) / -step) + 1
+        }
+    }
+    // Narrows [first, end) to this row's run, then moves to the next row.
+    void Cut(int64_t& first, int64_t& end) {
+        if (step_ > 0) {
+            first = std::max(first, -first_.q);
+            end = std::min(end, end_.q + 1);
+        } else if (step_ < 0) {
+            first = std::max(first, first_.q + 1);
+            end = std::min(end, end_.q + 1);
+        } else if (t0_ < lo_ || t0_ >= hi_) {
+            end = first;
+        }
+        t0_ += dt_;
+        first_.Next();
+        end_.Next();
+    }
+
+  private:
+    int64_t t0_, dt_, step_, lo_, hi_;
+    FloorWalk first_, end_;
+};
+
+// The plain turn. Each row first takes the run of columns whose source pixel
+// lies inside the source range, so the walk over that run needs no tests; a
+// black source pixel leaves the screen as it was. Narrow turns (whose
+// accumulators fit in 32 bits) go to the vector kernel in batches of rows.
+void RotateLoop(const Box& b, const Map& m, const Locked& L, bool narrow) {
+    const int64_t count = b.i1 - b.i0; // at most the screen's width
+    // Row j0's accumulators at column i0; each row moves them by (-s, c).
+    const int64_t u0 = m.rowU - b.j0 * m.s + b.i0 * m.c;
+    const int64_t v0 = m.rowV + b.j0 * m.c + b.i0 * m.s;
+    ColumnRun xRun(u0, -m.s, m.c, FirstWithQuotient(m.sxMin + m.offX), FirstWithQuotient(m.sxMax + m.offX));
+    ColumnRun yRun(v0, m.c, m.s, FirstWithQuotient(m.syMin + m.offY), FirstWithQuotient(m.syMax + m.offY));
+    // Offsets from the quotients to the column and row in the whole image;
+    // where a run is not empty both lie inside the image.
+    const int64_t imgOffX = m.offX - m.left, imgOffY = m.offY - m.top;
+    const bool vector = narrow && L.src != backBuffer;
+    const plat::rows::Turn turn{
+        L.sp, int32_t(m.c), int32_t(m.s), int32_t(imgOffX), int32_t(imgOffY), int32_t(L.spitch)};
+    constexpr int32_t kBatch = 64;
+    plat::rows::TurnSpan spans[kBatch];
+    int32_t pending = 0;
+    const plat::rows::Kernels& kernels = plat::rows::Rect();
+    for (int64_t j = b.j0; j < b.j1; ++j) {
+        int64_t first = 0, end = count;
+        xRun.Cut(first, end);
+        yRun.Cut(first, end);
+        if (first >= end) continue;
+        const int64_t row = j - b.j0;
+        const int64_t u = u0 - row * m.s + first * m.c, v = v0 + row * m.c + first * m.s;
+        uint16_t* d = L.dp + (b.y1 + j) * L.dpitch + (b.x1 + b.i0 + first);
+        if (vector) {
+            spans[pending++] = {d, int32_t(end - first), int32_t(u), int32_t(v)};
+            if (pending == kBatch) {
+                kernels.turnRows(turn, spans, pending);
+                pending = 0;
+            }
+            continue;
+        }
+        // Wide turns, and a picture turned onto itself, pixel by pixel in order.
+        for (int64_t k = 0; k < end - first; ++k) {
+            const int64_t uk = u + k * m.c, vk = v + k * m.s;
+            const uint16_t p = L.sp[(vk / 360 - imgOffY) * L.spitch + uk / 360 - imgOffX];
+            if (p != 0) d[k] = p;
+        }
+    }
+    if (pending > 0) kernels.turnRows(turn, spans, pending);
 }
 
 // The variants: pick(u, v, j, &p) fetches the pixel for accumulators (u, v)
@@ -181,10 +271,7 @@ int32_t BlitRotated(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angl
                        const bool narrow =
                            std::llabs(b.W0) <= kNarrowLimit && std::llabs(b.H0) <= kNarrowLimit &&
                            std::llabs(m.srcW) <= kNarrowLimit && std::llabs(m.srcH) <= kNarrowLimit;
-                       if (narrow)
-                           RotateLoop<int32_t>(b, m, L);
-                       else
-                           RotateLoop<int64_t>(b, m, L);
+                       RotateLoop(b, m, L, narrow);
                    });
 }
 

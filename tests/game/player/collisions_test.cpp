@@ -2,12 +2,14 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/player/collisions.h"
 #include "game/player/player_pools.h"
+#include "game/player/shots.h"
 #include "game/player/target_table.h"
 #include "game/shell/world_reset.h"
 #include "game/stages/scene2/scene2_boss.h"
@@ -18,6 +20,7 @@
 #include "harness/reset_globals.h"
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
+#include "kit/system/random.h"
 #include "platform/time.h"
 
 namespace {
@@ -163,6 +166,50 @@ Outcome Shoot(const TargetRow& row, int32_t slot, ShotPass pass, float tx, float
     SetTargetInt(rec, slot, rec.hitOffset, 0);
     return o;
 }
+
+// Everything one collision pass can change, as bytes: the target records,
+// the three shot pools, the score and the high score.
+std::vector<std::pair<void*, size_t>> PassMemory() {
+    std::vector<std::pair<void*, size_t>> m;
+    for (const TargetRow& row : TargetTable())
+        m.emplace_back(row.records.base, size_t(row.records.stride) * size_t(row.slots));
+    m.insert(m.end(), {{wideShots, sizeof wideShots},
+                       {narrowShots, sizeof narrowShots},
+                       {burstShots, sizeof burstShots},
+                       {&score, sizeof score},
+                       {&highScore, sizeof highScore}});
+    return m;
+}
+std::vector<unsigned char> TakePass() {
+    std::vector<unsigned char> bytes;
+    for (auto [at, size] : PassMemory())
+        bytes.insert(bytes.end(), static_cast<unsigned char*>(at), static_cast<unsigned char*>(at) + size);
+    return bytes;
+}
+void PutPass(const std::vector<unsigned char>& bytes) {
+    size_t i = 0;
+    for (auto [at, size] : PassMemory())
+        std::memcpy(at, bytes.data() + i, size), i += size;
+}
+
+// The pass by its rules: each live shot, pool by pool in slot order, moved
+// and then tested against the whole table.
+void PassShotByShot() {
+    for (PlayerShot* pool : {wideShots, narrowShots})
+        for (int32_t i = 0; i < kPlayerShotSlots; ++i) {
+            if (pool[i].active == 0) continue;
+            MoveLaneShot(pool[i], i);
+            TestShotAgainstTargets(pool == wideShots ? kPassWide : kPassNarrow, pool[i].x, pool[i].y,
+                                   &pool[i].active);
+        }
+    for (int32_t i = 0; i < kBurstShotSlots; ++i) {
+        if (burstShots[i].active == 0) continue;
+        MoveBurstShot(burstShots[i], i);
+        TestShotAgainstTargets(kPassBurst, burstShots[i].x, burstShots[i].y, nullptr);
+    }
+}
+
+int32_t Pick(int32_t lo, int32_t hi) { return lo + kitSystem::Random() % (hi - lo + 1); }
 
 const char* PassName(int pass) {
     return pass == kPassWide ? "wide" : pass == kPassNarrow ? "narrow" : "burst";
@@ -503,4 +550,45 @@ TEST_F(ShotCollisions, FarAwayRecordsAndStraySlotsAreHarmless) {
     EXPECT_EQ(enemyCPool[0].hit, 0);
     EXPECT_EQ(enemyCPool[1].hit, 0);
     EXPECT_EQ(scene2Boss.BossHitFlash, 0);
+}
+
+TEST_F(ShotCollisions, APassGivesWhatMovingAndTestingEachShotInTurnGives) {
+    FreshWorld();
+    powerItem.active = 0;
+    kitSystem::SeedRandom(77);
+    int scoringRounds = 0;
+    for (int round = 0; round < 60; ++round) {
+        // Targets over the field and past its edges, some gated, some parked;
+        // shots likewise, some dead, some about to leave at the top.
+        for (const TargetRow& row : TargetTable())
+            for (int32_t slot = 0; slot < row.slots; ++slot) {
+                const TargetRecords& rec = row.records;
+                const bool parked = Pick(0, 3) == 0;
+                SetTargetFloat(rec, slot, rec.xOffset, parked ? -500.0f : float(Pick(100, 700)) + 0.5f);
+                SetTargetFloat(rec, slot, rec.yOffset, parked ? 2550.0f : float(Pick(-100, 650)) - 0.25f);
+                SetTargetInt(rec, slot, rec.gateOffset, Pick(0, 4) == 0);
+                SetTargetInt(rec, slot, rec.hitOffset, 0);
+                if (row.form == TargetForm::Counted) SetTargetInt(rec, slot, rec.extraOffset, Pick(20, 30));
+                if (row.form == TargetForm::Boss) SetTargetFloat(rec, slot, rec.extraOffset, 900.0f);
+            }
+        const int32_t live = Pick(1, 4); // of four
+        for (PlayerShot* pool : {wideShots, narrowShots})
+            for (int32_t i = 0; i < kPlayerShotSlots; ++i)
+                pool[i] = PlayerShot{Pick(150, 650), Pick(-70, 640), Pick(0, 4), 10, Pick(0, 3) < live};
+        for (BurstShot& s : burstShots)
+            s = BurstShot{Pick(150, 650),   Pick(-70, 640), 0, 0, float(Pick(0, 60)) / 10.0f,
+                          Pick(0, 3) < live};
+        score = Pick(0, 5000);
+        highScore = score + Pick(0, 100);
+
+        const int32_t before = score;
+        const std::vector<unsigned char> start = TakePass();
+        PassShotByShot();
+        const std::vector<unsigned char> want = TakePass();
+        scoringRounds += score != before;
+        PutPass(start);
+        PlayerShotsUpdate();
+        ASSERT_TRUE(TakePass() == want) << "round " << round;
+    }
+    EXPECT_GT(scoringRounds, 50);
 }
