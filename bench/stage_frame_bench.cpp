@@ -8,7 +8,6 @@
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
 #include "game/player/player_pools.h"
-#include "game/shell/main_loop.h"
 #include "game/shell/new_game.h"
 #include "game/shell/pool_catalogue.h"
 #include "game/shell/world_reset.h"
@@ -17,21 +16,21 @@
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "kit/draw/present.h"
-#include "kit/system/frame_timer.h"
-#include "kit/system/kit_system.h"
-#include "platform/instance_lock.h"
-#include "platform/window.h"
-#include "platform/midi.h"
-#include "platform/time.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
+#include "bench_game.h"
+
 #include <cstring>
 #include <type_traits>
 #include <vector>
 
 namespace {
+
+using bench_game::Restore;
+using bench_game::Save;
+using bench_game::saved;
+using bench_game::StartHeadless;
 
 int liveRecords = 0;
 
@@ -95,45 +94,6 @@ void FillStage() {
     Fill(enemyRShot1Pool), Fill(enemyUShot1Pool);
     // The player's shots.
     Fill(narrowShots), Fill(wideShots), Fill(burstShots);
-}
-
-struct Saved {
-    void* at;
-    std::vector<unsigned char> bytes;
-};
-std::vector<Saved> saved;
-
-void Save(void* at, std::size_t size) {
-    auto* p = static_cast<unsigned char*>(at);
-    saved.push_back({at, {p, p + size}});
-}
-
-void Restore() {
-    for (const Saved& s : saved)
-        std::memcpy(s.at, s.bytes.data(), s.bytes.size());
-}
-
-bool started = false;
-
-// Start-up as the game does it, on the dummy drivers and the virtual clock
-// (so the vertical-blank wait never sleeps), with the painted art beside
-// the program.
-bool StartHeadless() {
-    if (started) return true;
-    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
-    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    char dir[] = "/tmp/vexbench-XXXXXX";
-    if (::mkdtemp(dir)) plat::SetInstanceLockDirectoryForTests(dir);
-    plat::UseVirtualClockForTests(true);
-    plat::SetVirtualClockForTests(100000);
-    plat::SetVirtualCalendarForTests(12345);
-    plat::UseFakeMidiSequencerForTests(true);
-    plat::ForceHeadlessMessageBoxesForTests(true);
-    plat::SetQuietMessageBoxesForTests(true);
-    ResetKitSystemForTests();
-    RunStartupInitialisers();
-    started = WinMainStart(nullptr, "", 10) != 0;
-    return started;
 }
 
 void SetUpBusyFrame(bool full) {

@@ -3,6 +3,7 @@
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "kit/draw/blit.h"
+#include "kit/draw/screen.h"
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
@@ -97,12 +98,21 @@ void Scroll(const BackLayer& layer, BackStrip& s) {
     }
 }
 
+// A 480-row tile, keyed. Most of a layer's 5000 tiles lie wholly above or
+// below the clip rectangle, where the blit would draw nothing; they are
+// stepped over without the call.
+void BlitTile(float x, float y, int32_t image, int32_t width) {
+    const int32_t top = FloatToInt(y);
+    if (top > clipBottom || int64_t(top) < int64_t(clipTop) - 480) return;
+    BlitKeyed(FloatToInt(x), top, image, 0, 0, width, 480);
+}
+
 void DrawLayer(const BackLayer& layer) {
     BackStrip* strips = layer.strips;
     const int32_t last = layer.count - 1;
     for (int32_t i = 0; i < layer.count; ++i) {
         BackStrip& s = strips[i];
-        BlitKeyed(FloatToInt(s.x), FloatToInt(s.y), *layer.image, 0, 0, layer.tileWidth, 480);
+        BlitTile(s.x, s.y, *layer.image, layer.tileWidth);
         if (layer.resetsColumn) s.x = layer.column;
         Scroll(layer, s);
         if (layer.drifts) {
@@ -126,7 +136,7 @@ void DrawSideStrip(BackStrip* strips, int32_t image, float column, bool relayEve
     constexpr int32_t count = kBackStripEntries + 1;
     for (int32_t i = 0; i < count; ++i) {
         BackStrip& s = strips[i];
-        BlitKeyed(FloatToInt(s.x), FloatToInt(s.y), image, 0, 0, 100, 480);
+        BlitTile(s.x, s.y, image, 100);
         s.x = column;
         if (relayEveryCall) {
             // Re-laying all entries from inside the loop gives the same result

@@ -9,6 +9,7 @@
 #include "harness/reset_globals.h"
 #include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
+#include "kit/draw/screen.h"
 #include "kit/system/kit_system.h"
 #include "kit/system/random.h"
 
@@ -193,6 +194,36 @@ TEST_F(Backgrounds, SidePanelsShowOnlyTheRightPanelsLeftColumns) {
     kitDraw::Clear();
     DrawStarField(80, 80);
     EXPECT_TRUE(MatchPicture(back, 300, 200, imgMYMY, 151, 70, 154, 80).Shown());
+}
+
+// A tile is drawn while any of its 480 rows reaches the play field: one
+// that shows only its last row at the top, one that shows only its first row
+// at the bottom; one row further out, nothing shows.
+TEST_F(Backgrounds, TilesShowDownToTheirLastRowAtEitherEdge) {
+    GameHarness h;
+    ASSERT_TRUE(h.Start());
+    NewGameSetup();
+    frameDt = 0.0f;
+    plat::Surface* tile = imageTable[imgBBACK1S].surface;
+    ASSERT_NE(tile, nullptr);
+    for (int32_t y = 0; y < tile->height; ++y)
+        for (int32_t x = 0; x < tile->width; ++x)
+            tile->Row(y)[x] = 0x1234;
+    const plat::Surface* back = h.BackBuffer();
+    for (const float out : {0.0f, 1.0f}) {
+        SCOPED_TRACE(out);
+        for (BackStrip& s : backStrips1)
+            s = BackStrip{180.0f, 5000.0f, 0.0f};
+        backStrips1[0].y = -479.0f - out;
+        backStrips1[1].y = 599.0f + out;
+        backStrips1[kBackStripEntries - 1].y = -3000.0f; // no re-lay in this call
+        kitDraw::Clear();
+        BackLayer1_Draw();
+        EXPECT_EQ(back->Pixel(300, 0), out == 0.0f ? 0x1234 : 0);
+        EXPECT_EQ(back->Pixel(300, 599), out == 0.0f ? 0x1234 : 0);
+        EXPECT_EQ(back->Pixel(300, 1), 0);
+        EXPECT_EQ(back->Pixel(300, 598), 0);
+    }
 }
 
 TEST_F(Backgrounds, PanelDropsAndPortraitSlideTakeTheirSpeedFromTheSecondStep) {
