@@ -260,6 +260,18 @@ TEST(StageFrame, AFrameThatJumpsPastTheTimeOutStillEndsTheStage) {
     scrollDistance = 10999.0f;
     ASSERT_TRUE(h.Frame(10.0f));
     EXPECT_EQ(currentScene, 8);
+    // Exactly on the section's end nothing of the boss runs; just past it the
+    // forced defeat does.
+    EnterStage(h, 2);
+    ASSERT_TRUE(h.Frame(0.0f));
+    scrollDistance = 10100.0f;
+    scene2Boss.hp = 500.0f;
+    ASSERT_TRUE(h.Frame(0.0f));
+    EXPECT_FLOAT_EQ(scene2Boss.hp, 500.0f);
+    EXPECT_FLOAT_EQ(scene2Boss.defeatTimer, 0.0f);
+    ASSERT_TRUE(h.Frame(0.05f));
+    EXPECT_FLOAT_EQ(scene2Boss.hp, 0.0f);
+    EXPECT_FLOAT_EQ(scene2Boss.defeatTimer, 0.5f);
     // And from a distance the game never reaches by itself: the boss is
     // destroyed at once, and its defeat ends the stage as soon as its timer
     // can run.
