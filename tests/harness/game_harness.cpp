@@ -23,7 +23,13 @@
 
 namespace {
 GameHarness* active = nullptr;
-}
+
+// A test run that is interrupted (Ctrl-C, a time limit) stops there: without
+// this, the library's video layer turns the signal into a quit message and the
+// game under test ends its loop, which reads as a failure of whichever test
+// happened to be running.
+const bool signalsStopTheRun = ::setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1) == 0;
+} // namespace
 
 GameHarness::GameHarness(const HarnessOptions& options) : options_(options) {
     ResetGameGlobals();
