@@ -7,6 +7,8 @@
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/state/assets.h"
 
+#include <span>
+
 namespace {
 
 // The fans of pools 3 to 5 and 6 to 8 spread 18 degrees either side of the aim.
@@ -16,175 +18,63 @@ constexpr float kTenthTurn = float(3.14159265358979323846 / 10.0);
 // tighter box of their own.
 constexpr KillBox kBigHitBox = {0.0f, 30.0f, 10.0f, 30.0f};
 
-constexpr AimedShotPoolConsts kAimedShotPool1 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool1Pool,
-    .launchX = 90.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 20.0f,
-    .headingOffset = 0.0f,
-    .margin = 20.0f,
-    .drift = 0,
-    .hitBox = {10.0f, 30.0f, 20.0f, 30.0f},
-    .draw = ShotPoolDraw::Animated,
-    .image = &imgVAL201,
-    .cell = 20,
-    .cells = 7,
-};
+// Pools 1 and 2: strings of 20-pixel strip shots aimed straight at the ship.
+constexpr AimedShotPoolConsts StripPool(std::span<AimedShotPoolRecord> pool, float launchX) {
+    return {
+        .boss = &scene2Boss,
+        .pool = pool,
+        .launchX = launchX,
+        .launchY = 100.0f,
+        .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
+        .aim = 20.0f,
+        .headingOffset = 0.0f,
+        .margin = 20.0f,
+        .drift = 0,
+        .hitBox = {10.0f, 30.0f, 20.0f, 30.0f},
+        .draw = ShotPoolDraw::Animated,
+        .image = &imgVAL201,
+        .cell = 20,
+        .cells = 7,
+    };
+}
 
-constexpr AimedShotPoolConsts kAimedShotPool2 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool2Pool,
-    .launchX = 330.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 20.0f,
-    .headingOffset = 0.0f,
-    .margin = 20.0f,
-    .drift = 0,
-    .hitBox = {10.0f, 30.0f, 20.0f, 30.0f},
-    .draw = ShotPoolDraw::Animated,
-    .image = &imgVAL201,
-    .cell = 20,
-    .cells = 7,
-};
+// Pools 3 to 10: strings of 30-pixel shots turned to their heading, some
+// fanned a tenth of a turn either side of the aim.
+constexpr AimedShotPoolConsts TurnedPool(std::span<AimedShotPoolRecord> pool, float launchX, float aim,
+                                         float headingOffset) {
+    return {
+        .boss = &scene2Boss,
+        .pool = pool,
+        .launchX = launchX,
+        .launchY = 100.0f,
+        .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
+        .aim = aim,
+        .headingOffset = headingOffset,
+        .margin = 30.0f,
+        .drift = 0,
+        .hitBox = kBigHitBox,
+        .draw = ShotPoolDraw::Rotated,
+        .image = &imgVALL301,
+        .cell = 30,
+        .cells = 0,
+    };
+}
 
-constexpr AimedShotPoolConsts kAimedShotPool3 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool3Pool,
-    .launchX = 85.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 15.0f,
-    .headingOffset = kTenthTurn,
-    .margin = 30.0f,
-    .drift = 0,
-    .hitBox = kBigHitBox,
-    .draw = ShotPoolDraw::Rotated,
-    .image = &imgVALL301,
-    .cell = 30,
-    .cells = 0,
-};
-
-constexpr AimedShotPoolConsts kAimedShotPool4 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool4Pool,
-    .launchX = 85.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 9.0f,
-    .headingOffset = 0.0f,
-    .margin = 30.0f,
-    .drift = 0,
-    .hitBox = kBigHitBox,
-    .draw = ShotPoolDraw::Rotated,
-    .image = &imgVALL301,
-    .cell = 30,
-    .cells = 0,
-};
-
-constexpr AimedShotPoolConsts kAimedShotPool5 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool5Pool,
-    .launchX = 85.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 9.0f,
-    .headingOffset = -kTenthTurn,
-    .margin = 30.0f,
-    .drift = 0,
-    .hitBox = kBigHitBox,
-    .draw = ShotPoolDraw::Rotated,
-    .image = &imgVALL301,
-    .cell = 30,
-    .cells = 0,
-};
-
-constexpr AimedShotPoolConsts kAimedShotPool6 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool6Pool,
-    .launchX = 325.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 15.0f,
-    .headingOffset = kTenthTurn,
-    .margin = 30.0f,
-    .drift = 0,
-    .hitBox = kBigHitBox,
-    .draw = ShotPoolDraw::Rotated,
-    .image = &imgVALL301,
-    .cell = 30,
-    .cells = 0,
-};
-
-constexpr AimedShotPoolConsts kAimedShotPool7 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool7Pool,
-    .launchX = 325.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 15.0f,
-    .headingOffset = 0.0f,
-    .margin = 30.0f,
-    .drift = 0,
-    .hitBox = kBigHitBox,
-    .draw = ShotPoolDraw::Rotated,
-    .image = &imgVALL301,
-    .cell = 30,
-    .cells = 0,
-};
-
-constexpr AimedShotPoolConsts kAimedShotPool8 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool8Pool,
-    .launchX = 325.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 15.0f,
-    .headingOffset = -kTenthTurn,
-    .margin = 30.0f,
-    .drift = 0,
-    .hitBox = kBigHitBox,
-    .draw = ShotPoolDraw::Rotated,
-    .image = &imgVALL301,
-    .cell = 30,
-    .cells = 0,
-};
-
-constexpr AimedShotPoolConsts kAimedShotPool9 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool9Pool,
-    .launchX = 105.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 15.0f,
-    .headingOffset = 0.0f,
-    .margin = 30.0f,
-    .drift = 0,
-    .hitBox = kBigHitBox,
-    .draw = ShotPoolDraw::Rotated,
-    .image = &imgVALL301,
-    .cell = 30,
-    .cells = 0,
-};
-
-constexpr AimedShotPoolConsts kAimedShotPool10 = {
-    .boss = &scene2Boss,
-    .pool = scene2BossAimedShotPool10Pool,
-    .launchX = 305.0f,
-    .launchY = 100.0f,
-    .speeds = {260.0f, 280.0f, 300.0f, 320.0f, 340.0f},
-    .aim = 15.0f,
-    .headingOffset = 0.0f,
-    .margin = 30.0f,
-    .drift = 0,
-    .hitBox = kBigHitBox,
-    .draw = ShotPoolDraw::Rotated,
-    .image = &imgVALL301,
-    .cell = 30,
-    .cells = 0,
-};
+constexpr AimedShotPoolConsts kAimedShotPool1 = StripPool(scene2BossAimedShotPool1Pool, 90.0f);
+constexpr AimedShotPoolConsts kAimedShotPool2 = StripPool(scene2BossAimedShotPool2Pool, 330.0f);
+constexpr AimedShotPoolConsts kAimedShotPool3 =
+    TurnedPool(scene2BossAimedShotPool3Pool, 85.0f, 15.0f, kTenthTurn);
+constexpr AimedShotPoolConsts kAimedShotPool4 = TurnedPool(scene2BossAimedShotPool4Pool, 85.0f, 9.0f, 0.0f);
+constexpr AimedShotPoolConsts kAimedShotPool5 =
+    TurnedPool(scene2BossAimedShotPool5Pool, 85.0f, 9.0f, -kTenthTurn);
+constexpr AimedShotPoolConsts kAimedShotPool6 =
+    TurnedPool(scene2BossAimedShotPool6Pool, 325.0f, 15.0f, kTenthTurn);
+constexpr AimedShotPoolConsts kAimedShotPool7 = TurnedPool(scene2BossAimedShotPool7Pool, 325.0f, 15.0f, 0.0f);
+constexpr AimedShotPoolConsts kAimedShotPool8 =
+    TurnedPool(scene2BossAimedShotPool8Pool, 325.0f, 15.0f, -kTenthTurn);
+constexpr AimedShotPoolConsts kAimedShotPool9 = TurnedPool(scene2BossAimedShotPool9Pool, 105.0f, 15.0f, 0.0f);
+constexpr AimedShotPoolConsts kAimedShotPool10 =
+    TurnedPool(scene2BossAimedShotPool10Pool, 305.0f, 15.0f, 0.0f);
 
 constexpr AimedQuadVolleyConsts kAimedQuadVolley1 = {
     .boss = &scene2Boss,
