@@ -10,6 +10,7 @@
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/bullet_rules.h"
 #include "game/enemies/pattern_support.h"
+#include "game/state/assets.h"
 
 constexpr int kMaxVolleyWidth = 7;
 
@@ -56,6 +57,31 @@ struct TimedVolleyConstants {
     int32_t animCells = 0;
     int32_t passes = 1; // the whole pool drawn this many times per call
 };
+
+// The cadence most width-2 volleys share: pairs 0 to 4 at ticks 10 to 50,
+// pairs 5 to 9 at 80 to 120, wrapping at 140.
+inline constexpr GroupSchedule kPairsOf140 = {140, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}};
+static_assert(CoversGroups(kPairsOf140, 10));
+
+// Pairs of 40-pixel shots side by side on that cadence, falling at 200 px/s;
+// a launch puts both back in their columns and sets its own record's height.
+constexpr TimedVolleyConstants WidePairs(Owner owner, float left, float right, float height) {
+    return {
+        .owner = owner,
+        .width = 2,
+        .schedule = kPairsOf140,
+        .xWrite = VolleyX::Pair,
+        .x = {left},
+        .xRight = {right},
+        .yOffset = {height, height},
+        .fall = 200.0f,
+        .box = {-10.0f, 30.0f, 0.0f, 30.0f},
+        .image = &imgVAL405,
+        .cellW = 40,
+        .cellH = 40,
+        .cellLeft = {120, 120},
+    };
+}
 
 void TimedVolley_Schedule(const TimedVolleyConstants& c, std::span<TimedVolleyShortRecord> pool);
 void TimedVolley_Schedule(const TimedVolleyConstants& c, std::span<TimedVolleyLongRecord> pool);

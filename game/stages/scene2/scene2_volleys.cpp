@@ -20,7 +20,6 @@ static_assert(CoversGroups(kFiveFansOf260, 5) && CoversGroups(kFourFansOf150, 5)
 
 // Pairs 8 and 9 of the 150-tick cycle never come.
 constexpr GroupSchedule kPairsOf150 = {150, {10, 20, 30, 70, 80, 90, 130, 140, kNeverTick, kNeverTick}};
-constexpr GroupSchedule kPairsOf140 = {140, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}};
 constexpr GroupSchedule kThreesOf800 = {800, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}};
 constexpr GroupSchedule kSevensOf140 = {140, {25, 50, 75, 100, 125}};
 constexpr GroupSchedule kFivesOf340 = {340, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}};

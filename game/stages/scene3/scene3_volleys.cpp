@@ -16,7 +16,6 @@ constexpr KillBox kWidePairBox = {-10.0f, 30.0f, 0.0f, 30.0f};
 // --- Timed volleys ----------------------------------------------------------
 
 constexpr GroupSchedule kThreesOf230 = {230, {20, 40, 60, 80, 100, 140, 160, 180, 200, 220}};
-constexpr GroupSchedule kPairsOf140 = {140, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}};
 // Pairs 8 and 9 are due at 150 and 160, which the tick never holds: the wrap
 // to 0 comes first, so records 16 to 19 never fly.
 constexpr GroupSchedule kPairsOf150 = {150, {10, 20, 30, 70, 80, 90, 130, 140, 150, 160}};
@@ -46,25 +45,6 @@ constexpr TimedVolleyConstants SpreadingThrees(float x, float sign, int32_t firs
         .cellW = 40,
         .cellH = 40,
         .cellLeft = {firstCell, firstCell + 40, firstCell + 80},
-    };
-}
-
-// Pairs side by side; a launch puts both back in their columns.
-constexpr TimedVolleyConstants WidePairs(float left, float right, float height) {
-    return {
-        .owner = kBoss,
-        .width = 2,
-        .schedule = kPairsOf140,
-        .xWrite = VolleyX::Pair,
-        .x = {left},
-        .xRight = {right},
-        .yOffset = {height, height},
-        .fall = 200.0f,
-        .box = kWidePairBox,
-        .image = &imgVAL405,
-        .cellW = 40,
-        .cellH = 40,
-        .cellLeft = {120, 120},
     };
 }
 
@@ -152,8 +132,8 @@ constexpr AimedRingBurstConstants BossRing(float x) {
 
 constexpr TimedVolleyConstants kScene3BossTimedVolley1 = SpreadingThrees(110.0f, 1.0f, 160);
 constexpr TimedVolleyConstants kScene3BossTimedVolley2 = SpreadingThrees(350.0f, -1.0f, 0);
-constexpr TimedVolleyConstants kScene3BossTimedVolley3 = WidePairs(90.0f, 370.0f, 180.0f);
-constexpr TimedVolleyConstants kScene3BossTimedVolley4 = WidePairs(60.0f, 400.0f, 160.0f);
+constexpr TimedVolleyConstants kScene3BossTimedVolley3 = WidePairs(kBoss, 90.0f, 370.0f, 180.0f);
+constexpr TimedVolleyConstants kScene3BossTimedVolley4 = WidePairs(kBoss, 60.0f, 400.0f, 160.0f);
 constexpr TimedVolleyConstants kScene3BossTimedVolley5 = NarrowPairs(280.0f);
 // The two shots of a pair part at 120 pixels per second each, in two cells,
 // and every frame lays each of them on 20 times over.

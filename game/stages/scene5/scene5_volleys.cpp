@@ -11,7 +11,6 @@ namespace {
 
 constexpr Owner kBoss = {&scene5Boss.x, &scene5Boss.y};
 
-constexpr GroupSchedule kPairsOf140 = {140, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}};
 constexpr GroupSchedule kFivesOf150 = {150, {10, 20, 30, 40, 50, 80, 90, 100, 120, 130}};
 constexpr GroupSchedule kFivesOf200 = {200, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}};
 constexpr GroupSchedule kSlantedFivesOf200 = {200, {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}};

@@ -11,37 +11,15 @@ namespace {
 
 constexpr Owner kBoss = {&scene7Boss.x, &scene7Boss.y};
 constexpr KillBox kGlowShotBox = {10.0f, 30.0f, 20.0f, 30.0f};
-constexpr KillBox kWidePairBox = {-10.0f, 30.0f, 0.0f, 30.0f};
 constexpr KillBox kLargeShotBox = {0.0f, 20.0f, 0.0f, 20.0f};
 constexpr KillBox kDropShotBox = {14.0f, 30.0f, 24.0f, 30.0f};
 
 // --- Timed volleys ----------------------------------------------------------
 
-constexpr GroupSchedule kPairsOf140 = {140, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}};
 constexpr GroupSchedule kFivesOf330 = {330, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}};
 constexpr GroupSchedule kFivesOf860 = {860, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}};
 static_assert(CoversGroups(kPairsOf140, 10) && CoversGroups(kFivesOf330, 10) &&
               CoversGroups(kFivesOf860, 10));
-
-// Pairs side by side; a launch puts both back in their columns and sets the
-// height of its own record only.
-constexpr TimedVolleyConstants WidePairs(float left, float right, float height) {
-    return {
-        .owner = kBoss,
-        .width = 2,
-        .schedule = kPairsOf140,
-        .xWrite = VolleyX::Pair,
-        .x = {left},
-        .xRight = {right},
-        .yOffset = {height, height},
-        .fall = 200.0f,
-        .box = kWidePairBox,
-        .image = &imgVAL405,
-        .cellW = 40,
-        .cellH = 40,
-        .cellLeft = {120, 120},
-    };
-}
 
 // Arches of five from one column, the middle lowest, each shot in its own
 // cell; the outer shots part fastest. A launch places only its own record.
@@ -62,8 +40,8 @@ constexpr TimedVolleyConstants LargeArch(float x) {
     };
 }
 
-constexpr TimedVolleyConstants kScene7BossTimedVolley1 = WidePairs(110.0f, 310.0f, 200.0f);
-constexpr TimedVolleyConstants kScene7BossTimedVolley2 = WidePairs(70.0f, 350.0f, 180.0f);
+constexpr TimedVolleyConstants kScene7BossTimedVolley1 = WidePairs(kBoss, 110.0f, 310.0f, 200.0f);
+constexpr TimedVolleyConstants kScene7BossTimedVolley2 = WidePairs(kBoss, 70.0f, 350.0f, 180.0f);
 // The small glowing arch from the middle, on a 330-tick cycle.
 constexpr TimedVolleyConstants kScene7BossTimedVolley3 = {
     .owner = kBoss,

@@ -11,7 +11,6 @@ constexpr Owner kBoss = {&scene8Boss.x, &scene8Boss.y};
 // --- Timed volleys ----------------------------------------------------------
 
 // Ten pairs a 140-call cycle, with longer pauses after the fifth and the tenth.
-constexpr GroupSchedule kPairsOf140 = {140, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}};
 constexpr GroupSchedule kFivesOf360 = {360, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}};
 constexpr GroupSchedule kFivesOf350 = {350, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}};
 constexpr GroupSchedule kFivesOf900 = {900, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}};
