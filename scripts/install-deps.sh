@@ -6,7 +6,7 @@ pkgs=(
   libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
   libcairo2-dev fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev liblzma-dev
 )
 missing=()
 for p in "${pkgs[@]}"; do

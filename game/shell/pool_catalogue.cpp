@@ -112,6 +112,15 @@ template <typename T> consteval bool Fits(const Recipe& r) {
     return true;
 }
 
+template <typename T> consteval int LiveWord() {
+    if constexpr (requires { &T::active; })
+        return static_cast<int>(offsetof(T, active) / 4);
+    else if constexpr (requires { &T::alive; })
+        return static_cast<int>(offsetof(T, alive) / 4);
+    else
+        return -1;
+}
+
 template <const Recipe& R, typename Pool>
 constexpr PoolEntry Entry(const char* name, Pool& pool, PoolGroup group) {
     static_assert(std::is_array_v<Pool> && std::rank_v<Pool> <= 2, "a pool is a one- or two-level array");
@@ -125,7 +134,8 @@ constexpr PoolEntry Entry(const char* name, Pool& pool, PoolGroup group) {
             static_cast<int32_t>(std::rank_v<Pool> == 2 ? std::extent_v<Pool, 0> : 1),
             static_cast<int32_t>(sizeof(Record)),
             &R,
-            group};
+            group,
+            LiveWord<Record>()};
 }
 
 #define POOL(pool, recipe, group) Entry<recipes::recipe>(#pool, pool, PoolGroup::group)

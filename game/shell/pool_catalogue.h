@@ -133,6 +133,7 @@ struct PoolEntry {
     int32_t stride;  // bytes per record
     const Recipe* recipe;
     PoolGroup group;
+    int32_t liveWord; // the word of the record's active (or alive) flag; -1 when it has none
 };
 
 // Every pool, in the order the reset parks them.

@@ -2,10 +2,18 @@
 
 #include "game/state/game_state.h"
 
+namespace {
+ScheduleRowObserver rowObserver = nullptr;
+}
+
+void SetScheduleRowObserverForTests(ScheduleRowObserver observer) { rowObserver = observer; }
+
 void RunSchedule(std::span<const ScheduleRow> rows, float value) {
-    for (const ScheduleRow& row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ScheduleRow& row = rows[i];
         if (!row.window.Holds(value)) continue;
         if (row.gate && !row.gate()) continue;
+        if (rowObserver) rowObserver(rows, i);
         for (StageCall call : row.calls) {
             if (!call) break;
             call();

@@ -9,6 +9,7 @@
 // A row that the game interleaves with gated calls (a fire added only when
 // difficultyExtra is 1, in the middle of a window's list) is written as
 // consecutive rows over the same window, so the calls keep their order.
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <span>
@@ -55,6 +56,11 @@ struct ScheduleRow {
 
 // Runs every row whose window holds `value` and whose gate passes.
 void RunSchedule(std::span<const ScheduleRow> rows, float value);
+
+// Told of each row that runs, before its calls (recorded play watches the
+// tables through it); null, the default, tells no one.
+using ScheduleRowObserver = void (*)(std::span<const ScheduleRow> rows, std::size_t row);
+void SetScheduleRowObserverForTests(ScheduleRowObserver observer);
 
 // The gates the stage scripts test. In play difficulty is 1, difficultyExtra
 // 0 and gameMode 1 or 3.

@@ -13,6 +13,8 @@
 
 namespace {
 
+const StageScene* lastStage = nullptr;
+
 constexpr int32_t kFrameCounterWrap = 100999999;
 
 void Stars(const StageStars& stars) {
@@ -134,7 +136,10 @@ void RunBossSection(const BossSection& section) {
     }
 }
 
+const StageScene* LastStageFrameForTests() { return lastStage; }
+
 void RunStageFrame(const StageScene& stage) {
+    lastStage = &stage;
     // 1. Entry.
     if (sceneChanged) {
         if (stage.entryClearsPause) {

@@ -109,6 +109,10 @@ struct StageScene {
 
 void RunStageFrame(const StageScene& stage);
 
+// The stage record of the last stage frame run, null before the first:
+// recorded play names the rows of its tables by it.
+const StageScene* LastStageFrameForTests();
+
 // The same power-item windows in every stage but scene 2.
 constexpr int kPowerItemWindowCount = 5;
 constexpr PowerItemWindow kPowerItemWindows[kPowerItemWindowCount] = {

@@ -13,6 +13,7 @@
 #include "game/shell/main_loop.h"
 #include "game/shell/pool_catalogue.h"
 #include "game/stages/backgrounds.h"
+#include "game/stages/schedule.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/stages/scene3/scene3_boss.h"
 #include "game/stages/scene4/scene4_boss.h"
@@ -99,6 +100,7 @@ void ResetPlatformHooks() {
     plat::ResetDisplayHooksForTests();
     plat::SetProgramDirectoryForTests("");
     plat::SetInstanceLockDirectoryForTests("");
+    SetScheduleRowObserverForTests(nullptr);
 }
 
 void ResetKitSystem() {

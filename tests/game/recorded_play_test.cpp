@@ -1,0 +1,236 @@
+// Recorded play: every stage scene played headless through the real frame at
+// 60 frames a second, from its first frame through its waves into the boss
+// fight, the boss held inside its attack gate for a whole attack cycle and
+// then let down through its hp rows to the defeat and the scene switch (or,
+// in one run per stage, taken on to the stage's time-out). What
+// the game did (harness/play_recorder.h) is compared with the recording kept
+// in tests/recordings/; the first difference fails the run, naming the frame
+// and what differs there.
+//
+// After a deliberate change of behaviour, `make record` writes the
+// recordings anew (VEX_RECORD_PLAY=1); the commit says why they changed.
+#include "harness/game_harness.h"
+#include "harness/play_recorder.h"
+
+#include "game/bosses/boss_record.h"
+#include "game/shell/new_game.h"
+#include "game/shell/world_reset.h"
+#include "game/stages/scene2/scene2_boss.h"
+#include "game/stages/scene3/scene3_boss.h"
+#include "game/stages/scene4/scene4_boss.h"
+#include "game/stages/scene5/scene5_boss.h"
+#include "game/stages/scene6/scene6_boss.h"
+#include "game/stages/scene7/scene7_boss.h"
+#include "game/stages/scene8/scene8_boss.h"
+#include "game/stages/scene9/scene9_boss.h"
+#include "game/stages/stage_frame.h"
+#include "game/state/game_state.h"
+#include "game/state/scene_state.h"
+#include "kit/draw/present.h"
+#include "platform/midi.h"
+#include "platform/window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+namespace {
+
+enum class Input {
+    Idle, // never fires, no-death on: every enemy and bullet flies its whole way
+    Keys, // random held keys from a fixed seed, no-death off: kills, items, deaths
+};
+
+enum class Ending {
+    Descent, // after the held cycle the hp falls through the hp rows to 0
+    TimeOut, // after the held cycle the scroll is taken to just short of the time-out
+};
+
+struct PlayRun {
+    int32_t scene;
+    int32_t mode;
+    int32_t difficulty;
+    int32_t extra;
+    Input input;
+    Ending ending = Ending::Descent;
+};
+
+std::string Name(const PlayRun& r) {
+    std::string n = "Scene" + std::to_string(r.scene) + "Mode" + std::to_string(r.mode);
+    if (r.difficulty != 1 || r.extra != 0)
+        n += "Difficulty" + std::to_string(r.difficulty) + "Extra" + std::to_string(r.extra);
+    n += r.input == Input::Idle ? "Idle" : "Keys";
+    return r.ending == Ending::TimeOut ? n + "TimeOut" : n;
+}
+
+std::string Describe(const PlayRun& r) {
+    return "scene " + std::to_string(r.scene) + ", game mode " + std::to_string(r.mode) + ", difficulty " +
+           std::to_string(r.difficulty) + ", difficultyExtra " + std::to_string(r.extra) + ", input " +
+           (r.input == Input::Idle ? "idle (no fire, no-death)" : "random held keys (deaths on)") +
+           (r.ending == Ending::TimeOut ? ", ended by the time-out" : ", ended by the hp falling");
+}
+
+std::vector<PlayRun> AllRuns() {
+    std::vector<PlayRun> runs;
+    for (int32_t scene : {2, 3, 4, 5, 6, 7, 8, 9}) {
+        for (Input input : {Input::Idle, Input::Keys})
+            for (int32_t mode : {1, 3})
+                runs.push_back({scene, mode, 1, 0, input});
+        // The values play never sets, so the rows behind those gates run too.
+        runs.push_back({scene, 2, 2, 1, Input::Idle});
+        runs.push_back({scene, 3, 0, 1, Input::Idle, Ending::TimeOut});
+    }
+    return runs;
+}
+
+struct Boss {
+    BossRecord& record;
+    const BossSection& section;
+};
+
+Boss BossOf(int32_t scene) {
+    switch (scene) {
+    case 2:
+        return {scene2Boss, scene2BossSection};
+    case 3:
+        return {scene3Boss, scene3BossSection};
+    case 4:
+        return {scene4Boss, scene4BossSection};
+    case 5:
+        return {scene5Boss, scene5BossSection};
+    case 6:
+        return {scene6Boss, scene6BossSection};
+    case 7:
+        return {scene7Boss, scene7BossSection};
+    case 8:
+        return {scene8Boss, scene8BossSection};
+    default:
+        return {scene9Boss, scene9BossSection};
+    }
+}
+
+// The hp the fight is held at: inside the gate, above every hp row.
+float HoldHp(const BossSection& s) {
+    float top = s.gateLo;
+    for (const ScheduleRow& row : s.hpRows)
+        if (row.window.hi < s.gateHi) top = std::max(top, row.window.hi);
+    return s.hpRows.empty() ? s.gateHi - 10.0f : std::floor((top + s.gateHi) / 2);
+}
+
+// Frames of one whole attack cycle in this mode: to the wrap, or past the
+// last attack row where the clock never wraps.
+int32_t CycleFrames(const BossSection& s, int32_t mode) {
+    const int32_t wrap = mode >= 0 && mode < 4 ? s.wrap.byMode[mode] : s.wrap.otherwise;
+    if (wrap > 0) return wrap;
+    float last = 0;
+    for (const ScheduleRow& row : s.attackRows)
+        if (std::isfinite(row.window.hi)) last = std::max(last, row.window.hi);
+    return int32_t(last) + 30;
+}
+
+constexpr float kFrameDt = 1.0f / 60;
+constexpr uint32_t kInputSeed = 20241207;
+constexpr int32_t kDescentFrames = 480;
+constexpr int32_t kMaxFrames = 30000;
+constexpr int32_t kHeldKeys[] = {plat::kVkLeft, plat::kVkRight, plat::kVkUp,
+                                 plat::kVkDown, plat::kVkShift, plat::kVkControl};
+
+std::string Play(const PlayRun& run, std::string& trouble) {
+    HarnessOptions o;
+    o.fakeMidi = true;
+    GameHarness h(o);
+    if (!h.Start()) {
+        trouble = "the game did not start";
+        return {};
+    }
+    ResetWorldA();
+    ResetWorldB();
+    NewGameSetup();
+    SetDefaultOptions();
+    gameMode = run.mode;
+    difficulty = run.difficulty;
+    difficultyExtra = run.extra;
+    noDeathMode = run.input == Input::Idle ? 1 : 0;
+    h.SetScene(run.scene);
+    transitionCounter = 0;
+    transitionStep = 0;
+    h.SetFrameDt(kFrameDt);
+
+    const Boss boss = BossOf(run.scene);
+    const float hold = HoldHp(boss.section);
+    const int32_t holdFrames = CycleFrames(boss.section, run.mode) + 30;
+    PlayRecorder rec(boss.record, boss.section);
+    rec.Note("# " + Describe(run));
+    rec.Note("# hold hp " + std::to_string(int(hold)) + " for " + std::to_string(holdFrames) + " frames");
+
+    std::minstd_rand keys(kInputSeed);
+    bool held[6] = {};
+    int32_t fightFrame = -1; // frames since the boss section opened
+    for (int32_t f = 1; f <= kMaxFrames; ++f) {
+        if (run.input == Input::Keys && f % 16 == 1) {
+            for (int k = 0; k < 6; ++k) {
+                const bool down = (keys() & 1) != 0;
+                if (down != held[k]) (down ? h.KeyDown(kHeldKeys[k]) : h.KeyUp(kHeldKeys[k]));
+                held[k] = down;
+            }
+        }
+        if (fightFrame >= 0) {
+            if (fightFrame < holdFrames) {
+                boss.record.hp = hold;
+            } else if (run.ending == Ending::TimeOut) {
+                // Two seconds or so of scrolling short of the time-out; the
+                // hp stays where the gate holds the attacks.
+                if (fightFrame == holdFrames) scrollDistance = boss.section.timeOut.lo - 30.0f;
+                boss.record.hp = hold;
+            } else {
+                const int32_t k = fightFrame - holdFrames;
+                boss.record.hp = std::min(boss.record.hp, hold - hold * float(k) / kDescentFrames);
+            }
+            ++fightFrame;
+        }
+        if (h.RunFrames(1) != 1) {
+            trouble = "the game stopped at frame " + std::to_string(f);
+            break;
+        }
+        rec.AfterFrame(f);
+        if (fightFrame < 0 && boss.record.behaviourClock > 0) fightFrame = 0;
+        if (currentScene != run.scene) {
+            rec.Finish();
+            return rec.Text();
+        }
+    }
+    if (trouble.empty()) trouble = "no scene switch within " + std::to_string(kMaxFrames) + " frames";
+    return rec.Text();
+}
+
+std::string RecordingPath(const PlayRun& run) {
+    return std::string(VEX_SOURCE_DIR) + "/tests/recordings/" + Name(run) + ".txt.xz";
+}
+
+class RecordedPlay : public ::testing::TestWithParam<PlayRun> {};
+
+TEST_P(RecordedPlay, PlaysAsRecorded) {
+    const PlayRun& run = GetParam();
+    std::string trouble;
+    const std::string now = Play(run, trouble);
+    ASSERT_TRUE(trouble.empty()) << Describe(run) << ": " << trouble;
+    const std::string path = RecordingPath(run);
+    const char* rewrite = std::getenv("VEX_RECORD_PLAY");
+    if (rewrite && std::string(rewrite) == "1") {
+        ASSERT_TRUE(WriteXzText(path, now)) << "cannot write " << path;
+        return;
+    }
+    std::string recorded;
+    ASSERT_TRUE(ReadXzText(path, recorded)) << "no recording at " << path << " (make record writes it)";
+    const std::string diff = FirstDifference(recorded, now);
+    EXPECT_TRUE(diff.empty()) << Describe(run) << " no longer plays as recorded in " << path << "\n" << diff;
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, RecordedPlay, ::testing::ValuesIn(AllRuns()),
+                         [](const ::testing::TestParamInfo<PlayRun>& info) { return Name(info.param); });
+
+} // namespace

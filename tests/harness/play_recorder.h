@@ -1,0 +1,74 @@
+#pragma once
+// Recorded play: what the game did, frame by frame, as lines of text that a
+// later run can be compared with.
+//
+// After each frame the recorder walks the pool catalogue and notes every
+// record that came alive ("spawn" with all its words, "=" for a word as the
+// pool's previous spawn had it) or went out ("free"), and which schedule
+// rows started or stopped running ("row+", "row-", with the row's window).
+// Every 30 frames it notes the boss (position, clocks, hp), the ship and the
+// scroll distance, and every 60 frames a digest of the live records of each
+// pool whose live records changed; lives and the scene as soon as they
+// change, the score with the summaries. The lines of a frame follow a line
+// "@ frame". Numbers read the same on every machine and in every locale:
+// integers in decimal, floats in their shortest exact form.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+struct BossRecord;
+struct BossSection;
+struct PoolEntry;
+
+class PlayRecorder {
+  public:
+    // Watches `boss` and names the rows of `section` and of the stage tables.
+    PlayRecorder(BossRecord& boss, const BossSection& section);
+    ~PlayRecorder();
+    PlayRecorder(const PlayRecorder&) = delete;
+    PlayRecorder& operator=(const PlayRecorder&) = delete;
+
+    // A line before the frames (what the run is).
+    void Note(const std::string& line);
+    // Call after every frame, counted from 1.
+    void AfterFrame(int32_t frame);
+    // Ends the recording with the rows that never ran in it.
+    void Finish();
+    const std::string& Text() const { return text_; }
+
+  private:
+    struct Table {
+        const void* rows;
+        std::vector<uint8_t> ran, ranBefore, ever;
+    };
+    struct Pool {
+        const PoolEntry* entry;
+        std::vector<unsigned char> before;
+        uint32_t digest;
+        std::vector<uint32_t> lastSpawn;
+    };
+    static void OnRow(std::span<const struct ScheduleRow> rows, std::size_t row);
+    void Line(int32_t frame, const std::string& line);
+    void Rows(int32_t frame);
+    void Records(int32_t frame);
+    void Summary(int32_t frame);
+
+    BossRecord& boss_;
+    const BossSection& section_;
+    std::vector<Pool> pools_;
+    std::vector<Table> tables_; // attack, hp, enemy, pattern
+    int32_t markedFrame_ = -1;
+    int32_t score_ = -1, lives_ = -1, scene_ = -1;
+    std::string text_;
+};
+
+// The first difference between two recordings, told as a maintainer wants
+// to read it: the frame, then the lines of that frame that differ, recorded
+// beside new where they name the same thing. Empty when they are the same.
+std::string FirstDifference(const std::string& recorded, const std::string& now);
+
+// Whole-file reading and writing of xz-compressed text (xzcat shows a
+// recording); false on failure.
+bool ReadXzText(const std::string& path, std::string& text);
+bool WriteXzText(const std::string& path, const std::string& text);
