@@ -1,6 +1,6 @@
 SHELL := /bin/bash
 # make        builds everything into build/
-# make play   builds, then starts the game
+# make play   builds the game and its painted assets, then starts the game
 # make test   builds, then runs every test
 # make bench  builds, then runs the benchmarks
 BUILD ?= build
@@ -20,7 +20,10 @@ deps:
 configure: deps
 	cmake -S . -B $(BUILD) -DVEX_SANITIZE=$(SANITIZE)
 
-play: all
+# Only the game: the painted assets come with it, the tests and the
+# benchmarks wait for make or make test.
+play: deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target vextalon
 	cd $(BUILD) && ./vextalon
 
 test: all
