@@ -2,7 +2,7 @@ SHELL := /bin/bash
 # make        builds everything into build/
 # make play   builds the game and its painted assets, then starts the game
 # make test   builds, then runs every test
-# make bench  builds, then runs the benchmarks
+# make bench  builds the benchmarks without sanitizers in build/, then runs them
 BUILD ?= build
 SANITIZE ?= OFF
 JOBS ?= $(shell nproc)
@@ -29,8 +29,13 @@ play: deps configure
 test: all
 	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 300
 
-bench: all
-	$(BUILD)/vexbench
+# Timings only mean something without the sanitizers, so the benchmarks
+# always build and run in the plain optimised build in build/, whatever
+# BUILD and SANITIZE say.
+bench: deps
+	cmake -S . -B build -DVEX_SANITIZE=OFF
+	cmake --build build -j $(JOBS) --target vexbench
+	build/vexbench
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS. Each grows its own
 # corpus in build-fuzz/corpus/NAME, starting from the files in
