@@ -39,7 +39,9 @@ bench: deps
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS. Each grows its own
 # corpus in build-fuzz/corpus/NAME, starting from the files in
-# tests/fuzz/seeds/NAME when there are any (read, never written).
+# tests/fuzz/seeds/NAME when there are any (read, never written). The whole
+# output goes to build-fuzz/logs/NAME.log; shown are how many files each
+# folder gave and the end.
 FUZZ_SECONDS ?= 30
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVEX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -48,10 +50,14 @@ fuzz: deps
 	  [ -x "$$f" ] || continue; \
 	  name=$$(basename $$f); \
 	  echo "== $$f ($(FUZZ_SECONDS) s)"; \
-	  mkdir -p build-fuzz/corpus/$$name; \
+	  mkdir -p build-fuzz/corpus/$$name build-fuzz/logs; \
 	  seeds=; [ -d tests/fuzz/seeds/$$name ] && seeds=tests/fuzz/seeds/$$name; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 build-fuzz/corpus/$$name $$seeds 2>&1 | tail -n 12; \
-	  test $${PIPESTATUS[0]} -eq 0; \
+	  log=build-fuzz/logs/$$name.log; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -print_final_stats=1 build-fuzz/corpus/$$name $$seeds \
+	    >$$log 2>&1 && status=0 || status=$$?; \
+	  grep 'files found in' $$log || true; \
+	  tail -n 12 $$log; \
+	  test $$status -eq 0; \
 	done
 
 clean:
