@@ -2,12 +2,13 @@ SHELL := /bin/bash
 # make        builds everything into build/
 # make play   builds the game and its painted assets, then starts the game
 # make test   builds, then runs every test
+# make record builds, then writes the recorded-play files anew
 # make bench  builds the benchmarks without sanitizers in build/, then runs them
 BUILD ?= build
 SANITIZE ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure play test bench fuzz clean
+.PHONY: all deps configure play test record bench fuzz clean
 
 all: deps configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -28,6 +29,11 @@ play: deps configure
 
 test: all
 	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 300
+
+# Writes tests/recordings/ anew from this build's play, after a deliberate
+# change of behaviour; the commit that carries them says why they changed.
+record: all
+	cd $(BUILD) && VEX_RECORD_PLAY=1 ctest -j $(JOBS) -R RecordedPlay --output-on-failure --timeout 300
 
 # Timings only mean something without the sanitizers, so the benchmarks
 # always build and run in the plain optimised build in build/, whatever
