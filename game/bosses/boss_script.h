@@ -8,7 +8,7 @@
 #include <span>
 
 #include "game/bosses/boss_record.h"
-#include "game/stages/schedule.h"
+#include "game/state/value_window.h"
 
 enum class LegAction : uint8_t {
     DrawIntro,  // the intro picture, keyed at its own position
