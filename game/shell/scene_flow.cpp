@@ -1,9 +1,8 @@
 // The front-end scenes: title (1), setup screen (11) and the weapon select
-// (12, which no switch enters), and the scene switch they all share.
-#include "game/shell/scene_flow.h"
+// (12, which no switch enters).
+#include "game/shell/scenes.h"
 
 #include "game/shell/new_game.h"
-#include "game/shell/scenes.h"
 #include "game/shell/world_reset.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
@@ -39,16 +38,6 @@ void StartFirstStage(int32_t mode) {
 }
 
 } // namespace
-
-void SwitchScene(int32_t next, int32_t wipeKind, int32_t wipeLength) {
-    transitionKind = wipeKind;
-    transitionLength = wipeLength;
-    SnapshotToImage(1, 0, 0, screenWidth, screenHeight);
-    currentScene = next;
-    previousScene = 0;
-    transitionCounter = transitionLength;
-    transitionStep = -1;
-}
 
 void TitleScene() {
     if (sceneChanged) {

@@ -3,7 +3,7 @@
 #include "game/bosses/boss_body.h"
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/scene4/scene4_patterns.h"
 #include "game/stages/shared_patterns.h"
 #include "game/state/assets.h"

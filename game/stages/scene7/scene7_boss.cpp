@@ -3,7 +3,7 @@
 #include "game/bosses/boss_body.h"
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/plain_boss_update.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/scene7/scene7_patterns.h"
 #include "game/state/assets.h"
 
