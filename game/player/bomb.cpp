@@ -3,20 +3,13 @@
 #include <cmath>
 #include <cstddef>
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
 #include "game/player/player_api.h"
 #include "game/player/player_pools.h"
 #include "game/player/weapon_aim.h"
-#include "game/stages/scene2/scene2_boss.h"
-#include "game/stages/scene3/scene3_boss.h"
-#include "game/stages/scene4/scene4_boss.h"
-#include "game/stages/scene5/scene5_boss.h"
-#include "game/stages/scene6/scene6_boss.h"
-#include "game/stages/scene7/scene7_boss.h"
-#include "game/stages/scene8/scene8_boss.h"
-#include "game/stages/scene9/scene9_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"

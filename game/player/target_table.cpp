@@ -1,16 +1,9 @@
 #include "game/player/target_table.h"
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
-#include "game/stages/scene2/scene2_boss.h"
-#include "game/stages/scene3/scene3_boss.h"
-#include "game/stages/scene4/scene4_boss.h"
-#include "game/stages/scene5/scene5_boss.h"
-#include "game/stages/scene6/scene6_boss.h"
-#include "game/stages/scene7/scene7_boss.h"
-#include "game/stages/scene8/scene8_boss.h"
-#include "game/stages/scene9/scene9_boss.h"
 
 namespace {
 

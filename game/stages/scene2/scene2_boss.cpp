@@ -7,11 +7,7 @@
 #include "game/stages/scene2/scene2_volleys.h"
 #include "game/state/assets.h"
 
-BossRecord scene2Boss;
 BossIntro scene2BossSilhouette;
-
-LockMarker scene2BossLockPointsA[kScene2BossLockPoints];
-LockMarker scene2BossLockPointsB[kScene2BossLockPoints];
 
 BossExplosion scene2BossBigExplosions[kBigExplosions];
 BossExplosionCompact scene2BossSmallExplosions[kSmallExplosions];
@@ -167,7 +163,6 @@ constexpr ScheduleRow kScene2BossAttackRows[] = {
 
 } // namespace
 
-void Scene2Boss_SetHit() { BossSetHit(scene2Boss); }
 void Scene2Boss_Update() { BossUpdate(kScene2BossScript); }
 void Scene2Boss_Draw() { BossBodyDraw(kScene2BossBody); }
 void Scene2Boss_Defeat() { BossDefeatSequence(kScene2BossDefeat); }

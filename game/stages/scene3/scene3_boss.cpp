@@ -9,11 +9,7 @@
 
 #include <iterator>
 
-BossRecord scene3Boss;
 BossIntro scene3BossIntro;
-
-LockMarker scene3BossLockPointsA[kScene3BossLockPoints];
-LockMarker scene3BossLockPointsB[kScene3BossLockPoints];
 
 BossExplosion scene3BossBigExplosions[kBigExplosions];
 BossExplosion scene3BossSmallExplosions[kSmallExplosions];
@@ -226,7 +222,6 @@ static_assert(std::size(kScene3BossAttackRows) == 47);
 
 } // namespace
 
-void Scene3Boss_SetHit() { BossSetHit(scene3Boss); }
 void Scene3Boss_Update() { BossUpdate(kScene3BossScript); }
 void Scene3Boss_Draw() { BossBodyDraw(kScene3BossBody); }
 void Scene3Boss_Defeat() { BossDefeatSequence(kScene3BossDefeat); }

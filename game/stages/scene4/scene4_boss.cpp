@@ -8,11 +8,6 @@
 #include "game/stages/shared_patterns.h"
 #include "game/state/assets.h"
 
-BossRecord scene4Boss;
-
-LockMarker scene4BossLockPointsA[kScene4BossLockPoints];
-LockMarker scene4BossLockPointsB[kScene4BossLockPoints];
-
 BossExplosion scene4BossBigExplosions[kBigExplosions];
 BossExplosion scene4BossSmallExplosions[kSmallExplosions];
 
@@ -109,7 +104,6 @@ constexpr ScheduleRow kScene4BossAttackRows[] = {
 
 } // namespace
 
-void Scene4Boss_SetHit() { BossSetHit(scene4Boss); }
 void Scene4Boss_Update() { BossUpdate(kScene4BossScriptRecord); }
 void Scene4Boss_Draw() { BossBodyDraw(kScene4BossBody); }
 void Scene4Boss_Defeat() { BossDefeatSequence(kScene4BossDefeat); }

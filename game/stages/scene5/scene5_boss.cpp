@@ -5,11 +5,6 @@
 #include "game/bosses/boss_script.h"
 #include "game/state/assets.h"
 
-BossRecord scene5Boss;
-
-LockMarker scene5BossLockPointsA[kScene5BossLockPoints];
-LockMarker scene5BossLockPointsB[kScene5BossLockPoints];
-
 BossExplosion scene5BossBigExplosions[kBigExplosions];
 BossExplosion scene5BossSmallExplosions[kSmallExplosions];
 
@@ -156,7 +151,6 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene5BossDefeat = {
 
 } // namespace
 
-void Scene5Boss_SetHit() { BossSetHit(scene5Boss); }
 void Scene5Boss_Update() { BossUpdate(kScene5BossScript); }
 void Scene5Boss_Draw() { BossBodyDraw(kScene5BossBody); }
 void Scene5Boss_Defeat() { BossDefeatSequence(kScene5BossDefeat); }

@@ -5,13 +5,9 @@
 #include "game/bosses/boss_script.h"
 #include "game/state/assets.h"
 
-BossRecord scene6Boss;
 BossIntro scene6BossIntro;
 VerticalBeam scene6BossVerticalBeam1;
 VerticalBeam scene6BossVerticalBeam2;
-
-LockMarker scene6BossLockPointsA[kScene6BossLockPoints];
-LockMarker scene6BossLockPointsB[kScene6BossLockPoints];
 
 BossExplosionShort scene6BossBigExplosions[kBigExplosions];
 BossExplosionShort scene6BossSmallExplosions[kSmallExplosions];
@@ -104,7 +100,6 @@ constexpr BossDefeat<BossExplosionShort, BossExplosionShort> kScene6BossDefeat =
 
 } // namespace
 
-void Scene6Boss_SetHit() { BossSetHit(scene6Boss); }
 void Scene6Boss_Update() { BossUpdate(kScene6BossScript); }
 void Scene6Boss_Draw() { BossBodyDraw(kScene6BossBody); }
 void Scene6Boss_Defeat() { BossDefeatSequence(kScene6BossDefeat); }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/curving_stream.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
@@ -13,16 +14,9 @@
 #include "game/stages/stage_frame.h"
 
 constexpr float kScene6BossStartHp = 1000.0f;
-extern BossRecord scene6Boss;
 extern BossIntro scene6BossIntro;
 extern VerticalBeam scene6BossVerticalBeam1; // Scene6Boss_VerticalBeam1 (left)
 extern VerticalBeam scene6BossVerticalBeam2; // Scene6Boss_VerticalBeam2 (right)
-
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
-constexpr int kScene6BossLockPoints = 6;
-extern LockMarker scene6BossLockPointsA[kScene6BossLockPoints];
-extern LockMarker scene6BossLockPointsB[kScene6BossLockPoints];
 
 extern BossExplosionShort scene6BossBigExplosions[kBigExplosions];
 extern BossExplosionShort scene6BossSmallExplosions[kSmallExplosions];
@@ -58,8 +52,6 @@ extern TimedVolleyShortRecord scene6BossTimedVolley7Pool[50];
 extern TurningStreamRecord scene6BossTurningStream1Pool[7];
 extern TurningStreamRecord scene6BossTurningStream2Pool[7];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene6Boss_SetHit();
 // Approach: the sheet rises across the screen, the body descends to
 // (210, 0), then sways about that place for as long as it lives.
 void Scene6Boss_Update();

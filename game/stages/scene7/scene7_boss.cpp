@@ -7,11 +7,6 @@
 #include "game/stages/scene7/scene7_patterns.h"
 #include "game/state/assets.h"
 
-BossRecord scene7Boss;
-
-LockMarker scene7BossLockPointsA[kScene7BossLockPoints];
-LockMarker scene7BossLockPointsB[kScene7BossLockPoints];
-
 BossExplosion scene7BossBigExplosions[kBigExplosions];
 BossExplosion scene7BossSmallExplosions[kSmallExplosions];
 
@@ -124,7 +119,6 @@ constexpr ScheduleRow kScene7BossAttackRows[] = {
 
 } // namespace
 
-void Scene7Boss_SetHit() { BossSetHit(scene7Boss); }
 void Scene7Boss_Update() { BossUpdate(kScene7BossScript); }
 void Scene7Boss_Draw() { BossBodyDraw(kScene7BossBody); }
 void Scene7Boss_Defeat() { BossDefeatSequence(kScene7BossDefeat); }

@@ -5,11 +5,6 @@
 #include "game/bosses/plain_boss_update.h"
 #include "game/state/assets.h"
 
-BossRecord scene8Boss;
-
-LockMarker scene8BossLockPointsA[kScene8BossLockPoints];
-LockMarker scene8BossLockPointsB[kScene8BossLockPoints];
-
 BossExplosion scene8BossBigExplosions[kBigExplosions];
 BossExplosion scene8BossSmallExplosions[kSmallExplosions];
 
@@ -102,7 +97,6 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene8BossDefeat = {
 
 } // namespace
 
-void Scene8Boss_SetHit() { BossSetHit(scene8Boss); }
 void Scene8Boss_Update() { BossUpdate(kScene8BossScript); }
 void Scene8Boss_Draw() { BossBodyDraw(kScene8BossBody); }
 void Scene8Boss_Defeat() { BossDefeatSequence(kScene8BossDefeat); }

@@ -8,11 +8,6 @@
 #include "game/stages/shared_patterns.h"
 #include "game/state/assets.h"
 
-BossRecord scene9Boss;
-
-LockMarker scene9BossLockPointsA[kScene9BossLockPoints];
-LockMarker scene9BossLockPointsB[kScene9BossLockPoints];
-
 BossExplosion scene9BossBigExplosions[kBigExplosions];
 BossExplosion scene9BossSmallExplosions[kSmallExplosions];
 
@@ -116,7 +111,6 @@ constexpr ScheduleRow kScene9BossAttackRows[] = {
 
 } // namespace
 
-void Scene9Boss_SetHit() { BossSetHit(scene9Boss); }
 void Scene9Boss_Update() { BossUpdate(kScene9BossScriptRecord); }
 void Scene9Boss_Draw() { BossBodyDraw(kScene9BossBody); }
 void Scene9Boss_Defeat() { BossDefeatSequence(kScene9BossDefeat); }
