@@ -76,7 +76,6 @@ extern BombFragment bombFragments[kBombFragments];
 extern PlayerDebris playerDebris[kPlayerDebris];
 
 // --- Lock-on shots ---------------------------------------------------------------
-
 extern LockOnShot lockOnShotsB[3];
 extern LockOnShot lockOnShotsC[3];
 extern LockOnShot lockOnShotsQ[3];

@@ -72,22 +72,7 @@ void MainShots() {
     LockOnShotSquadV4A_Spawn();
     LockOnShotSquadV4B_Spawn();
     UpdateBossLockOn();
-    LockOnShotScene2BossA_Spawn();
-    LockOnShotScene2BossB_Spawn();
-    LockOnShotScene4BossA_Spawn();
-    LockOnShotScene4BossB_Spawn();
-    LockOnShotScene8BossA_Spawn();
-    LockOnShotScene8BossB_Spawn();
-    LockOnShotScene5BossA_Spawn();
-    LockOnShotScene5BossB_Spawn();
-    LockOnShotScene6BossA_Spawn();
-    LockOnShotScene6BossB_Spawn();
-    LockOnShotScene7BossA_Spawn();
-    LockOnShotScene7BossB_Spawn();
-    LockOnShotScene3BossA_Spawn();
-    LockOnShotScene3BossB_Spawn();
-    LockOnShotScene9BossA_Spawn();
-    LockOnShotScene9BossB_Spawn();
+    SpawnBossLockOnShots();
 }
 
 void PresentAndPlayerLogic(const StageScene& stage) {
