@@ -17,7 +17,7 @@ void MoveLockSight();
 // Locks the markers of the enemies inside the sight; nothing calls it in play.
 void ScanLockMarkers();
 
-// Lock setters: locked := 1 on the marker of the given slot. An index outside
+// Lock setters: lock the marker of the given slot. An index outside
 // the array is ignored.
 void LockEnemyB(int32_t slot);
 void LockEnemyC(int32_t slot);

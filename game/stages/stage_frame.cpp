@@ -120,7 +120,7 @@ void RunBossSection(const BossSection& section) {
 }
 
 void RunStageFrame(const StageScene& stage) {
-    // 1. Entry.
+    // Entry.
     if (sceneChanged) {
         if (stage.entryClearsPause) {
             pauseFlag = 0;
@@ -130,14 +130,14 @@ void RunStageFrame(const StageScene& stage) {
         if (stage.musicStart == StageMusicStart::EntryFrame) MidiPlay(stage.music, 1);
     }
 
-    // 8. A paused frame draws and presents nothing; the last picture (the
+    // A paused frame draws and presents nothing; the last picture (the
     // continue prompt) stays up.
     if (pauseFlag != 0) {
         ContinueCheck(stage.continueBombs);
         return;
     }
 
-    // 2. Prologue.
+    // Prologue.
     if (stage.musicStart == StageMusicStart::CountedFrame) {
         stageFrameCounter += 1;
         if (stageFrameCounter == 1) MidiPlay(stage.music, 1);
@@ -148,20 +148,20 @@ void RunStageFrame(const StageScene& stage) {
     DrawBackground(stage.background);
     PlayerBomb_Draw();
 
-    // 3. Boss section.
+    // Boss section.
     BossSectionStep(stage);
 
-    // 4. Shots and enemies.
+    // Shots and enemies.
     DrawPlayerShots();
     RunSchedule(stage.enemyRows, scrollDistance);
 
-    // 5. Power item.
+    // Power item.
     PowerItem(stage);
 
-    // 6. Player and patterns.
+    // Player and patterns.
     UpdatePlayer();
     RunSchedule(stage.patternRows, scrollDistance);
 
-    // 7. Presentation and the player's logic.
+    // Presentation and the player's logic.
     PresentAndPlayerLogic(stage);
 }

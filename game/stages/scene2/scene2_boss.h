@@ -1,7 +1,8 @@
 #pragma once
-// The scene-2 boss (the first stage played): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-2 boss (the first stage played): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"

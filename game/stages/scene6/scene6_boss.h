@@ -1,7 +1,8 @@
 #pragma once
-// The scene-6 boss (the fourth stage played): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-6 boss (the fourth stage played): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
@@ -15,8 +16,8 @@
 
 constexpr float kScene6BossStartHp = 1000.0f;
 extern BossIntro scene6BossIntro;
-extern VerticalBeam scene6BossVerticalBeam1; // Scene6Boss_VerticalBeam1 (left)
-extern VerticalBeam scene6BossVerticalBeam2; // Scene6Boss_VerticalBeam2 (right)
+extern VerticalBeam scene6BossVerticalBeam1; // the left beam
+extern VerticalBeam scene6BossVerticalBeam2; // the right beam
 
 extern BossExplosionShort scene6BossBigExplosions[kBigExplosions];
 extern BossExplosionShort scene6BossSmallExplosions[kSmallExplosions];
