@@ -93,13 +93,13 @@ void EndingScene() {
         MidiStop();
         ResetWorldA();
         ResetWorldB();
-        SwitchScene(1, 3, kLongWipe);
+        SwitchScene(kSceneTitle, 3, kLongWipe);
     }
     if (lastKey == kKeySpace) {
         MidiStop();
         ResetWorldA();
         ResetWorldB();
         NewGameSetup();
-        SwitchScene(1, 3, kLongWipe);
+        SwitchScene(kSceneTitle, 3, kLongWipe);
     }
 }

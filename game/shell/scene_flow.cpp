@@ -34,7 +34,7 @@ void StartFirstStage(int32_t mode) {
     ResetWorldB();
     NewGameSetup();
     gameMode = mode;
-    SwitchScene(2, 3, kMenuWipe);
+    SwitchScene(kSceneStage2, 3, kMenuWipe);
 }
 
 } // namespace
@@ -51,7 +51,7 @@ void TitleScene() {
         difficulty = 1;
         difficultyExtra = 0;
         plainBackground = 0;
-        SwitchScene(11, 3, kMenuWipe);
+        SwitchScene(kSceneSetup, 3, kMenuWipe);
         lastKey = 0;
     }
 }
@@ -88,10 +88,10 @@ void WeaponSelectScene() {
     ShowPicture(imgLEVEL0);
     if (lastKey == kKeyF5) {
         weaponType = 1;
-        SwitchScene(11, 1, kMenuWipe);
+        SwitchScene(kSceneSetup, 1, kMenuWipe);
     }
     if (lastKey == kKeyF6) {
         weaponType = 2;
-        SwitchScene(11, 1, kMenuWipe);
+        SwitchScene(kSceneSetup, 1, kMenuWipe);
     }
 }

@@ -9,6 +9,21 @@ extern int32_t previousScene; // what the bookkeeping last saw; a switch stores 
 extern int32_t nextScene;     // entered when a fade-out ends
 extern int32_t sceneChanged;  // 1 during a scene's first frame
 
+// The scenes by number. The stage scenes keep their folders' numbers (play
+// runs 2, 3, 5, 6 and 8; 4, 7 and 9 are never entered).
+constexpr int32_t kSceneTitle = 1;
+constexpr int32_t kSceneStage2 = 2;
+constexpr int32_t kSceneStage3 = 3;
+constexpr int32_t kSceneStage4 = 4;
+constexpr int32_t kSceneStage5 = 5;
+constexpr int32_t kSceneStage6 = 6;
+constexpr int32_t kSceneStage7 = 7;
+constexpr int32_t kSceneStage8 = 8;
+constexpr int32_t kSceneStage9 = 9;
+constexpr int32_t kSceneEnding = 10;
+constexpr int32_t kSceneSetup = 11;
+constexpr int32_t kSceneWeaponSelect = 12;
+
 // Snapshots the back buffer into image 1 and enters `next`; from the next
 // frame on PresentFrame wipes from the snapshot over `wipeLength` frames. The
 // new scene's first frame sees sceneChanged = 1.

@@ -6,6 +6,7 @@
 #include "game/stages/scene2/scene2_shot_pools.h"
 #include "game/stages/scene2/scene2_volleys.h"
 #include "game/state/assets.h"
+#include "game/state/scene_state.h"
 
 BossIntro scene2BossSilhouette;
 
@@ -106,7 +107,7 @@ constexpr BossDefeat<BossExplosion, BossExplosionCompact> kScene2BossDefeat = {
     .scatterX = 440,
     .bigScatterY = 360,
     .smallScatterY = 360,
-    .nextScene = 3,
+    .nextScene = kSceneStage3,
     .wipeLength = 30,
 };
 

@@ -130,7 +130,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene3BossDefeat = {
     .scatterX = 500,
     .bigScatterY = 350,
     .smallScatterY = 350,
-    .nextScene = 5,
+    .nextScene = kSceneStage5,
     .wipeLength = kLongWipe,
 };
 

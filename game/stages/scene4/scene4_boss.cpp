@@ -72,7 +72,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene4BossDefeat = {
     .scatterX = 440,
     .bigScatterY = 280,
     .smallScatterY = 280,
-    .nextScene = 5,
+    .nextScene = kSceneStage5,
     .wipeLength = kShortWipe,
 };
 

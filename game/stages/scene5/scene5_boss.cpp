@@ -4,6 +4,7 @@
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
 #include "game/state/assets.h"
+#include "game/state/scene_state.h"
 
 BossExplosion scene5BossBigExplosions[kBigExplosions];
 BossExplosion scene5BossSmallExplosions[kSmallExplosions];
@@ -145,7 +146,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene5BossDefeat = {
     .scatterX = 440,
     .bigScatterY = 320,
     .smallScatterY = 310,
-    .nextScene = 6,
+    .nextScene = kSceneStage6,
     .wipeLength = 30,
 };
 

@@ -4,6 +4,7 @@
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
 #include "game/state/assets.h"
+#include "game/state/scene_state.h"
 
 BossIntro scene6BossIntro;
 VerticalBeam scene6BossVerticalBeam1;
@@ -94,7 +95,7 @@ constexpr BossDefeat<BossExplosionShort, BossExplosionShort> kScene6BossDefeat =
     .scatterX = 380,
     .bigScatterY = 320,
     .smallScatterY = 320,
-    .nextScene = 8,
+    .nextScene = kSceneStage8,
     .wipeLength = 30,
 };
 

@@ -78,7 +78,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene7BossDefeat = {
     .scatterX = 460,
     .bigScatterY = 330,
     .smallScatterY = 330,
-    .nextScene = 8,
+    .nextScene = kSceneStage8,
     .wipeLength = kShortWipe,
 };
 

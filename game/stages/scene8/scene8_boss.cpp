@@ -4,6 +4,7 @@
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/plain_boss_update.h"
 #include "game/state/assets.h"
+#include "game/state/scene_state.h"
 
 BossExplosion scene8BossBigExplosions[kBigExplosions];
 BossExplosion scene8BossSmallExplosions[kSmallExplosions];
@@ -91,7 +92,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene8BossDefeat = {
     .scatterX = 460,
     .bigScatterY = 320,
     .smallScatterY = 320,
-    .nextScene = 10,
+    .nextScene = kSceneEnding,
     .wipeLength = 30,
 };
 

@@ -73,7 +73,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene9BossDefeat = {
     .scatterX = 480,
     .bigScatterY = 320,
     .smallScatterY = 320,
-    .nextScene = 10,
+    .nextScene = kSceneEnding,
     .wipeLength = kLongWipe,
 };
 
