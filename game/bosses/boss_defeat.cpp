@@ -1,8 +1,7 @@
 #include "game/bosses/boss_defeat.h"
 
-#include "game/shell/scene_flow.h"
-#include "game/shell/world_reset.h"
 #include "game/state/assets.h"
+#include "game/state/scene_state.h"
 #include "kit/draw/blit.h"
 #include "kit/sound/midi.h"
 #include "kit/sound/sound.h"
@@ -51,8 +50,7 @@ template <class Big, class Small> void BossDefeatSequence(const BossDefeat<Big, 
     if (boss.defeatTimer > kMusicStopFrom && boss.defeatTimer < kMusicStopTo) MidiStop();
     if (boss.defeatTimer > kStageEndsAbove) {
         // The reset restores hp, so later calls in this frame do nothing.
-        ResetWorldA();
-        ResetWorldB();
+        resetWorld();
         SwitchScene(defeat.nextScene, kWipeKind, defeat.wipeLength);
     }
 }

@@ -8,15 +8,15 @@
 #include <span>
 
 #include "game/bosses/boss_record.h"
-#include "game/stages/schedule.h"
+#include "game/state/value_window.h"
 
 enum class LegAction : uint8_t {
     DrawIntro,  // the intro picture, keyed at its own position
     SetIntro,   // intro picture to (a, b), rising at c pixels per second
-    RaiseIntro, // intro x := a, y -= speed * frameDt; once above b it stops and parks
+    RaiseIntro, // intro x set to a and raised by speed * frameDt; once above b it stops and parks
     Place,      // boss to (a, b)
     Move,       // boss by (a, b) pixels per second, times frameDt
-    SetClock,   // behaviour clock := a
+    SetClock,   // behaviour clock set to a
 };
 
 struct BossLeg {

@@ -14,8 +14,8 @@ enum class BigFanDraw : uint8_t {
     // Live records only, turned by 360 - deg - 90 truncated as one sum (deg
     // being the flight angle in degrees).
     Rotated,
-    // Every record: angleDeg := trunc(deg), turned by 270 - angleDeg. The two
-    // rotated forms can differ by one degree.
+    // Every record: the angle truncated to whole degrees first, then turned
+    // by 270 minus that. The two rotated forms can differ by one degree.
     RotatedLarge,
     // Every record: cell `frame` of an additive strip, one cell per drawn frame.
     Animated,

@@ -17,7 +17,7 @@ struct KillBox {
 };
 
 // A bullet at (x, y) that lies in the box while the ship can be hit kills
-// it: playerVulnerable := 0 and nothing else (the bullet flies on). A hit by
+// it: it clears playerVulnerable and nothing else (the bullet flies on). A hit by
 // an earlier record of a pass stops the tests of the later ones.
 inline void TestPlayer(float x, float y, const KillBox& box) {
     if (playerVulnerable == 0) return;

@@ -3,20 +3,13 @@
 #include <cmath>
 #include <cstddef>
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
 #include "game/player/player_api.h"
 #include "game/player/player_pools.h"
 #include "game/player/weapon_aim.h"
-#include "game/stages/scene2/scene2_boss.h"
-#include "game/stages/scene3/scene3_boss.h"
-#include "game/stages/scene4/scene4_boss.h"
-#include "game/stages/scene5/scene5_boss.h"
-#include "game/stages/scene6/scene6_boss.h"
-#include "game/stages/scene7/scene7_boss.h"
-#include "game/stages/scene8/scene8_boss.h"
-#include "game/stages/scene9/scene9_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
@@ -79,24 +72,11 @@ constexpr BombBox kBoxLargeStop{-30, 60, 80, -60, 50, 300};
 constexpr BombBox kBoxLargeT60{-30, 60, 180, -60, 200, 500};
 constexpr int32_t kT60HitsToBreak = 25;
 
-struct BombBossTarget {
-    BossRecord* boss;
-    void (*setHit)();
-    BombBox box;
-    float hpLossPerSecond;
-};
-
-// In the order the fragments test them.
-const BombBossTarget kBombBosses[] = {
-    {&scene2Boss, Scene2Boss_SetHit, {0, 80, 300, 10, 200, 50}, 40.0f},
-    {&scene4Boss, Scene4Boss_SetHit, {0, 80, 300, 10, 200, 50}, 40.0f},
-    {&scene8Boss, Scene8Boss_SetHit, {0, 80, 320, 10, 200, 50}, 40.0f},
-    {&scene5Boss, Scene5Boss_SetHit, {0, 80, 300, 10, 200, 50}, 40.0f},
-    {&scene6Boss, Scene6Boss_SetHit, {0, 50, 270, 10, 200, 50}, 40.0f},
-    {&scene7Boss, Scene7Boss_SetHit, {0, 50, 330, 10, 200, 50}, 35.0f},
-    {&scene3Boss, Scene3Boss_SetHit, {0, 50, 390, 10, 200, 60}, 35.0f},
-    {&scene9Boss, Scene9Boss_SetHit, {0, 50, 370, 10, 200, 50}, 40.0f},
-};
+// Every boss is tested from y 0 down, over rows 10 to 200 of its body; the
+// roster gives the columns, the points and the hp a second of overlap takes.
+constexpr int32_t kBossLowestY = 0;
+constexpr int32_t kBossYFrom = 10;
+constexpr int32_t kBossYTo = 200;
 
 // Whole-pixel test; 64-bit sums so a target far off the field cannot overflow.
 bool Covers(const BombFragment& f, float targetX, float targetY, const BombBox& box) {
@@ -138,12 +118,13 @@ void HitLargeT60(const BombFragment& f) {
     AddScore(kBoxLargeT60.points);
 }
 
-void HitBoss(const BombFragment& f, const BombBossTarget& t) {
+void HitBoss(const BombFragment& f, const BossRosterRow& t) {
     BossRecord& b = *t.boss;
-    if (!Testable(b.deadFlag, b.y, t.box) || !Covers(f, b.x, b.y, t.box)) return;
+    const BombBox box{kBossLowestY, t.bombBox.xLow, t.bombBox.xHigh, kBossYFrom, kBossYTo, t.bombBox.points};
+    if (!Testable(b.deadFlag, b.y, box) || !Covers(f, b.x, b.y, box)) return;
     t.setHit();
-    AddScore(t.box.points);
-    b.hp -= t.hpLossPerSecond * frameDt;
+    AddScore(box.points);
+    b.hp -= t.bombHpLossPerSecond * frameDt;
 }
 
 // A fragment is not spent by a hit: it tests every target, every frame.
@@ -192,7 +173,7 @@ void HitEverything(const BombFragment& f) {
     HitLarge(f, largeEnemyS54L, LargeEnemyS54L_SetHit, kBoxLargeStop);
     HitLarge(f, largeEnemyS54R, LargeEnemyS54R_SetHit, kBoxLargeStop);
     HitLargeT60(f);
-    for (const BombBossTarget& t : kBombBosses)
+    for (const BossRosterRow& t : kBossRoster)
         HitBoss(f, t);
 }
 

@@ -9,13 +9,17 @@
 #include "kit/sound/sound.h"
 #include "kit/system/fint.h"
 #include "kit/system/kit_system.h"
+#include "platform/window.h"
 
 int32_t playerKeys[kPlayerKeyCount] = {};
 
 namespace {
 
-// Virtual keys, in the order they are read into playerKeys.
-constexpr int32_t kPlayerKeyCodes[kPlayerKeyCount] = {37, 39, 38, 40, 67, 86, 66, 16, 17};
+// Virtual keys, in the order they are read into playerKeys; a letter's code
+// is its upper-case character.
+constexpr int32_t kPlayerKeyCodes[kPlayerKeyCount] = {
+    plat::kVkLeft, plat::kVkRight, plat::kVkUp,     plat::kVkDown, 'C', 'V',
+    'B',           plat::kVkShift, plat::kVkControl};
 
 bool Held(PlayerKey key) { return playerKeys[key] == kKeyHeld; }
 

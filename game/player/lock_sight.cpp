@@ -55,148 +55,36 @@ void ScanPool(const SightSize& sight, Record (&pool)[N], void (*lock)(int32_t), 
 }
 
 // --- Boss lock points -------------------------------------------------------------
-struct LockOffset {
-    int32_t dx, dy;
-};
-
-constexpr int32_t kMaxBossLockPoints = 9;
-
-struct BossLockDef {
-    BossRecord* boss;
-    LockMarker* pointsA;
-    LockMarker* pointsB;
-    int32_t count;
-    float lowestY;     // a boss above this is not offered
-    int32_t xReach;    // the sight's centre must lie in (bx + 40 .. bx + xReach,
-    int32_t yReach;    //                                 by + 40 .. by + yReach)
-    bool ownPointOnly; // the locking setter places only its own point
-    LockOffset offsets[kMaxBossLockPoints];
-    void (*lockA)(int32_t);
-    void (*lockB)(int32_t);
-};
-
 constexpr int32_t kBossBodyMargin = 40;
 constexpr int32_t kSightCentreX = 150; // centre of the 300 x 240 boss sight
 constexpr int32_t kSightCentreY = 120;
 
-// In the order the sight offers them.
-constexpr BossLockDef kBossLocks[] = {
-    {&scene2Boss,
-     scene2BossLockPointsA,
-     scene2BossLockPointsB,
-     kScene2BossLockPointsUsed,
-     -10.0f,
-     400,
-     320,
-     true,
-     {{190, 150}, {190, 150}, {190, 150}},
-     LockScene2BossA,
-     LockScene2BossB},
-    {&scene4Boss,
-     scene4BossLockPointsA,
-     scene4BossLockPointsB,
-     kScene4BossLockPointsUsed,
-     -10.0f,
-     400,
-     340,
-     false,
-     {{190, 160}, {120, 120}, {260, 120}},
-     LockScene4BossA,
-     LockScene4BossB},
-    {&scene8Boss,
-     scene8BossLockPointsA,
-     scene8BossLockPointsB,
-     kScene8BossLockPointsUsed,
-     -10.0f,
-     420,
-     340,
-     false,
-     {{200, 160}, {130, 90}, {270, 90}, {80, 110}, {320, 110}},
-     LockScene8BossA,
-     LockScene8BossB},
-    {&scene5Boss,
-     scene5BossLockPointsA,
-     scene5BossLockPointsB,
-     kScene5BossLockPointsUsed,
-     -10.0f,
-     340,
-     340,
-     false,
-     {{190, 180}, {20, 140}, {360, 140}},
-     LockScene5BossA,
-     LockScene5BossB},
-    {&scene6Boss,
-     scene6BossLockPointsA,
-     scene6BossLockPointsB,
-     kScene6BossLockPointsUsed,
-     -10.0f,
-     340,
-     340,
-     false,
-     {{160, 100}, {110, 40}, {210, 40}, {40, 110}, {280, 110}},
-     LockScene6BossA,
-     LockScene6BossB},
-    {&scene7Boss,
-     scene7BossLockPointsA,
-     scene7BossLockPointsB,
-     kScene7BossLockPointsUsed,
-     0.0f,
-     400,
-     340,
-     false,
-     {{200, 170}, {110, 170}, {290, 170}, {30, 110}, {370, 110}, {120, 120}, {280, 120}, {80, 70}, {320, 70}},
-     LockScene7BossA,
-     LockScene7BossB},
-    {&scene3Boss,
-     scene3BossLockPointsA,
-     scene3BossLockPointsB,
-     kScene3BossLockPointsUsed,
-     0.0f,
-     460,
-     340,
-     false,
-     {{220, 120}, {150, 230}, {290, 230}, {80, 90}, {360, 90}},
-     LockScene3BossA,
-     LockScene3BossB},
-    {&scene9Boss,
-     scene9BossLockPointsA,
-     scene9BossLockPointsB,
-     kScene9BossLockPointsUsed,
-     0.0f,
-     440,
-     340,
-     false,
-     {{220, 100}, {150, 150}, {290, 150}, {80, 70}, {360, 70}},
-     LockScene9BossA,
-     LockScene9BossB},
-};
 // Every boss's points fit its offsets and its arrays (the used counts are
 // checked against the arrays where they are declared).
-static_assert(std::all_of(std::begin(kBossLocks), std::end(kBossLocks),
-                          [](const BossLockDef& d) { return d.count > 0 && d.count <= kMaxBossLockPoints; }));
-constexpr std::size_t kBossScene2 = 0, kBossScene4 = 1, kBossScene8 = 2, kBossScene5 = 3, kBossScene6 = 4,
-                      kBossScene7 = 5, kBossScene3 = 6, kBossScene9 = 7;
+static_assert(std::all_of(std::begin(kBossRoster), std::end(kBossRoster), [](const BossRosterRow& r) {
+    return r.lockPointsUsed > 0 && r.lockPointsUsed <= kMaxBossLockPoints;
+}));
 
 // A locked point keeps its place: a new lock moves the whole array onto the
 // boss only when the point was free.
-void LockBossPoint(const BossLockDef& def, LockMarker* points, int32_t k) {
-    if (k < 0 || k >= def.count) return;
+void LockBossPoint(const BossRosterRow& def, LockMarker* points, int32_t k) {
+    if (k < 0 || k >= def.lockPointsUsed) return;
     if (points[k].locked != 0) return;
     points[k].locked = 1;
     const int64_t bx = FloatToInt(def.boss->x);
     const int64_t by = FloatToInt(def.boss->y);
-    for (int32_t j = 0; j < def.count; ++j) {
+    for (int32_t j = 0; j < def.lockPointsUsed; ++j) {
         if (def.ownPointOnly && j != k) continue;
-        points[j].x = Sat32(bx + def.offsets[j].dx);
-        points[j].y = Sat32(by + def.offsets[j].dy);
+        points[j].x = Sat32(bx + def.lockOffsets[j].dx);
+        points[j].y = Sat32(by + def.lockOffsets[j].dy);
     }
 }
 
-void LockBossPointA(std::size_t boss, int32_t k) {
-    LockBossPoint(kBossLocks[boss], kBossLocks[boss].pointsA, k);
+void LockBossPointA(int32_t boss, int32_t k) {
+    LockBossPoint(kBossRoster[boss], kBossRoster[boss].lockOnA.points, k);
 }
-void LockBossPointB(std::size_t boss, int32_t k) {
-    LockBossPoint(kBossLocks[boss], kBossLocks[boss].pointsB, k);
+void LockBossPointB(int32_t boss, int32_t k) {
+    LockBossPoint(kBossRoster[boss], kBossRoster[boss].lockOnB.points, k);
 }
 
 } // namespace
@@ -252,35 +140,36 @@ void LockSpareMarkerB(int32_t slot) { LockSlot(spareLockMarkersB, slot); }
 void UpdateBossLockOn() {
     const int64_t cx = int64_t(lockSightX) + kSightCentreX;
     const int64_t cy = int64_t(lockSightY) + kSightCentreY;
-    for (const BossLockDef& def : kBossLocks) {
+    for (int32_t i = 0; i < kBossRosterRows; ++i) {
+        const BossRosterRow& def = kBossRoster[i];
         const BossRecord& b = *def.boss;
         // Every point is offered or none: the test does not depend on k.
-        for (int32_t k = 0; k < def.count; ++k) {
-            if (b.deadFlag != 0 || b.y < def.lowestY) continue;
+        for (int32_t k = 0; k < def.lockPointsUsed; ++k) {
+            if (b.deadFlag != 0 || b.y < def.sightLowestY) continue;
             const int64_t bx = FloatToInt(b.x);
             const int64_t by = FloatToInt(b.y);
-            if (bx + kBossBodyMargin <= cx && cx <= bx + def.xReach && by + kBossBodyMargin <= cy &&
-                cy <= by + def.yReach) {
-                def.lockA(k);
-                def.lockB(k);
+            if (bx + kBossBodyMargin <= cx && cx <= bx + def.sightXReach && by + kBossBodyMargin <= cy &&
+                cy <= by + def.sightYReach) {
+                LockBossPointA(i, k);
+                LockBossPointB(i, k);
             }
         }
     }
 }
 
-void LockScene2BossA(int32_t k) { LockBossPointA(kBossScene2, k); }
-void LockScene2BossB(int32_t k) { LockBossPointB(kBossScene2, k); }
-void LockScene3BossA(int32_t k) { LockBossPointA(kBossScene3, k); }
-void LockScene3BossB(int32_t k) { LockBossPointB(kBossScene3, k); }
-void LockScene4BossA(int32_t k) { LockBossPointA(kBossScene4, k); }
-void LockScene4BossB(int32_t k) { LockBossPointB(kBossScene4, k); }
-void LockScene5BossA(int32_t k) { LockBossPointA(kBossScene5, k); }
-void LockScene5BossB(int32_t k) { LockBossPointB(kBossScene5, k); }
-void LockScene6BossA(int32_t k) { LockBossPointA(kBossScene6, k); }
-void LockScene6BossB(int32_t k) { LockBossPointB(kBossScene6, k); }
-void LockScene7BossA(int32_t k) { LockBossPointA(kBossScene7, k); }
-void LockScene7BossB(int32_t k) { LockBossPointB(kBossScene7, k); }
-void LockScene8BossA(int32_t k) { LockBossPointA(kBossScene8, k); }
-void LockScene8BossB(int32_t k) { LockBossPointB(kBossScene8, k); }
-void LockScene9BossA(int32_t k) { LockBossPointA(kBossScene9, k); }
-void LockScene9BossB(int32_t k) { LockBossPointB(kBossScene9, k); }
+void LockScene2BossA(int32_t k) { LockBossPointA(kScene2BossRow, k); }
+void LockScene2BossB(int32_t k) { LockBossPointB(kScene2BossRow, k); }
+void LockScene3BossA(int32_t k) { LockBossPointA(kScene3BossRow, k); }
+void LockScene3BossB(int32_t k) { LockBossPointB(kScene3BossRow, k); }
+void LockScene4BossA(int32_t k) { LockBossPointA(kScene4BossRow, k); }
+void LockScene4BossB(int32_t k) { LockBossPointB(kScene4BossRow, k); }
+void LockScene5BossA(int32_t k) { LockBossPointA(kScene5BossRow, k); }
+void LockScene5BossB(int32_t k) { LockBossPointB(kScene5BossRow, k); }
+void LockScene6BossA(int32_t k) { LockBossPointA(kScene6BossRow, k); }
+void LockScene6BossB(int32_t k) { LockBossPointB(kScene6BossRow, k); }
+void LockScene7BossA(int32_t k) { LockBossPointA(kScene7BossRow, k); }
+void LockScene7BossB(int32_t k) { LockBossPointB(kScene7BossRow, k); }
+void LockScene8BossA(int32_t k) { LockBossPointA(kScene8BossRow, k); }
+void LockScene8BossB(int32_t k) { LockBossPointB(kScene8BossRow, k); }
+void LockScene9BossA(int32_t k) { LockBossPointA(kScene9BossRow, k); }
+void LockScene9BossB(int32_t k) { LockBossPointB(kScene9BossRow, k); }

@@ -5,33 +5,8 @@
 // declared with the stage frames' calls in game/player/player_api.h.
 #include <cstdint>
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/lock_marker.h"
-#include "game/stages/scene2/scene2_boss.h"
-#include "game/stages/scene3/scene3_boss.h"
-#include "game/stages/scene4/scene4_boss.h"
-#include "game/stages/scene5/scene5_boss.h"
-#include "game/stages/scene6/scene6_boss.h"
-#include "game/stages/scene7/scene7_boss.h"
-#include "game/stages/scene8/scene8_boss.h"
-#include "game/stages/scene9/scene9_boss.h"
-
-// Lock points each boss uses of its arrays A and B; the arrays may hold more.
-constexpr int32_t kScene2BossLockPointsUsed = 3;
-constexpr int32_t kScene3BossLockPointsUsed = 5;
-constexpr int32_t kScene4BossLockPointsUsed = 3;
-constexpr int32_t kScene5BossLockPointsUsed = 3;
-constexpr int32_t kScene6BossLockPointsUsed = 5;
-constexpr int32_t kScene7BossLockPointsUsed = 9;
-constexpr int32_t kScene8BossLockPointsUsed = 5;
-constexpr int32_t kScene9BossLockPointsUsed = 5;
-static_assert(kScene2BossLockPointsUsed <= kScene2BossLockPoints);
-static_assert(kScene3BossLockPointsUsed <= kScene3BossLockPoints);
-static_assert(kScene4BossLockPointsUsed <= kScene4BossLockPoints);
-static_assert(kScene5BossLockPointsUsed <= kScene5BossLockPoints);
-static_assert(kScene6BossLockPointsUsed <= kScene6BossLockPoints);
-static_assert(kScene7BossLockPointsUsed <= kScene7BossLockPoints);
-static_assert(kScene8BossLockPointsUsed <= kScene8BossLockPoints);
-static_assert(kScene9BossLockPointsUsed <= kScene9BossLockPoints);
 
 // Two marker arrays no target carries; only their own setters lock them.
 extern LockMarker spareLockMarkersA[3];
@@ -42,7 +17,7 @@ void MoveLockSight();
 // Locks the markers of the enemies inside the sight; nothing calls it in play.
 void ScanLockMarkers();
 
-// Lock setters: locked := 1 on the marker of the given slot. An index outside
+// Lock setters: lock the marker of the given slot. An index outside
 // the array is ignored.
 void LockEnemyB(int32_t slot);
 void LockEnemyC(int32_t slot);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/squads.h"
 #include "game/player/lock_sight.h"
@@ -68,14 +69,6 @@ bool Arrived(const LockOnShot& s, const LockMarker& m, float lowestDY) {
 
 void DrawBar(const LockOnShot& s) { BlitKeyed(FloatToInt(s.x), FloatToInt(s.y), imgFLZ01_l, 0, 0, 20, 60); }
 
-// What a draw shows for each weapon type.
-struct LockOnLook {
-    bool bar1, bolt1; // weaponType 1
-    bool bar2, bolt2; // weaponType 2
-};
-
-constexpr LockOnLook kLookBarOrBolt{true, false, false, true};
-
 void DrawShots(const LockOnShot* shots, const LockMarker* markers, int32_t count, const LockOnLook& look) {
     const bool bar = (weaponType == 1 && look.bar1) || (weaponType == 2 && look.bar2);
     const bool bolt = (weaponType == 1 && look.bolt1) || (weaponType == 2 && look.bolt2);
@@ -110,7 +103,7 @@ constexpr EnemyLockOnMember EnemyMember(LockOnShot (&shots)[NS], LockMarker (&ma
     return {shots, markers, int32_t(NS), hit, spawnDY, enemyKind, boundX, arrivalDY, {v0, v1, v2}};
 }
 
-constexpr float kLeft = -1.0f, kRight = 1.0f, kNoVeer = 0.0f;
+constexpr float kLeft = kVeerLeft, kRight = kVeerRight, kNoVeer = kVeerNone;
 const EnemyLockOnMember kMemberB =
     EnemyMember(lockOnShotsB, enemyBLockMarkers, EnemyB_SetHit, 10, true, 540, 20, kLeft, kLeft, kRight);
 const EnemyLockOnMember kMemberC =
@@ -206,81 +199,14 @@ constexpr float kBossArrivalDY = 20.0f;
 constexpr float kBossShotSpeed = 600.0f;
 constexpr float kBossLaunchPhase = 60.0f;
 
-template <std::size_t NS, std::size_t NP>
-constexpr BossLockOnMember BossMember(LockOnShot (&shots)[NS], LockMarker (&points)[NP], void (*hit)(),
-                                      BossRecord& boss, float hpLoss, float spawnDX, bool fullForm,
-                                      bool pointA, float veer, LockOnLook look) {
-    static_assert(NS <= NP, "never more shots than lock points");
-    return {shots, points, int32_t(NS), hit, &boss, hpLoss, spawnDX, fullForm, pointA, veer, look};
+// One shot per lock point the boss uses, on each of its arrays.
+constexpr BossLockOnMember BossMember(const BossRosterRow& r, bool pointA) {
+    const BossLockOnSide& side = pointA ? r.lockOnA : r.lockOnB;
+    return {side.shots,   side.points,      r.lockPointsUsed, r.setHit,  r.boss,   r.lockOnHpLoss,
+            side.spawnDX, r.lockOnFullForm, pointA,           side.veer, side.look};
 }
 
-// One shot per lock point the boss uses.
-static_assert(std::size(lockOnShotsScene2BossA) == kScene2BossLockPointsUsed);
-static_assert(std::size(lockOnShotsScene3BossA) == kScene3BossLockPointsUsed);
-static_assert(std::size(lockOnShotsScene4BossA) == kScene4BossLockPointsUsed);
-static_assert(std::size(lockOnShotsScene5BossA) == kScene5BossLockPointsUsed);
-static_assert(std::size(lockOnShotsScene6BossA) == kScene6BossLockPointsUsed);
-static_assert(std::size(lockOnShotsScene7BossA) == kScene7BossLockPointsUsed);
-static_assert(std::size(lockOnShotsScene8BossA) == kScene8BossLockPointsUsed);
-static_assert(std::size(lockOnShotsScene9BossA) == kScene9BossLockPointsUsed);
-
-constexpr bool kFull = true, kPlain = false, kPointA = true, kPointB = false;
-constexpr LockOnLook kLookNone{false, false, false, false};
-constexpr LockOnLook kLookBar1{true, false, false, false};
-constexpr LockOnLook kLookBar2{false, false, true, false};
-constexpr LockOnLook kLookBarBolt1{true, true, false, false};
-constexpr LockOnLook kLookBolt1{false, true, false, false};
-constexpr LockOnLook kLookBolt1Bar2{false, true, true, false};
-constexpr LockOnLook kLookBoltBoth{false, true, false, true};
-
-const BossLockOnMember kScene2BossA =
-    BossMember(lockOnShotsScene2BossA, scene2BossLockPointsA, Scene2Boss_SetHit, scene2Boss, 100, -5, kFull,
-               kPointA, kLeft, kLookBarBolt1);
-const BossLockOnMember kScene2BossB =
-    BossMember(lockOnShotsScene2BossB, scene2BossLockPointsB, Scene2Boss_SetHit, scene2Boss, 100, 5, kFull,
-               kPointB, kRight, kLookBar1);
-const BossLockOnMember kScene4BossA =
-    BossMember(lockOnShotsScene4BossA, scene4BossLockPointsA, Scene4Boss_SetHit, scene4Boss, 150, -40, kFull,
-               kPointA, kLeft, kLookBarBolt1);
-const BossLockOnMember kScene4BossB =
-    BossMember(lockOnShotsScene4BossB, scene4BossLockPointsB, Scene4Boss_SetHit, scene4Boss, 150, 40, kFull,
-               kPointB, kLeft, kLookBar1);
-const BossLockOnMember kScene8BossA =
-    BossMember(lockOnShotsScene8BossA, scene8BossLockPointsA, Scene8Boss_SetHit, scene8Boss, 150, -40, kPlain,
-               kPointA, kNoVeer, kLookBarOrBolt);
-const BossLockOnMember kScene8BossB =
-    BossMember(lockOnShotsScene8BossB, scene8BossLockPointsB, Scene8Boss_SetHit, scene8Boss, 150, 40, kPlain,
-               kPointB, kNoVeer, kLookBar1);
-const BossLockOnMember kScene5BossA =
-    BossMember(lockOnShotsScene5BossA, scene5BossLockPointsA, Scene5Boss_SetHit, scene5Boss, 150, -40, kFull,
-               kPointA, kLeft, kLookBolt1Bar2);
-const BossLockOnMember kScene5BossB =
-    BossMember(lockOnShotsScene5BossB, scene5BossLockPointsB, Scene5Boss_SetHit, scene5Boss, 150, 40, kFull,
-               kPointB, kRight, kLookBar2);
-const BossLockOnMember kScene6BossA =
-    BossMember(lockOnShotsScene6BossA, scene6BossLockPointsA, Scene6Boss_SetHit, scene6Boss, 150, -40, kPlain,
-               kPointA, kNoVeer, kLookBarOrBolt);
-const BossLockOnMember kScene6BossB =
-    BossMember(lockOnShotsScene6BossB, scene6BossLockPointsB, Scene6Boss_SetHit, scene6Boss, 150, 40, kPlain,
-               kPointB, kNoVeer, kLookBar1);
-const BossLockOnMember kScene7BossA =
-    BossMember(lockOnShotsScene7BossA, scene7BossLockPointsA, Scene7Boss_SetHit, scene7Boss, 150, -40, kPlain,
-               kPointA, kNoVeer, kLookBarOrBolt);
-const BossLockOnMember kScene7BossB =
-    BossMember(lockOnShotsScene7BossB, scene7BossLockPointsB, Scene7Boss_SetHit, scene7Boss, 150, 40, kPlain,
-               kPointB, kNoVeer, kLookBar1);
-const BossLockOnMember kScene3BossA =
-    BossMember(lockOnShotsScene3BossA, scene3BossLockPointsA, Scene3Boss_SetHit, scene3Boss, 150, -40, kFull,
-               kPointA, kLeft, kLookBolt1);
-const BossLockOnMember kScene3BossB =
-    BossMember(lockOnShotsScene3BossB, scene3BossLockPointsB, Scene3Boss_SetHit, scene3Boss, 150, 40, kFull,
-               kPointB, kRight, kLookNone);
-const BossLockOnMember kScene9BossA =
-    BossMember(lockOnShotsScene9BossA, scene9BossLockPointsA, Scene9Boss_SetHit, scene9Boss, 150, -40, kPlain,
-               kPointA, kNoVeer, kLookBoltBoth);
-const BossLockOnMember kScene9BossB =
-    BossMember(lockOnShotsScene9BossB, scene9BossLockPointsB, Scene9Boss_SetHit, scene9Boss, 150, 40, kPlain,
-               kPointB, kNoVeer, kLookNone);
+constexpr bool kPointA = true, kPointB = false;
 
 void SpawnBoss(const BossLockOnMember& k) {
     for (int32_t i = 0; i < k.count; ++i) {
@@ -402,53 +328,60 @@ void LockOnShotSquadV3B_Draw() { DrawEnemy(kMemberSquadV3B); }
 void LockOnShotSquadV4A_Draw() { DrawEnemy(kMemberSquadV4A); }
 void LockOnShotSquadV4B_Draw() { DrawEnemy(kMemberSquadV4B); }
 
-void LockOnShotScene2BossA_Spawn() { SpawnBoss(kScene2BossA); }
-void LockOnShotScene2BossB_Spawn() { SpawnBoss(kScene2BossB); }
-void LockOnShotScene3BossA_Spawn() { SpawnBoss(kScene3BossA); }
-void LockOnShotScene3BossB_Spawn() { SpawnBoss(kScene3BossB); }
-void LockOnShotScene4BossA_Spawn() { SpawnBoss(kScene4BossA); }
-void LockOnShotScene4BossB_Spawn() { SpawnBoss(kScene4BossB); }
-void LockOnShotScene5BossA_Spawn() { SpawnBoss(kScene5BossA); }
-void LockOnShotScene5BossB_Spawn() { SpawnBoss(kScene5BossB); }
-void LockOnShotScene6BossA_Spawn() { SpawnBoss(kScene6BossA); }
-void LockOnShotScene6BossB_Spawn() { SpawnBoss(kScene6BossB); }
-void LockOnShotScene7BossA_Spawn() { SpawnBoss(kScene7BossA); }
-void LockOnShotScene7BossB_Spawn() { SpawnBoss(kScene7BossB); }
-void LockOnShotScene8BossA_Spawn() { SpawnBoss(kScene8BossA); }
-void LockOnShotScene8BossB_Spawn() { SpawnBoss(kScene8BossB); }
-void LockOnShotScene9BossA_Spawn() { SpawnBoss(kScene9BossA); }
-void LockOnShotScene9BossB_Spawn() { SpawnBoss(kScene9BossB); }
+void LockOnShotScene2BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene2BossRow], kPointA)); }
+void LockOnShotScene2BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene2BossRow], kPointB)); }
+void LockOnShotScene3BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene3BossRow], kPointA)); }
+void LockOnShotScene3BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene3BossRow], kPointB)); }
+void LockOnShotScene4BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene4BossRow], kPointA)); }
+void LockOnShotScene4BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene4BossRow], kPointB)); }
+void LockOnShotScene5BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene5BossRow], kPointA)); }
+void LockOnShotScene5BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene5BossRow], kPointB)); }
+void LockOnShotScene6BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene6BossRow], kPointA)); }
+void LockOnShotScene6BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene6BossRow], kPointB)); }
+void LockOnShotScene7BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene7BossRow], kPointA)); }
+void LockOnShotScene7BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene7BossRow], kPointB)); }
+void LockOnShotScene8BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene8BossRow], kPointA)); }
+void LockOnShotScene8BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene8BossRow], kPointB)); }
+void LockOnShotScene9BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene9BossRow], kPointA)); }
+void LockOnShotScene9BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene9BossRow], kPointB)); }
 
-void LockOnShotScene2BossA_Move() { MoveBoss(kScene2BossA); }
-void LockOnShotScene2BossB_Move() { MoveBoss(kScene2BossB); }
-void LockOnShotScene3BossA_Move() { MoveBoss(kScene3BossA); }
-void LockOnShotScene3BossB_Move() { MoveBoss(kScene3BossB); }
-void LockOnShotScene4BossA_Move() { MoveBoss(kScene4BossA); }
-void LockOnShotScene4BossB_Move() { MoveBoss(kScene4BossB); }
-void LockOnShotScene5BossA_Move() { MoveBoss(kScene5BossA); }
-void LockOnShotScene5BossB_Move() { MoveBoss(kScene5BossB); }
-void LockOnShotScene6BossA_Move() { MoveBoss(kScene6BossA); }
-void LockOnShotScene6BossB_Move() { MoveBoss(kScene6BossB); }
-void LockOnShotScene7BossA_Move() { MoveBoss(kScene7BossA); }
-void LockOnShotScene7BossB_Move() { MoveBoss(kScene7BossB); }
-void LockOnShotScene8BossA_Move() { MoveBoss(kScene8BossA); }
-void LockOnShotScene8BossB_Move() { MoveBoss(kScene8BossB); }
-void LockOnShotScene9BossA_Move() { MoveBoss(kScene9BossA); }
-void LockOnShotScene9BossB_Move() { MoveBoss(kScene9BossB); }
+void LockOnShotScene2BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene2BossRow], kPointA)); }
+void LockOnShotScene2BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene2BossRow], kPointB)); }
+void LockOnShotScene3BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene3BossRow], kPointA)); }
+void LockOnShotScene3BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene3BossRow], kPointB)); }
+void LockOnShotScene4BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene4BossRow], kPointA)); }
+void LockOnShotScene4BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene4BossRow], kPointB)); }
+void LockOnShotScene5BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene5BossRow], kPointA)); }
+void LockOnShotScene5BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene5BossRow], kPointB)); }
+void LockOnShotScene6BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene6BossRow], kPointA)); }
+void LockOnShotScene6BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene6BossRow], kPointB)); }
+void LockOnShotScene7BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene7BossRow], kPointA)); }
+void LockOnShotScene7BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene7BossRow], kPointB)); }
+void LockOnShotScene8BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene8BossRow], kPointA)); }
+void LockOnShotScene8BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene8BossRow], kPointB)); }
+void LockOnShotScene9BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene9BossRow], kPointA)); }
+void LockOnShotScene9BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene9BossRow], kPointB)); }
 
-void LockOnShotScene2BossA_Draw() { DrawBoss(kScene2BossA); }
-void LockOnShotScene2BossB_Draw() { DrawBoss(kScene2BossB); }
-void LockOnShotScene3BossA_Draw() { DrawBoss(kScene3BossA); }
-void LockOnShotScene3BossB_Draw() { DrawBoss(kScene3BossB); }
-void LockOnShotScene4BossA_Draw() { DrawBoss(kScene4BossA); }
-void LockOnShotScene4BossB_Draw() { DrawBoss(kScene4BossB); }
-void LockOnShotScene5BossA_Draw() { DrawBoss(kScene5BossA); }
-void LockOnShotScene5BossB_Draw() { DrawBoss(kScene5BossB); }
-void LockOnShotScene6BossA_Draw() { DrawBoss(kScene6BossA); }
-void LockOnShotScene6BossB_Draw() { DrawBoss(kScene6BossB); }
-void LockOnShotScene7BossA_Draw() { DrawBoss(kScene7BossA); }
-void LockOnShotScene7BossB_Draw() { DrawBoss(kScene7BossB); }
-void LockOnShotScene8BossA_Draw() { DrawBoss(kScene8BossA); }
-void LockOnShotScene8BossB_Draw() { DrawBoss(kScene8BossB); }
-void LockOnShotScene9BossA_Draw() { DrawBoss(kScene9BossA); }
-void LockOnShotScene9BossB_Draw() { DrawBoss(kScene9BossB); }
+void LockOnShotScene2BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene2BossRow], kPointA)); }
+void LockOnShotScene2BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene2BossRow], kPointB)); }
+void LockOnShotScene3BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene3BossRow], kPointA)); }
+void LockOnShotScene3BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene3BossRow], kPointB)); }
+void LockOnShotScene4BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene4BossRow], kPointA)); }
+void LockOnShotScene4BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene4BossRow], kPointB)); }
+void LockOnShotScene5BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene5BossRow], kPointA)); }
+void LockOnShotScene5BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene5BossRow], kPointB)); }
+void LockOnShotScene6BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene6BossRow], kPointA)); }
+void LockOnShotScene6BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene6BossRow], kPointB)); }
+void LockOnShotScene7BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene7BossRow], kPointA)); }
+void LockOnShotScene7BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene7BossRow], kPointB)); }
+void LockOnShotScene8BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene8BossRow], kPointA)); }
+void LockOnShotScene8BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene8BossRow], kPointB)); }
+void LockOnShotScene9BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene9BossRow], kPointA)); }
+void LockOnShotScene9BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene9BossRow], kPointB)); }
+
+void SpawnBossLockOnShots() {
+    for (const BossRosterRow& boss : kBossRoster) {
+        SpawnBoss(BossMember(boss, kPointA));
+        SpawnBoss(BossMember(boss, kPointB));
+    }
+}

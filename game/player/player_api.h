@@ -58,7 +58,9 @@ void LockOnShotSquadV3B_Move();
 void LockOnShotSquadV4A_Move();
 void LockOnShotSquadV4B_Move();
 
-// Lock-on shots on the bosses' lock points A and B.
+// Lock-on shots on the bosses' lock points A and B: every boss's spawns, A
+// then B, in the roster's order; then each one's own calls.
+void SpawnBossLockOnShots();
 #define VEX_BOSS_LOCKON(n)                                                                                   \
     void LockOnShotScene##n##BossA_Spawn();                                                                  \
     void LockOnShotScene##n##BossB_Spawn();                                                                  \

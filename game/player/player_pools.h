@@ -1,9 +1,12 @@
 #pragma once
 // Storage of the player's objects: the three shot pools, the bomb fragments,
-// the debris of the ship's explosion, the lock-on shots, the homing chains and
-// the power-up item. Records keep the word layout the world reset parks by;
+// the debris of the ship's explosion, the lock-on shots on enemies (those on
+// the bosses are in game/bosses/boss_roster.h), the homing chains and the
+// power-up item. Records keep the word layout the world reset parks by;
 // spare words are never read.
 #include <cstdint>
+
+#include "game/enemies/lock_marker.h"
 
 // --- Shots --------------------------------------------------------------------
 struct PlayerShot {
@@ -73,26 +76,6 @@ extern BombFragment bombFragments[kBombFragments];
 extern PlayerDebris playerDebris[kPlayerDebris];
 
 // --- Lock-on shots ---------------------------------------------------------------
-// Shot i of a member flies at marker (or lock point) i of its target.
-struct LockOnShot {
-    int32_t spare0;
-    int32_t spare1;
-    int32_t spare2;
-    float x;
-    float y;
-    int32_t active;
-    int32_t spare3;
-    int32_t spare4;
-    float aimDX;
-    float aimDY;
-    float launchDX;
-    float launchDY;
-    int32_t spare5;
-    float heading;
-    float speed;
-    float launchClock; // not touched by the reset
-};
-
 extern LockOnShot lockOnShotsB[3];
 extern LockOnShot lockOnShotsC[3];
 extern LockOnShot lockOnShotsQ[3];
@@ -101,22 +84,6 @@ extern LockOnShot lockOnShotsSquadV3A[5];
 extern LockOnShot lockOnShotsSquadV3B[5];
 extern LockOnShot lockOnShotsSquadV4A[5];
 extern LockOnShot lockOnShotsSquadV4B[5];
-extern LockOnShot lockOnShotsScene2BossA[3];
-extern LockOnShot lockOnShotsScene2BossB[3];
-extern LockOnShot lockOnShotsScene3BossA[5];
-extern LockOnShot lockOnShotsScene3BossB[5];
-extern LockOnShot lockOnShotsScene4BossA[3];
-extern LockOnShot lockOnShotsScene4BossB[3];
-extern LockOnShot lockOnShotsScene5BossA[3];
-extern LockOnShot lockOnShotsScene5BossB[3];
-extern LockOnShot lockOnShotsScene6BossA[5];
-extern LockOnShot lockOnShotsScene6BossB[5];
-extern LockOnShot lockOnShotsScene7BossA[9];
-extern LockOnShot lockOnShotsScene7BossB[9];
-extern LockOnShot lockOnShotsScene8BossA[5];
-extern LockOnShot lockOnShotsScene8BossB[5];
-extern LockOnShot lockOnShotsScene9BossA[5];
-extern LockOnShot lockOnShotsScene9BossB[5];
 
 // --- Homing chains ---------------------------------------------------------------
 // Chain c of a kind belongs to enemy slot c and its lock marker c.

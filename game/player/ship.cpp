@@ -150,7 +150,7 @@ void ShowGameOver() {
 }
 
 void ContinueCheck(int32_t bombs) {
-    if (continuePrompt != 1 || pauseFlag != 1 || lastKey != 89) return;
+    if (continuePrompt != 1 || pauseFlag != 1 || lastKey != kKeyY) return;
     pauseFlag = 0;
     continuePrompt = 0;
     bombStock = bombs;

@@ -1,16 +1,12 @@
 #include "game/player/target_table.h"
 
+#include <array>
+#include <iterator>
+
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/large_enemies.h"
 #include "game/enemies/squads.h"
-#include "game/stages/scene2/scene2_boss.h"
-#include "game/stages/scene3/scene3_boss.h"
-#include "game/stages/scene4/scene4_boss.h"
-#include "game/stages/scene5/scene5_boss.h"
-#include "game/stages/scene6/scene6_boss.h"
-#include "game/stages/scene7/scene7_boss.h"
-#include "game/stages/scene8/scene8_boss.h"
-#include "game/stages/scene9/scene9_boss.h"
 
 namespace {
 
@@ -86,15 +82,17 @@ constexpr TargetRow Counted(const char* name, LargeEnemyStepRecord& record, void
     return row;
 }
 
-constexpr TargetRow Boss(const char* name, BossRecord& boss, void (*setHit)(), PassBox wide, PassBox narrow,
-                         PassBox burst) {
-    TargetRow row = Row(name, TargetForm::Boss, 1, BossOf(boss), 0, 0, 10, 200, wide, narrow, burst);
-    row.setHit = setHit;
+constexpr TargetRow Boss(const BossRosterRow& r) {
+    const BossHitBox* b = r.shotBox;
+    TargetRow row = Row(r.name, TargetForm::Boss, 1, BossOf(*r.boss), 0, 0, 10, 200,
+                        Box(b[0].xLow, b[0].xHigh, b[0].points), Box(b[1].xLow, b[1].xHigh, b[1].points),
+                        Box(b[2].xLow, b[2].xHigh, b[2].points));
+    row.setHit = r.setHit;
     return row;
 }
 
 // clang-format off
-constexpr TargetRow kTargetRows[] = {
+constexpr TargetRow kEnemyRows[] = {
     // Enemy kinds.
     Kind("EnemyA", enemyAPool, EnemyA_SetHit, -45, -45, -60, 50, Box(-40, 50, 100), Box(-60, 70, 50), Box(-20, 70, 50)),
     Kind("EnemyB", enemyBPool, EnemyB_SetHit, -30, -30, -60, 60, Box(-40, 60, 250), Box(-40, 60, 250), Box(0, 60, 250)),
@@ -144,18 +142,19 @@ constexpr TargetRow kTargetRows[] = {
     Large("LargeEnemyS54L", largeEnemyS54L, LargeEnemyS54L_SetHit, -30, -30, Box(60, 80, 300), Box(60, 80, 300), Box(40, 140, 300)),
     Large("LargeEnemyS54R", largeEnemyS54R, LargeEnemyS54R_SetHit, -30, -30, Box(60, 80, 300), Box(60, 80, 300), Box(40, 140, 300)),
     Counted("LargeEnemyT60", largeEnemyT60, LargeEnemyT60_SetHit, Box(60, 180, 500), Box(60, 180, 500), Box(40, 240, 500)),
-
-    // Bosses: every burst box is the wide box 40 pixels wider on the right.
-    Boss("Scene2Boss", scene2Boss, Scene2Boss_SetHit, Box(80, 300, 100), Box(80, 300, 50), Box(80, 340, 50)),
-    Boss("Scene4Boss", scene4Boss, Scene4Boss_SetHit, Box(80, 300, 100), Box(80, 300, 50), Box(80, 340, 50)),
-    Boss("Scene8Boss", scene8Boss, Scene8Boss_SetHit, Box(80, 320, 100), Box(80, 320, 50), Box(80, 360, 50)),
-    Boss("Scene5Boss", scene5Boss, Scene5Boss_SetHit, Box(80, 300, 100), Box(80, 300, 50), Box(80, 340, 50)),
-    Boss("Scene6Boss", scene6Boss, Scene6Boss_SetHit, Box(50, 270, 100), Box(50, 270, 50), Box(50, 310, 50)),
-    Boss("Scene7Boss", scene7Boss, Scene7Boss_SetHit, Box(50, 330, 250), Box(50, 330, 50), Box(50, 370, 50)),
-    Boss("Scene3Boss", scene3Boss, Scene3Boss_SetHit, Box(50, 390, 250), Box(50, 390, 60), Box(50, 430, 60)),
-    Boss("Scene9Boss", scene9Boss, Scene9Boss_SetHit, Box(50, 370, 100), Box(50, 370, 50), Box(50, 410, 50)),
 };
 // clang-format on
+
+// The bosses come last, in the roster's order.
+constexpr auto kTargetRows = [] {
+    std::array<TargetRow, std::size(kEnemyRows) + std::size(kBossRoster)> rows{};
+    size_t n = 0;
+    for (const TargetRow& row : kEnemyRows)
+        rows[n++] = row;
+    for (const BossRosterRow& boss : kBossRoster)
+        rows[n++] = Boss(boss);
+    return rows;
+}();
 
 } // namespace
 

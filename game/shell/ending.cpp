@@ -2,7 +2,7 @@
 
 #include "game/player/player_api.h"
 #include "game/shell/new_game.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/shell/scenes.h"
 #include "game/shell/world_reset.h"
 #include "game/stages/backgrounds.h"
@@ -10,7 +10,6 @@
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
-#include "game/state/scene_state.h"
 #include "kit/draw/blit.h"
 #include "kit/draw/gdi.h"
 #include "kit/draw/image_ops.h"
@@ -94,13 +93,13 @@ void EndingScene() {
         MidiStop();
         ResetWorldA();
         ResetWorldB();
-        SwitchScene(1, 3, kLongWipe);
+        SwitchScene(kSceneTitle, 3, kLongWipe);
     }
     if (lastKey == kKeySpace) {
         MidiStop();
         ResetWorldA();
         ResetWorldB();
         NewGameSetup();
-        SwitchScene(1, 3, kLongWipe);
+        SwitchScene(kSceneTitle, 3, kLongWipe);
     }
 }

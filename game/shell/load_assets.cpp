@@ -109,6 +109,6 @@ void LoadAssets() {
     for (int i = 0; i < kImagesAfterSoundsCount; ++i)
         *kImagesAfterSounds[i].handle = kitDraw::LoadObject(kImagesAfterSounds[i].file, 1);
     highScore = 500;
-    currentScene = 1;
+    currentScene = kSceneTitle;
     previousScene = 0;
 }

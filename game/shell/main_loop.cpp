@@ -3,6 +3,7 @@
 #include "game/shell/new_game.h"
 #include "game/shell/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_state.h"
 #include "kit/draw/present.h"
 #include "kit/draw/screen.h"
 #include "kit/draw/text.h"
@@ -67,7 +68,7 @@ int32_t SingleInstanceGuard(const char* caption) {
 }
 
 bool RunSceneFunction(int32_t scene) {
-    if (scene < 1 || scene > 12) return false;
+    if (scene < kSceneTitle || scene > kSceneWeaponSelect) return false;
     kSceneTable[scene]();
     return true;
 }
@@ -85,7 +86,7 @@ void OnKeyDown(uint32_t vk) {
     case 'T':
         MidiStop();
         SetDefaultOptions();
-        currentScene = 1;
+        currentScene = kSceneTitle;
         previousScene = 0;
         break;
     default:

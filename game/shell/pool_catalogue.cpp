@@ -4,6 +4,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/enemy_kinds.h"
 #include "game/enemies/enemy_shots.h"
 #include "game/enemies/large_enemies.h"

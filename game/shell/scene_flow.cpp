@@ -1,9 +1,8 @@
 // The front-end scenes: title (1), setup screen (11) and the weapon select
-// (12, which no switch enters), and the scene switch they all share.
-#include "game/shell/scene_flow.h"
+// (12, which no switch enters).
+#include "game/shell/scenes.h"
 
 #include "game/shell/new_game.h"
-#include "game/shell/scenes.h"
 #include "game/shell/world_reset.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
@@ -35,20 +34,10 @@ void StartFirstStage(int32_t mode) {
     ResetWorldB();
     NewGameSetup();
     gameMode = mode;
-    SwitchScene(2, 3, kMenuWipe);
+    SwitchScene(kSceneStage2, 3, kMenuWipe);
 }
 
 } // namespace
-
-void SwitchScene(int32_t next, int32_t wipeKind, int32_t wipeLength) {
-    transitionKind = wipeKind;
-    transitionLength = wipeLength;
-    SnapshotToImage(1, 0, 0, screenWidth, screenHeight);
-    currentScene = next;
-    previousScene = 0;
-    transitionCounter = transitionLength;
-    transitionStep = -1;
-}
 
 void TitleScene() {
     if (sceneChanged) {
@@ -62,7 +51,7 @@ void TitleScene() {
         difficulty = 1;
         difficultyExtra = 0;
         plainBackground = 0;
-        SwitchScene(11, 3, kMenuWipe);
+        SwitchScene(kSceneSetup, 3, kMenuWipe);
         lastKey = 0;
     }
 }
@@ -99,10 +88,10 @@ void WeaponSelectScene() {
     ShowPicture(imgLEVEL0);
     if (lastKey == kKeyF5) {
         weaponType = 1;
-        SwitchScene(11, 1, kMenuWipe);
+        SwitchScene(kSceneSetup, 1, kMenuWipe);
     }
     if (lastKey == kKeyF6) {
         weaponType = 2;
-        SwitchScene(11, 1, kMenuWipe);
+        SwitchScene(kSceneSetup, 1, kMenuWipe);
     }
 }

@@ -14,6 +14,7 @@
 #include "game/stages/scene9/scene9_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
+#include "game/state/scene_state.h"
 #include "kit/system/random.h"
 #include "platform/time.h"
 
@@ -102,6 +103,16 @@ void ResetBoss(BossRecord& boss, float startHp, bool clearFlash) {
         boss.BossHitFlash = hitFlash;
     }
 }
+
+void ResetWorld() {
+    ResetWorldA();
+    ResetWorldB();
+}
+
+// A boss defeat reaches the reset through the scene state; installing it
+// before main runs means every program that links the shell has it, the tests
+// and benchmarks that never start the game included.
+[[maybe_unused]] const bool kResetWorldInstalled = (resetWorld = ResetWorld, true);
 
 void ParkBeam(VerticalBeam& beam) {
     beam.frame = kitSystem::Random() % 10;

@@ -29,7 +29,7 @@ struct BackLayer {
     int32_t count;
     const int32_t* image;
     int32_t tileWidth;
-    bool resetsColumn; // x := column after each draw
+    bool resetsColumn; // x goes back to the column after each draw
     float column;
     bool drifts;      // sideways by the player's keys, kept within +-100
     bool relayMovesX; // a re-laid tile also goes to x 100

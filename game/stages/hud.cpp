@@ -49,7 +49,7 @@ void DrawHud() {
 void CountdownTick() {
     if (kitSystem::CheckWait(1)) {
         if (countdownExpired == 1 || countdownArmed != 1) {
-            currentScene = 1;
+            currentScene = kSceneTitle;
             previousScene = 0;
         } else {
             countdownSeconds -= 1;
@@ -70,7 +70,7 @@ void CountdownTick() {
     }
     if (timeUpClock >= 30.0f) {
         timeUpClock = 0.0f;
-        currentScene = 1;
+        currentScene = kSceneTitle;
         previousScene = 0;
     }
 }

@@ -74,22 +74,7 @@ void MainShots() {
     LockOnShotSquadV4A_Spawn();
     LockOnShotSquadV4B_Spawn();
     UpdateBossLockOn();
-    LockOnShotScene2BossA_Spawn();
-    LockOnShotScene2BossB_Spawn();
-    LockOnShotScene4BossA_Spawn();
-    LockOnShotScene4BossB_Spawn();
-    LockOnShotScene8BossA_Spawn();
-    LockOnShotScene8BossB_Spawn();
-    LockOnShotScene5BossA_Spawn();
-    LockOnShotScene5BossB_Spawn();
-    LockOnShotScene6BossA_Spawn();
-    LockOnShotScene6BossB_Spawn();
-    LockOnShotScene7BossA_Spawn();
-    LockOnShotScene7BossB_Spawn();
-    LockOnShotScene3BossA_Spawn();
-    LockOnShotScene3BossB_Spawn();
-    LockOnShotScene9BossA_Spawn();
-    LockOnShotScene9BossB_Spawn();
+    SpawnBossLockOnShots();
 }
 
 void PresentAndPlayerLogic(const StageScene& stage) {
@@ -140,7 +125,7 @@ const StageScene* LastStageFrameForTests() { return lastStage; }
 
 void RunStageFrame(const StageScene& stage) {
     lastStage = &stage;
-    // 1. Entry.
+    // Entry.
     if (sceneChanged) {
         if (stage.entryClearsPause) {
             pauseFlag = 0;
@@ -150,14 +135,14 @@ void RunStageFrame(const StageScene& stage) {
         if (stage.musicStart == StageMusicStart::EntryFrame) MidiPlay(stage.music, 1);
     }
 
-    // 8. A paused frame draws and presents nothing; the last picture (the
+    // A paused frame draws and presents nothing; the last picture (the
     // continue prompt) stays up.
     if (pauseFlag != 0) {
         ContinueCheck(stage.continueBombs);
         return;
     }
 
-    // 2. Prologue.
+    // Prologue.
     if (stage.musicStart == StageMusicStart::CountedFrame) {
         stageFrameCounter += 1;
         if (stageFrameCounter == 1) MidiPlay(stage.music, 1);
@@ -168,20 +153,20 @@ void RunStageFrame(const StageScene& stage) {
     DrawBackground(stage.background);
     PlayerBomb_Draw();
 
-    // 3. Boss section.
+    // Boss section.
     BossSectionStep(stage);
 
-    // 4. Shots and enemies.
+    // Shots and enemies.
     DrawPlayerShots();
     RunSchedule(stage.enemyRows, scrollDistance);
 
-    // 5. Power item.
+    // Power item.
     PowerItem(stage);
 
-    // 6. Player and patterns.
+    // Player and patterns.
     UpdatePlayer();
     RunSchedule(stage.patternRows, scrollDistance);
 
-    // 7. Presentation and the player's logic.
+    // Presentation and the player's logic.
     PresentAndPlayerLogic(stage);
 }

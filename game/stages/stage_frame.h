@@ -1,16 +1,17 @@
 #pragma once
 // The stage frame every stage scene runs, written once over a constants
-// record per scene. One call is one frame:
+// record per scene. One call is one frame, in this order:
 //
-//   1 entry      (first frame of the scene)
-//   2 prologue   frame counter and music, clear, scroll, background, bomb draw
-//   3 boss       section while lo < scrollDistance < hi, with the time-out
-//   4 shots      DrawPlayerShots, then the scene's enemy table
-//   5 power item draw/move and its spawn windows
-//   6 player     UpdatePlayer, then the scene's pattern and bullet tables
-//   7 present    HUD, game over, present; then the player's move, bomb,
-//                shots and collisions, homing chains, lock-on moves
-//   8 continue   (paused frames only: nothing is drawn or presented)
+//   entry       (first frame of the scene only)
+//   continue    (paused frames only, and the frame ends there: nothing is
+//               drawn or presented)
+//   prologue    frame counter and music, clear, scroll, background, bomb draw
+//   boss        section while lo < scrollDistance < hi, with the time-out
+//   shots       DrawPlayerShots, then the scene's enemy table
+//   power item  draw/move and its spawn windows
+//   player      UpdatePlayer, then the scene's pattern and bullet tables
+//   present     HUD, game over, present; then the player's move, bomb,
+//               shots and collisions, homing chains, lock-on moves
 //
 // Everything drawn comes before PresentFrame and every move of the player
 // after it, so a picture shows the state before that frame's collisions.
@@ -61,7 +62,7 @@ struct ClockWrap {
 //   update, draw (which ends with the defeat sequence);
 //   while gateLo < hp < gateHi: BossAttackClock += 1, the attack rows on the
 //     new clock value, the hp rows on hp, then the wrap;
-//   while scrollDistance lies in timeOut: hp := 0 and the defeat, whatever the hp.
+//   while scrollDistance lies in timeOut: hp to 0 and the defeat, whatever the hp.
 struct BossSection {
     BossRecord* boss;
     StageCall update;
@@ -86,16 +87,16 @@ struct StageScene {
     StageBackground background;
 
     // Boss section, both bounds strict. A frame that jumps past the section
-    // forces the defeat (hp := 0 and the defeat sequence) on every frame from
+    // forces the defeat (hp to 0 and the defeat sequence) on every frame from
     // then on, so the stage still ends.
     float bossSectionLo;
     float bossSectionHi;
     const BossSection* boss;
 
-    std::span<const ScheduleRow> enemyRows; // step 4, after DrawPlayerShots
+    std::span<const ScheduleRow> enemyRows; // after DrawPlayerShots
     bool powerItemMovesFirst;
     const PowerItemWindow* powerItemWindows;  // five
-    std::span<const ScheduleRow> patternRows; // step 6, after UpdatePlayer
+    std::span<const ScheduleRow> patternRows; // after UpdatePlayer
 
     bool sidePanels;           // after ShowGameOver, before the present
     bool bombNeedsNarrowOff;   // PlayerBomb_Update also waits for narrowShotsEnabled 0

@@ -6,12 +6,9 @@
 #include "game/stages/scene2/scene2_shot_pools.h"
 #include "game/stages/scene2/scene2_volleys.h"
 #include "game/state/assets.h"
+#include "game/state/scene_state.h"
 
-BossRecord scene2Boss;
 BossIntro scene2BossSilhouette;
-
-LockMarker scene2BossLockPointsA[kScene2BossLockPoints];
-LockMarker scene2BossLockPointsB[kScene2BossLockPoints];
 
 BossExplosion scene2BossBigExplosions[kBigExplosions];
 BossExplosionCompact scene2BossSmallExplosions[kSmallExplosions];
@@ -110,7 +107,7 @@ constexpr BossDefeat<BossExplosion, BossExplosionCompact> kScene2BossDefeat = {
     .scatterX = 440,
     .bigScatterY = 360,
     .smallScatterY = 360,
-    .nextScene = 3,
+    .nextScene = kSceneStage3,
     .wipeLength = 30,
 };
 
@@ -167,7 +164,6 @@ constexpr ScheduleRow kScene2BossAttackRows[] = {
 
 } // namespace
 
-void Scene2Boss_SetHit() { BossSetHit(scene2Boss); }
 void Scene2Boss_Update() { BossUpdate(kScene2BossScript); }
 void Scene2Boss_Draw() { BossBodyDraw(kScene2BossBody); }
 void Scene2Boss_Defeat() { BossDefeatSequence(kScene2BossDefeat); }

@@ -1,24 +1,19 @@
 #pragma once
-// The scene-2 boss (the first stage played): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-2 boss (the first stage played): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
 constexpr float kScene2BossStartHp = 1020.0f;
-extern BossRecord scene2Boss;
 extern BossIntro scene2BossSilhouette;
-
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
-constexpr int kScene2BossLockPoints = 4;
-extern LockMarker scene2BossLockPointsA[kScene2BossLockPoints];
-extern LockMarker scene2BossLockPointsB[kScene2BossLockPoints];
 
 extern BossExplosion scene2BossBigExplosions[kBigExplosions];
 extern BossExplosionCompact scene2BossSmallExplosions[kSmallExplosions];
@@ -67,8 +62,6 @@ extern TimedVolleyShortRecord scene2BossTimedVolley7Pool[35];
 extern TimedVolleyShortRecord scene2BossTimedVolley8Pool[50];
 extern TimedVolleyShortRecord scene2BossTimedVolley9Pool[50];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene2Boss_SetHit();
 // Approach: the picture rises across the screen, the body descends to
 // (180, 0) and holds there.
 void Scene2Boss_Update();

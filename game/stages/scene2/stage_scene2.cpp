@@ -16,6 +16,7 @@
 #include "game/stages/scene2/scene2_volleys.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
+#include "game/state/scene_state.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ const ScheduleRow kScene2PatternRows[] = {
 };
 
 const StageScene kStageScene2 = {
-    .scene = 2,
+    .scene = kSceneStage2,
     .entryClearsPause = true,
     .music = "MIDI/VXTM1.MID",
     .musicStart = StageMusicStart::CountedFrame,

@@ -3,17 +3,13 @@
 #include "game/bosses/boss_body.h"
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/scene3/scene3_patterns.h"
 #include "game/state/assets.h"
 
 #include <iterator>
 
-BossRecord scene3Boss;
 BossIntro scene3BossIntro;
-
-LockMarker scene3BossLockPointsA[kScene3BossLockPoints];
-LockMarker scene3BossLockPointsB[kScene3BossLockPoints];
 
 BossExplosion scene3BossBigExplosions[kBigExplosions];
 BossExplosion scene3BossSmallExplosions[kSmallExplosions];
@@ -134,7 +130,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene3BossDefeat = {
     .scatterX = 500,
     .bigScatterY = 350,
     .smallScatterY = 350,
-    .nextScene = 5,
+    .nextScene = kSceneStage5,
     .wipeLength = kLongWipe,
 };
 
@@ -226,7 +222,6 @@ static_assert(std::size(kScene3BossAttackRows) == 47);
 
 } // namespace
 
-void Scene3Boss_SetHit() { BossSetHit(scene3Boss); }
 void Scene3Boss_Update() { BossUpdate(kScene3BossScript); }
 void Scene3Boss_Draw() { BossBodyDraw(kScene3BossBody); }
 void Scene3Boss_Defeat() { BossDefeatSequence(kScene3BossDefeat); }

@@ -1,10 +1,12 @@
 #pragma once
-// The scene-3 boss (the second stage played): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-3 boss (the second stage played): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/pattern_records.h"
 #include "game/bosses/spread_volley_trail.h"
 #include "game/enemies/bullet_records.h"
@@ -12,14 +14,7 @@
 #include "game/stages/stage_frame.h"
 
 constexpr float kScene3BossStartHp = 1000.0f;
-extern BossRecord scene3Boss;
 extern BossIntro scene3BossIntro;
-
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
-constexpr int kScene3BossLockPoints = 5;
-extern LockMarker scene3BossLockPointsA[kScene3BossLockPoints];
-extern LockMarker scene3BossLockPointsB[kScene3BossLockPoints];
 
 extern BossExplosion scene3BossBigExplosions[kBigExplosions];
 extern BossExplosion scene3BossSmallExplosions[kSmallExplosions];
@@ -79,8 +74,6 @@ extern TimedVolleyShortRecord scene3BossTimedVolley9Pool[50];
 extern TimedVolleyShortRecord scene3BossTimedVolley10Pool[50];
 extern TimedVolleyShortRecord scene3BossTimedVolley11Pool[50];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene3Boss_SetHit();
 // Fly-by of its picture, descent to (150, 0), then a side-to-side sway that
 // repeats while it lives.
 void Scene3Boss_Update();

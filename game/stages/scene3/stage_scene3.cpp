@@ -17,6 +17,7 @@
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_state.h"
 
 namespace {
 
@@ -274,7 +275,7 @@ const ScheduleRow kScene3PatternRows[] = {
 };
 
 const StageScene kStageScene3 = {
-    .scene = 3,
+    .scene = kSceneStage3,
     .entryClearsPause = false,
     .music = "MIDI/VXTM2.MID",
     .musicStart = StageMusicStart::CountedFrame,

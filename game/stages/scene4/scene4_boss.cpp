@@ -3,15 +3,10 @@
 #include "game/bosses/boss_body.h"
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/scene4/scene4_patterns.h"
 #include "game/stages/shared_patterns.h"
 #include "game/state/assets.h"
-
-BossRecord scene4Boss;
-
-LockMarker scene4BossLockPointsA[kScene4BossLockPoints];
-LockMarker scene4BossLockPointsB[kScene4BossLockPoints];
 
 BossExplosion scene4BossBigExplosions[kBigExplosions];
 BossExplosion scene4BossSmallExplosions[kSmallExplosions];
@@ -77,7 +72,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene4BossDefeat = {
     .scatterX = 440,
     .bigScatterY = 280,
     .smallScatterY = 280,
-    .nextScene = 5,
+    .nextScene = kSceneStage5,
     .wipeLength = kShortWipe,
 };
 
@@ -109,7 +104,6 @@ constexpr ScheduleRow kScene4BossAttackRows[] = {
 
 } // namespace
 
-void Scene4Boss_SetHit() { BossSetHit(scene4Boss); }
 void Scene4Boss_Update() { BossUpdate(kScene4BossScriptRecord); }
 void Scene4Boss_Draw() { BossBodyDraw(kScene4BossBody); }
 void Scene4Boss_Defeat() { BossDefeatSequence(kScene4BossDefeat); }

@@ -1,23 +1,18 @@
 #pragma once
-// The scene-4 boss (an unplayed stage): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-4 boss (an unplayed stage): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
 constexpr float kScene4BossStartHp = 600.0f;
-extern BossRecord scene4Boss;
-
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
-constexpr int kScene4BossLockPoints = 4;
-extern LockMarker scene4BossLockPointsA[kScene4BossLockPoints];
-extern LockMarker scene4BossLockPointsB[kScene4BossLockPoints];
 
 extern BossExplosion scene4BossBigExplosions[kBigExplosions];
 extern BossExplosion scene4BossSmallExplosions[kSmallExplosions];
@@ -37,8 +32,6 @@ extern TimedVolleyShortRecord scene4BossTimedVolley3Pool[50];
 extern TimedVolleyShortRecord scene4BossTimedVolley4Pool[50];
 extern TimedVolleyShortRecord scene4BossTimedVolley5Pool[50];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene4Boss_SetHit();
 // Drops in from above the screen, holds, swings in a diamond and sways; every
 // 28.1 s the script starts over from above the screen.
 void Scene4Boss_Update();

@@ -14,6 +14,7 @@
 #include "game/stages/shared_patterns.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
+#include "game/state/scene_state.h"
 
 namespace {
 
@@ -199,7 +200,7 @@ const ScheduleRow kScene4PatternRows[] = {
 };
 
 const StageScene kStageScene4 = {
-    .scene = 4,
+    .scene = kSceneStage4,
     .entryClearsPause = false,
     .music = "MIDI/PLNK3.MID",
     .musicStart = StageMusicStart::EntryFrame,

@@ -4,11 +4,7 @@
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
 #include "game/state/assets.h"
-
-BossRecord scene5Boss;
-
-LockMarker scene5BossLockPointsA[kScene5BossLockPoints];
-LockMarker scene5BossLockPointsB[kScene5BossLockPoints];
+#include "game/state/scene_state.h"
 
 BossExplosion scene5BossBigExplosions[kBigExplosions];
 BossExplosion scene5BossSmallExplosions[kSmallExplosions];
@@ -150,13 +146,12 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene5BossDefeat = {
     .scatterX = 440,
     .bigScatterY = 320,
     .smallScatterY = 310,
-    .nextScene = 6,
+    .nextScene = kSceneStage6,
     .wipeLength = 30,
 };
 
 } // namespace
 
-void Scene5Boss_SetHit() { BossSetHit(scene5Boss); }
 void Scene5Boss_Update() { BossUpdate(kScene5BossScript); }
 void Scene5Boss_Draw() { BossBodyDraw(kScene5BossBody); }
 void Scene5Boss_Defeat() { BossDefeatSequence(kScene5BossDefeat); }

@@ -1,10 +1,12 @@
 #pragma once
-// The scene-5 boss (the third stage played): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-5 boss (the third stage played): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/curving_stream.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
@@ -13,13 +15,6 @@
 
 constexpr float kScene5BossStartHp = 800.0f;
 // Its curving streams keep their schedule counters in patternTimer[0..5].
-extern BossRecord scene5Boss;
-
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
-constexpr int kScene5BossLockPoints = 4;
-extern LockMarker scene5BossLockPointsA[kScene5BossLockPoints];
-extern LockMarker scene5BossLockPointsB[kScene5BossLockPoints];
 
 extern BossExplosion scene5BossBigExplosions[kBigExplosions];
 extern BossExplosion scene5BossSmallExplosions[kSmallExplosions];
@@ -111,8 +106,6 @@ extern TurningStreamRecord scene5BossTurningStream2Pool[7];
 extern TurningStreamRecord scene5BossTurningStream3Pool[7];
 extern TurningStreamRecord scene5BossTurningStream4Pool[7];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene5Boss_SetHit();
 // Waits above the screen, descends to (180, 0), then loops a bob, a sway, a
 // diamond, a wider sway and a faster diamond for ever.
 void Scene5Boss_Update();

@@ -15,6 +15,7 @@
 #include "game/stages/scene5/scene5_patterns.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
+#include "game/state/scene_state.h"
 
 namespace {
 
@@ -342,7 +343,7 @@ const StageCall kScene5LockOnMoves[] = {
 };
 
 const StageScene kStageScene5 = {
-    .scene = 5,
+    .scene = kSceneStage5,
     .entryClearsPause = false,
     .music = "MIDI/VXTM3.MID",
     .musicStart = StageMusicStart::CountedFrame,

@@ -4,14 +4,11 @@
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
 #include "game/state/assets.h"
+#include "game/state/scene_state.h"
 
-BossRecord scene6Boss;
 BossIntro scene6BossIntro;
 VerticalBeam scene6BossVerticalBeam1;
 VerticalBeam scene6BossVerticalBeam2;
-
-LockMarker scene6BossLockPointsA[kScene6BossLockPoints];
-LockMarker scene6BossLockPointsB[kScene6BossLockPoints];
 
 BossExplosionShort scene6BossBigExplosions[kBigExplosions];
 BossExplosionShort scene6BossSmallExplosions[kSmallExplosions];
@@ -98,13 +95,12 @@ constexpr BossDefeat<BossExplosionShort, BossExplosionShort> kScene6BossDefeat =
     .scatterX = 380,
     .bigScatterY = 320,
     .smallScatterY = 320,
-    .nextScene = 8,
+    .nextScene = kSceneStage8,
     .wipeLength = 30,
 };
 
 } // namespace
 
-void Scene6Boss_SetHit() { BossSetHit(scene6Boss); }
 void Scene6Boss_Update() { BossUpdate(kScene6BossScript); }
 void Scene6Boss_Draw() { BossBodyDraw(kScene6BossBody); }
 void Scene6Boss_Defeat() { BossDefeatSequence(kScene6BossDefeat); }

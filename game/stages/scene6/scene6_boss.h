@@ -1,10 +1,12 @@
 #pragma once
-// The scene-6 boss (the fourth stage played): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-6 boss (the fourth stage played): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/curving_stream.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
@@ -13,16 +15,9 @@
 #include "game/stages/stage_frame.h"
 
 constexpr float kScene6BossStartHp = 1000.0f;
-extern BossRecord scene6Boss;
 extern BossIntro scene6BossIntro;
-extern VerticalBeam scene6BossVerticalBeam1; // Scene6Boss_VerticalBeam1 (left)
-extern VerticalBeam scene6BossVerticalBeam2; // Scene6Boss_VerticalBeam2 (right)
-
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
-constexpr int kScene6BossLockPoints = 6;
-extern LockMarker scene6BossLockPointsA[kScene6BossLockPoints];
-extern LockMarker scene6BossLockPointsB[kScene6BossLockPoints];
+extern VerticalBeam scene6BossVerticalBeam1; // the left beam
+extern VerticalBeam scene6BossVerticalBeam2; // the right beam
 
 extern BossExplosionShort scene6BossBigExplosions[kBigExplosions];
 extern BossExplosionShort scene6BossSmallExplosions[kSmallExplosions];
@@ -58,8 +53,6 @@ extern TimedVolleyShortRecord scene6BossTimedVolley7Pool[50];
 extern TurningStreamRecord scene6BossTurningStream1Pool[7];
 extern TurningStreamRecord scene6BossTurningStream2Pool[7];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene6Boss_SetHit();
 // Approach: the sheet rises across the screen, the body descends to
 // (210, 0), then sways about that place for as long as it lives.
 void Scene6Boss_Update();

@@ -15,6 +15,7 @@
 #include "game/stages/scene6/scene6_patterns.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
+#include "game/state/scene_state.h"
 
 namespace {
 
@@ -207,7 +208,7 @@ const StageCall kScene6LockOnMoves[] = {
 };
 
 const StageScene kStageScene6 = {
-    .scene = 6,
+    .scene = kSceneStage6,
     .entryClearsPause = false,
     .music = "MIDI/VXTM4.MID",
     .musicStart = StageMusicStart::CountedFrame,

@@ -3,14 +3,9 @@
 #include "game/bosses/boss_body.h"
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/plain_boss_update.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/scene7/scene7_patterns.h"
 #include "game/state/assets.h"
-
-BossRecord scene7Boss;
-
-LockMarker scene7BossLockPointsA[kScene7BossLockPoints];
-LockMarker scene7BossLockPointsB[kScene7BossLockPoints];
 
 BossExplosion scene7BossBigExplosions[kBigExplosions];
 BossExplosion scene7BossSmallExplosions[kSmallExplosions];
@@ -83,7 +78,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene7BossDefeat = {
     .scatterX = 460,
     .bigScatterY = 330,
     .smallScatterY = 330,
-    .nextScene = 8,
+    .nextScene = kSceneStage8,
     .wipeLength = kShortWipe,
 };
 
@@ -124,7 +119,6 @@ constexpr ScheduleRow kScene7BossAttackRows[] = {
 
 } // namespace
 
-void Scene7Boss_SetHit() { BossSetHit(scene7Boss); }
 void Scene7Boss_Update() { BossUpdate(kScene7BossScript); }
 void Scene7Boss_Draw() { BossBodyDraw(kScene7BossBody); }
 void Scene7Boss_Defeat() { BossDefeatSequence(kScene7BossDefeat); }

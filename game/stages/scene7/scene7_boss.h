@@ -1,10 +1,12 @@
 #pragma once
-// The scene-7 boss (an unplayed stage): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-7 boss (an unplayed stage): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/pattern_records.h"
 #include "game/bosses/spread_volley_trail.h"
 #include "game/enemies/bullet_records.h"
@@ -13,13 +15,6 @@
 #include "game/stages/stage_frame.h"
 
 constexpr float kScene7BossStartHp = 1400.0f;
-extern BossRecord scene7Boss;
-
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
-constexpr int kScene7BossLockPoints = 9;
-extern LockMarker scene7BossLockPointsA[kScene7BossLockPoints];
-extern LockMarker scene7BossLockPointsB[kScene7BossLockPoints];
 
 extern BossExplosion scene7BossBigExplosions[kBigExplosions];
 extern BossExplosion scene7BossSmallExplosions[kSmallExplosions];
@@ -52,8 +47,6 @@ extern TimedVolleyShortRecord scene7BossTimedVolley5Pool[50];
 extern TimedVolleyShortRecord scene7BossTimedVolley6Pool[50];
 extern TimedVolleyShortRecord scene7BossTimedVolley7Pool[50];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene7Boss_SetHit();
 // Waits above the field, descends, then sways from (170, 0).
 void Scene7Boss_Update();
 // Body, flames when nearly destroyed, locked points of array B, then

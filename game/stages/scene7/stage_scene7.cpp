@@ -17,6 +17,7 @@
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_state.h"
 
 namespace {
 
@@ -245,7 +246,7 @@ const ScheduleRow kScene7PatternRows[] = {
 // Scene 7 keeps no frame counter: its music starts on the entry frame, paused
 // or not. BackLayer7's picture is never loaded, so it shows the scratch image.
 const StageScene kStageScene7 = {
-    .scene = 7,
+    .scene = kSceneStage7,
     .entryClearsPause = false,
     .music = "MIDI/VX5.MID",
     .musicStart = StageMusicStart::EntryFrame,

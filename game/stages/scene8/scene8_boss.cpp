@@ -4,11 +4,7 @@
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/plain_boss_update.h"
 #include "game/state/assets.h"
-
-BossRecord scene8Boss;
-
-LockMarker scene8BossLockPointsA[kScene8BossLockPoints];
-LockMarker scene8BossLockPointsB[kScene8BossLockPoints];
+#include "game/state/scene_state.h"
 
 BossExplosion scene8BossBigExplosions[kBigExplosions];
 BossExplosion scene8BossSmallExplosions[kSmallExplosions];
@@ -96,13 +92,12 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene8BossDefeat = {
     .scatterX = 460,
     .bigScatterY = 320,
     .smallScatterY = 320,
-    .nextScene = 10,
+    .nextScene = kSceneEnding,
     .wipeLength = 30,
 };
 
 } // namespace
 
-void Scene8Boss_SetHit() { BossSetHit(scene8Boss); }
 void Scene8Boss_Update() { BossUpdate(kScene8BossScript); }
 void Scene8Boss_Draw() { BossBodyDraw(kScene8BossBody); }
 void Scene8Boss_Defeat() { BossDefeatSequence(kScene8BossDefeat); }

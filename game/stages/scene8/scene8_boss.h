@@ -1,11 +1,12 @@
 #pragma once
-// The scene-8 boss (the last stage played): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it
-// (scene8_patterns.h).
+// The scene-8 boss (the last stage played): its defeat explosions, the pools
+// of its patterns, its operations and the boss section of its stage. The
+// patterns' operations live beside it (scene8_patterns.h); its record, hit
+// setter and lock points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/curving_stream.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
@@ -13,13 +14,6 @@
 #include "game/stages/stage_frame.h"
 
 constexpr float kScene8BossStartHp = 1500.0f;
-extern BossRecord scene8Boss;
-
-// Lock points A and B; the body draw reads every entry, the lock-on code the
-// first ones its weapon uses.
-constexpr int kScene8BossLockPoints = 6;
-extern LockMarker scene8BossLockPointsA[kScene8BossLockPoints];
-extern LockMarker scene8BossLockPointsB[kScene8BossLockPoints];
 
 extern BossExplosion scene8BossBigExplosions[kBigExplosions];
 extern BossExplosion scene8BossSmallExplosions[kSmallExplosions];
@@ -68,8 +62,6 @@ extern TimedVolleyShortRecord scene8BossTimedVolley5Pool[50];
 extern TimedVolleyShortRecord scene8BossTimedVolley6Pool[50];
 extern TimedVolleyShortRecord scene8BossTimedVolley7Pool[50];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene8Boss_SetHit();
 // Waits above the field, descends, holds at (170, 0) and sways there.
 void Scene8Boss_Update();
 // Body, flames, locked lock points, then Scene8Boss_Defeat.

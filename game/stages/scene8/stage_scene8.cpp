@@ -15,6 +15,7 @@
 #include "game/stages/shared_patterns.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
+#include "game/state/scene_state.h"
 
 namespace {
 
@@ -240,7 +241,7 @@ const StageCall kScene8LockOnMoves[] = {
 };
 
 const StageScene kStageScene8 = {
-    .scene = 8,
+    .scene = kSceneStage8,
     .entryClearsPause = false,
     .music = "MIDI/VXTM5.MID",
     .musicStart = StageMusicStart::CountedFrame,

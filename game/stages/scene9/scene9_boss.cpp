@@ -3,15 +3,10 @@
 #include "game/bosses/boss_body.h"
 #include "game/bosses/boss_defeat.h"
 #include "game/bosses/boss_script.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/scene9/scene9_patterns.h"
 #include "game/stages/shared_patterns.h"
 #include "game/state/assets.h"
-
-BossRecord scene9Boss;
-
-LockMarker scene9BossLockPointsA[kScene9BossLockPoints];
-LockMarker scene9BossLockPointsB[kScene9BossLockPoints];
 
 BossExplosion scene9BossBigExplosions[kBigExplosions];
 BossExplosion scene9BossSmallExplosions[kSmallExplosions];
@@ -78,7 +73,7 @@ constexpr BossDefeat<BossExplosion, BossExplosion> kScene9BossDefeat = {
     .scatterX = 480,
     .bigScatterY = 320,
     .smallScatterY = 320,
-    .nextScene = 10,
+    .nextScene = kSceneEnding,
     .wipeLength = kLongWipe,
 };
 
@@ -116,7 +111,6 @@ constexpr ScheduleRow kScene9BossAttackRows[] = {
 
 } // namespace
 
-void Scene9Boss_SetHit() { BossSetHit(scene9Boss); }
 void Scene9Boss_Update() { BossUpdate(kScene9BossScriptRecord); }
 void Scene9Boss_Draw() { BossBodyDraw(kScene9BossBody); }
 void Scene9Boss_Defeat() { BossDefeatSequence(kScene9BossDefeat); }

@@ -1,23 +1,18 @@
 #pragma once
-// The scene-9 boss (an unplayed stage): its record, lock points, defeat
-// explosions, the pools of its patterns, its four operations and the boss
-// section of its stage. The patterns' operations live beside it.
+// The scene-9 boss (an unplayed stage): its defeat explosions, the
+// pools of its patterns, its operations and the boss section of its stage.
+// The patterns' operations live beside it; its record, hit setter and lock
+// points are the roster's (game/bosses/boss_roster.h).
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
+#include "game/bosses/boss_roster.h"
 #include "game/bosses/pattern_records.h"
 #include "game/enemies/bullet_records.h"
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
 constexpr float kScene9BossStartHp = 1220.0f;
-extern BossRecord scene9Boss;
-
-// Lock points A and B; the lock-on code uses the first ones of both, the body
-// draw shows those of A alone.
-constexpr int kScene9BossLockPoints = 6;
-extern LockMarker scene9BossLockPointsA[kScene9BossLockPoints];
-extern LockMarker scene9BossLockPointsB[kScene9BossLockPoints];
 
 extern BossExplosion scene9BossBigExplosions[kBigExplosions];
 extern BossExplosion scene9BossSmallExplosions[kSmallExplosions];
@@ -39,8 +34,6 @@ extern TimedVolleyShortRecord scene9BossTimedVolley3Pool[50];
 extern TimedVolleyShortRecord scene9BossTimedVolley4Pool[50];
 extern TimedVolleyShortRecord scene9BossTimedVolley5Pool[50];
 
-// Raises the boss's hit flash; the caller lowers its hp.
-void Scene9Boss_SetHit();
 // Drops in from above the screen, holds at the top, then sways from side to
 // side for as long as it lives.
 void Scene9Boss_Update();

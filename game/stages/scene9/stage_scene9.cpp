@@ -10,6 +10,7 @@
 #include "game/stages/shared_patterns.h"
 #include "game/stages/stage_frame.h"
 #include "game/stages/stage_scenes.h"
+#include "game/state/scene_state.h"
 
 namespace {
 
@@ -150,7 +151,7 @@ const ScheduleRow kScene9PatternRows[] = {
 };
 
 const StageScene kStageScene9 = {
-    .scene = 9,
+    .scene = kSceneStage9,
     .entryClearsPause = false,
     .music = nullptr,
     .musicStart = StageMusicStart::None,

@@ -13,7 +13,7 @@
 #include "game/enemies/straight_shot.h"
 #include "game/enemies/turning_string7.h"
 #include "game/shell/new_game.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/schedule.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "game/shell/ending.h"
 #include "game/shell/new_game.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "kit/draw/present.h"

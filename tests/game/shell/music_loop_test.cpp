@@ -2,7 +2,7 @@
 // end is started again from the top; a track stopped by the game is not.
 #include "harness/game_harness.h"
 
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "platform/midi.h"
 
 #include <gtest/gtest.h>

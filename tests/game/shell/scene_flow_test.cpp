@@ -6,7 +6,7 @@
 #include "game/player/sight_panel.h"
 #include "game/shell/load_assets.h"
 #include "game/shell/new_game.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"

@@ -4,7 +4,7 @@
 #include "harness/game_harness.h"
 
 #include "game/shell/pool_catalogue.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"

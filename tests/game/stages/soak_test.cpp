@@ -7,7 +7,7 @@
 // process would have it.
 #include "harness/game_harness.h"
 
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "kit/draw/present.h"

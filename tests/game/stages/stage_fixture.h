@@ -10,7 +10,7 @@
 #include "game/bosses/boss_record.h"
 #include "game/player/player_pools.h"
 #include "game/shell/new_game.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/shell/world_reset.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"

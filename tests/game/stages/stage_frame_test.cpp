@@ -5,7 +5,7 @@
 #include "game/enemies/enemy_kinds.h"
 #include "game/player/player_pools.h"
 #include "game/shell/new_game.h"
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/shell/world_reset.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/stages/scene8/scene8_boss.h"

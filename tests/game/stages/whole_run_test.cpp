@@ -3,7 +3,7 @@
 // defeat), the ending, and the title again.
 #include "harness/game_harness.h"
 
-#include "game/shell/scene_flow.h"
+#include "game/state/scene_state.h"
 #include "game/stages/scene2/scene2_boss.h"
 #include "game/state/assets.h"
 #include "game/state/game_state.h"
