@@ -78,37 +78,6 @@ TEST_F(Scene2Attacks, ClockWrapsAfter4300AndTheNextCycleStartsWithTheFirstFanAnd
     EXPECT_EQ(scene2BossBigFanVolley1Pool[0].tick, fan + 1);
 }
 
-TEST_F(Scene2Attacks, OneCycleIs4300AttackFramesAndEachScheduleRunsOnEveryFrameOfItsWindows) {
-    Enter(3);
-    for (int frame = 1; frame <= 4300; ++frame) {
-        ASSERT_TRUE(h->Frame(kDt));
-        scene2Boss.hp = 500.0f; // whatever the ship does
-        if (frame < 4300) {
-            ASSERT_EQ(scene2Boss.BossAttackClock, frame);
-        }
-    }
-    EXPECT_EQ(scene2Boss.BossAttackClock, 0);
-    // A spiral's tick runs 1..359, then cycles 10..359.
-    auto spiral = [](int calls) { return calls < 360 ? calls : 10 + (calls - 10) % 350; };
-    const auto t = Timers();
-    EXPECT_EQ(t[0], spiral(2901)); // 1400..4300
-    EXPECT_EQ(t[1], spiral(2901));
-    EXPECT_EQ(t[2], spiral(3000)); // 1..3000
-    EXPECT_EQ(t[3], spiral(3000));
-    EXPECT_EQ(t[4], spiral(2301)); // 2000..4300
-    EXPECT_EQ(t[5], spiral(2301));
-    for (int i = 6; i < 12; ++i) // the ring emitters are never scheduled
-        EXPECT_EQ(t[i], 0) << i;
-    // Fan ticks wrap at their own cycles.
-    EXPECT_EQ(scene2BossBigFanVolley1Pool[24].tick, (200 + 301 + 501) % 260);
-    EXPECT_EQ(scene2BossBigFanVolley2Pool[24].tick, 101 % 260); // 200..300
-    EXPECT_EQ(scene2BossBigFanVolley3Pool[34].tick, 211 % 150); // 250..460
-    EXPECT_EQ(scene2BossBigFanVolley4Pool[34].tick, 181 % 130); // 400..580
-    // Drop streams, 20..280: 261 calls on a 10..199 cycle.
-    EXPECT_EQ(scene2BossStraightDropStream1Pool[19].tick, 10 + (261 - 10) % 190);
-    EXPECT_EQ(scene2BossStraightDropStream2Pool[19].tick, 10 + (261 - 10) % 190);
-}
-
 TEST_F(Scene2Attacks, DropStreamsFireOnlyInModeThreeAndOnlyFrom20To280) {
     for (int32_t mode : {1, 3}) {
         SCOPED_TRACE(mode);
