@@ -35,6 +35,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -73,6 +74,9 @@ std::string Describe(const PlayRun& r) {
            (r.input == Input::Idle ? "idle (no fire, no-death)" : "random held keys (deaths on)") +
            (r.ending == Ending::TimeOut ? ", ended by the time-out" : ", ended by the hp falling");
 }
+
+// gtest names a failing run by this instead of its bytes.
+void PrintTo(const PlayRun& r, std::ostream* os) { *os << Name(r); }
 
 std::vector<PlayRun> AllRuns() {
     std::vector<PlayRun> runs;
@@ -150,7 +154,8 @@ std::string Play(const PlayRun& run, std::string& trouble) {
     ResetWorldA();
     ResetWorldB();
     NewGameSetup();
-    SetDefaultOptions();
+    SetDefaultOptions(); // as the title leaves them
+    weaponType = 1;      // as the setup screen sets it
     gameMode = run.mode;
     difficulty = run.difficulty;
     difficultyExtra = run.extra;
@@ -234,3 +239,31 @@ INSTANTIATE_TEST_SUITE_P(Stages, RecordedPlay, ::testing::ValuesIn(AllRuns()),
                          [](const ::testing::TestParamInfo<PlayRun>& info) { return Name(info.param); });
 
 } // namespace
+
+// The comparison itself: a recording that parts from the new run must never
+// read as the same, and the report names the frame and both sides.
+TEST(RecordedPlayComparison, NamesTheFirstFrameThatDiffersAndBothSides) {
+    const std::string recorded =
+        "# run\n@ 1\nspawn fanPool 0,2 1.5f 7\n@ 5\nspawn fanPool 1 = 8\nfree fanPool 0\n";
+    EXPECT_EQ(FirstDifference(recorded, recorded), "");
+
+    // The same words spelled out where the recording wrote "=".
+    const std::string spelled =
+        "# run\n@ 1\nspawn fanPool 0,2 1.5f 7\n@ 5\nspawn fanPool 1 1.5f 8\nfree fanPool 0\n";
+    EXPECT_EQ(FirstDifference(recorded, spelled), "");
+
+    const std::string moved =
+        "# run\n@ 1\nspawn fanPool 0,2 1.5f 7\n@ 5\nspawn fanPool 1 = 9\nfree fanPool 0\n";
+    const std::string d = FirstDifference(recorded, moved);
+    EXPECT_NE(d.find("frame 5"), std::string::npos) << d;
+    EXPECT_NE(d.find("recorded: spawn fanPool 1 1.5f 8"), std::string::npos) << d;
+    EXPECT_NE(d.find("now:      spawn fanPool 1 1.5f 9"), std::string::npos) << d;
+
+    // A frame with nothing on one side, and a run that stops early.
+    const std::string late =
+        "# run\n@ 1\nspawn fanPool 0,2 1.5f 7\n@ 6\nspawn fanPool 1 = 8\nfree fanPool 0\n";
+    EXPECT_NE(FirstDifference(recorded, late).find("frame 5"), std::string::npos);
+    const std::string stops = "# run\n@ 1\nspawn fanPool 0,2 1.5f 7\n";
+    EXPECT_NE(FirstDifference(recorded, stops).find("ends at frame 1"), std::string::npos)
+        << FirstDifference(recorded, stops);
+}

@@ -163,29 +163,51 @@ void PlayRecorder::Rows(int32_t frame) {
 }
 
 void PlayRecorder::Records(int32_t frame) {
-    std::string line;
+    struct Group {
+        const unsigned char* record;
+        std::string indexes;
+    };
+    std::vector<Group> spawned;
+    std::string freed, line;
     for (Pool& pool : pools_) {
         const PoolEntry& e = *pool.entry;
         const auto* now = static_cast<const unsigned char*>(e.storage);
         const std::size_t stride = static_cast<std::size_t>(e.stride);
         const std::size_t bytes = static_cast<std::size_t>(e.records) * stride;
         if (std::memcmp(now, pool.before.data(), bytes) == 0) continue;
+        spawned.clear();
+        freed.clear();
         for (int32_t i = 0; i < e.records; ++i) {
             const unsigned char* rec = now + static_cast<std::size_t>(i) * stride;
             const unsigned char* was = pool.before.data() + static_cast<std::size_t>(i) * stride;
             if (std::memcmp(rec, was, stride) == 0) continue;
             const bool liveNow = Live(e, rec);
-            const bool liveBefore = Live(e, was);
-            if (liveNow == liveBefore) continue;
-            // A spawn shows the record as it starts; where a record went
-            // while alive shows in the pool digests and in when it frees.
-            line = liveNow ? "spawn " : "free ";
+            if (liveNow == Live(e, was)) continue;
+            if (liveNow) {
+                // Records that start alike (a burst's shots, a ring's
+                // twins) share one line.
+                auto same = std::find_if(spawned.begin(), spawned.end(), [&](const Group& g) {
+                    return std::memcmp(g.record, rec, stride) == 0;
+                });
+                if (same == spawned.end()) same = spawned.insert(spawned.end(), Group{rec, {}});
+                std::string& list = same->indexes;
+                if (!list.empty()) list += ',';
+                Int(list, i);
+                continue;
+            }
+            if (!freed.empty()) freed += ',';
+            Int(freed, i);
+        }
+        // A spawn shows the record as it starts, words as the pool's last
+        // spawn had them written "="; where a record went while alive shows
+        // in the pool digests and in when it frees.
+        for (const Group& g : spawned) {
+            line = "spawn ";
             line += e.name;
             line += ' ';
-            Int(line, i);
-            // Words as the pool's last spawn had them are written "=".
-            for (int32_t w = 0; liveNow && w < e.stride / 4; ++w) {
-                const uint32_t v = WordAt(rec, w);
+            line += g.indexes;
+            for (int32_t w = 0; w < e.stride / 4; ++w) {
+                const uint32_t v = WordAt(g.record, w);
                 line += ' ';
                 if (v == pool.lastSpawn[static_cast<std::size_t>(w)])
                     line += '=';
@@ -195,6 +217,7 @@ void PlayRecorder::Records(int32_t frame) {
             }
             Line(frame, line);
         }
+        if (!freed.empty()) Line(frame, "free " + std::string(e.name) + " " + freed);
         std::memcpy(pool.before.data(), now, bytes);
     }
 }
@@ -332,8 +355,8 @@ std::vector<FrameLines> Split(const std::string& text) {
     return frames;
 }
 
-// What a line is about: its kind and the pool, table or value it names
-// ("spawn enemyAPool 3", "row+ attack 14", "boss").
+// What a line is about: its kind and the pool or row it names ("spawn
+// enemyAPool", "row+ attack 14", "boss").
 std::string Subject(const std::string& line) {
     std::istringstream in(line);
     std::string kind, what, index;
@@ -370,10 +393,19 @@ std::string FirstDifference(const std::string& recorded, const std::string& now)
     const std::vector<std::string> none;
     const std::vector<std::string>& was = a[i].frame == frame ? a[i].lines : none;
     const std::vector<std::string>& is = b[i].frame == frame ? b[i].lines : none;
-    if (frame < 0)
+    if (frame < 0) {
         out << "the runs differ before the first frame:\n";
-    else
+    } else {
         out << "first difference at frame " << frame << ":\n";
+        // Where the run stood: the last summary both still agree on.
+        for (std::size_t k = i; k-- > 0;) {
+            auto boss = std::find_if(a[k].lines.begin(), a[k].lines.end(),
+                                     [](const std::string& l) { return l.rfind("boss ", 0) == 0; });
+            if (boss == a[k].lines.end()) continue;
+            out << "  (at frame " << a[k].frame << ": " << *boss << ")\n";
+            break;
+        }
+    }
 
     std::vector<bool> wasUsed(was.size()), isUsed(is.size());
     for (std::size_t x = 0; x < was.size(); ++x)

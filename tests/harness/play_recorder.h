@@ -2,9 +2,10 @@
 // Recorded play: what the game did, frame by frame, as lines of text that a
 // later run can be compared with.
 //
-// After each frame the recorder walks the pool catalogue and notes every
-// record that came alive ("spawn" with all its words, "=" for a word as the
-// pool's previous spawn had it) or went out ("free"), and which schedule
+// After each frame the recorder walks the pool catalogue and notes the
+// records that came alive ("spawn", their indexes and all their words, "="
+// for a word as the pool's previous spawn had it; records that start alike
+// share a line) or went out ("free", their indexes), and which schedule
 // rows started or stopped running ("row+", "row-", with the row's window).
 // Every 30 frames it notes the boss (position, clocks, hp), the ship and the
 // scroll distance, and every 60 frames a digest of the live records of each
