@@ -145,6 +145,9 @@ struct BossLockOnSide {
     LockOnLook look;
 };
 
+// Which of a boss's two arrays of lock points, and the shots that fly at it.
+enum class LockSide : uint8_t { A, B };
+
 struct BossRosterRow {
     const char* name;
     BossRecord* boss;
@@ -230,7 +233,12 @@ inline constexpr BossRosterRow kBossRoster[] = {
 
 constexpr int32_t kBossRosterRows = int32_t(sizeof kBossRoster / sizeof kBossRoster[0]);
 
-// Where each boss stands in the roster, for its named weapon calls.
+constexpr const BossLockOnSide& LockOnSideOf(const BossRosterRow& r, LockSide side) {
+    return side == LockSide::A ? r.lockOnA : r.lockOnB;
+}
+
+// Where each boss stands in the roster: the stages and tests name a boss's
+// weapon calls by it.
 constexpr int32_t kScene2BossRow = 0, kScene4BossRow = 1, kScene8BossRow = 2, kScene5BossRow = 3,
                   kScene6BossRow = 4, kScene7BossRow = 5, kScene3BossRow = 6, kScene9BossRow = 7;
 static_assert(

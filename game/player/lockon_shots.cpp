@@ -200,13 +200,13 @@ constexpr float kBossShotSpeed = 600.0f;
 constexpr float kBossLaunchPhase = 60.0f;
 
 // One shot per lock point the boss uses, on each of its arrays.
-constexpr BossLockOnMember BossMember(const BossRosterRow& r, bool pointA) {
-    const BossLockOnSide& side = pointA ? r.lockOnA : r.lockOnB;
-    return {side.shots,   side.points,      r.lockPointsUsed, r.setHit,  r.boss,   r.lockOnHpLoss,
-            side.spawnDX, r.lockOnFullForm, pointA,           side.veer, side.look};
+constexpr BossLockOnMember BossMember(const BossRosterRow& r, LockSide which) {
+    const BossLockOnSide& side = LockOnSideOf(r, which);
+    return {side.shots,   side.points,      r.lockPointsUsed,     r.setHit,  r.boss,   r.lockOnHpLoss,
+            side.spawnDX, r.lockOnFullForm, which == LockSide::A, side.veer, side.look};
 }
 
-constexpr bool kPointA = true, kPointB = false;
+bool InRoster(int32_t row) { return row >= 0 && row < kBossRosterRows; }
 
 void SpawnBoss(const BossLockOnMember& k) {
     for (int32_t i = 0; i < k.count; ++i) {
@@ -328,60 +328,19 @@ void LockOnShotSquadV3B_Draw() { DrawEnemy(kMemberSquadV3B); }
 void LockOnShotSquadV4A_Draw() { DrawEnemy(kMemberSquadV4A); }
 void LockOnShotSquadV4B_Draw() { DrawEnemy(kMemberSquadV4B); }
 
-void LockOnShotScene2BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene2BossRow], kPointA)); }
-void LockOnShotScene2BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene2BossRow], kPointB)); }
-void LockOnShotScene3BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene3BossRow], kPointA)); }
-void LockOnShotScene3BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene3BossRow], kPointB)); }
-void LockOnShotScene4BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene4BossRow], kPointA)); }
-void LockOnShotScene4BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene4BossRow], kPointB)); }
-void LockOnShotScene5BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene5BossRow], kPointA)); }
-void LockOnShotScene5BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene5BossRow], kPointB)); }
-void LockOnShotScene6BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene6BossRow], kPointA)); }
-void LockOnShotScene6BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene6BossRow], kPointB)); }
-void LockOnShotScene7BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene7BossRow], kPointA)); }
-void LockOnShotScene7BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene7BossRow], kPointB)); }
-void LockOnShotScene8BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene8BossRow], kPointA)); }
-void LockOnShotScene8BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene8BossRow], kPointB)); }
-void LockOnShotScene9BossA_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene9BossRow], kPointA)); }
-void LockOnShotScene9BossB_Spawn() { SpawnBoss(BossMember(kBossRoster[kScene9BossRow], kPointB)); }
-
-void LockOnShotScene2BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene2BossRow], kPointA)); }
-void LockOnShotScene2BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene2BossRow], kPointB)); }
-void LockOnShotScene3BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene3BossRow], kPointA)); }
-void LockOnShotScene3BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene3BossRow], kPointB)); }
-void LockOnShotScene4BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene4BossRow], kPointA)); }
-void LockOnShotScene4BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene4BossRow], kPointB)); }
-void LockOnShotScene5BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene5BossRow], kPointA)); }
-void LockOnShotScene5BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene5BossRow], kPointB)); }
-void LockOnShotScene6BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene6BossRow], kPointA)); }
-void LockOnShotScene6BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene6BossRow], kPointB)); }
-void LockOnShotScene7BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene7BossRow], kPointA)); }
-void LockOnShotScene7BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene7BossRow], kPointB)); }
-void LockOnShotScene8BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene8BossRow], kPointA)); }
-void LockOnShotScene8BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene8BossRow], kPointB)); }
-void LockOnShotScene9BossA_Move() { MoveBoss(BossMember(kBossRoster[kScene9BossRow], kPointA)); }
-void LockOnShotScene9BossB_Move() { MoveBoss(BossMember(kBossRoster[kScene9BossRow], kPointB)); }
-
-void LockOnShotScene2BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene2BossRow], kPointA)); }
-void LockOnShotScene2BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene2BossRow], kPointB)); }
-void LockOnShotScene3BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene3BossRow], kPointA)); }
-void LockOnShotScene3BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene3BossRow], kPointB)); }
-void LockOnShotScene4BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene4BossRow], kPointA)); }
-void LockOnShotScene4BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene4BossRow], kPointB)); }
-void LockOnShotScene5BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene5BossRow], kPointA)); }
-void LockOnShotScene5BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene5BossRow], kPointB)); }
-void LockOnShotScene6BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene6BossRow], kPointA)); }
-void LockOnShotScene6BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene6BossRow], kPointB)); }
-void LockOnShotScene7BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene7BossRow], kPointA)); }
-void LockOnShotScene7BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene7BossRow], kPointB)); }
-void LockOnShotScene8BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene8BossRow], kPointA)); }
-void LockOnShotScene8BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene8BossRow], kPointB)); }
-void LockOnShotScene9BossA_Draw() { DrawBoss(BossMember(kBossRoster[kScene9BossRow], kPointA)); }
-void LockOnShotScene9BossB_Draw() { DrawBoss(BossMember(kBossRoster[kScene9BossRow], kPointB)); }
-
 void SpawnBossLockOnShots() {
     for (const BossRosterRow& boss : kBossRoster) {
-        SpawnBoss(BossMember(boss, kPointA));
-        SpawnBoss(BossMember(boss, kPointB));
+        SpawnBoss(BossMember(boss, LockSide::A));
+        SpawnBoss(BossMember(boss, LockSide::B));
     }
+}
+
+void SpawnBossLockOnShots(int32_t row, LockSide side) {
+    if (InRoster(row)) SpawnBoss(BossMember(kBossRoster[row], side));
+}
+void MoveBossLockOnShots(int32_t row, LockSide side) {
+    if (InRoster(row)) MoveBoss(BossMember(kBossRoster[row], side));
+}
+void DrawBossLockOnShots(int32_t row, LockSide side) {
+    if (InRoster(row)) DrawBoss(BossMember(kBossRoster[row], side));
 }

@@ -6,6 +6,7 @@
 // game/player/player_api.h; no frame calls the draws.
 #include <cstdint>
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/lock_marker.h"
 #include "game/player/player_pools.h"
 
@@ -25,21 +26,7 @@ void LockOnShotSquadV3B_Draw();
 void LockOnShotSquadV4A_Draw();
 void LockOnShotSquadV4B_Draw();
 
-// The boss members draw by their own table of looks; some draw nothing for a
-// weapon type, and the point-B draws of scenes 3 and 9 never draw.
-void LockOnShotScene2BossA_Draw();
-void LockOnShotScene2BossB_Draw();
-void LockOnShotScene3BossA_Draw();
-void LockOnShotScene3BossB_Draw();
-void LockOnShotScene4BossA_Draw();
-void LockOnShotScene4BossB_Draw();
-void LockOnShotScene5BossA_Draw();
-void LockOnShotScene5BossB_Draw();
-void LockOnShotScene6BossA_Draw();
-void LockOnShotScene6BossB_Draw();
-void LockOnShotScene7BossA_Draw();
-void LockOnShotScene7BossB_Draw();
-void LockOnShotScene8BossA_Draw();
-void LockOnShotScene8BossB_Draw();
-void LockOnShotScene9BossA_Draw();
-void LockOnShotScene9BossB_Draw();
+// The shots on one side of the boss in roster row `row` draw by that side's
+// look; some draw nothing for a weapon type, and point B of the scene-3 and
+// scene-9 bosses never draws. A row outside the roster draws nothing.
+void DrawBossLockOnShots(int32_t row, LockSide side);

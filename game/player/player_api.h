@@ -5,6 +5,8 @@
 // noted.
 #include <cstdint>
 
+#include "game/bosses/boss_roster.h"
+
 // Ship and player state.
 void UpdatePlayer();               // drawing half: steers, banks and draws the ship
 void MovePlayer();                 // after the present: reads the keys, moves the ship
@@ -59,19 +61,8 @@ void LockOnShotSquadV4A_Move();
 void LockOnShotSquadV4B_Move();
 
 // Lock-on shots on the bosses' lock points A and B: every boss's spawns, A
-// then B, in the roster's order; then each one's own calls.
+// then B, in the roster's order; or one side of the boss in roster row `row`
+// (game/bosses/boss_roster.h). A row outside the roster does nothing.
 void SpawnBossLockOnShots();
-#define VEX_BOSS_LOCKON(n)                                                                                   \
-    void LockOnShotScene##n##BossA_Spawn();                                                                  \
-    void LockOnShotScene##n##BossB_Spawn();                                                                  \
-    void LockOnShotScene##n##BossA_Move();                                                                   \
-    void LockOnShotScene##n##BossB_Move();
-VEX_BOSS_LOCKON(2)
-VEX_BOSS_LOCKON(3)
-VEX_BOSS_LOCKON(4)
-VEX_BOSS_LOCKON(5)
-VEX_BOSS_LOCKON(6)
-VEX_BOSS_LOCKON(7)
-VEX_BOSS_LOCKON(8)
-VEX_BOSS_LOCKON(9)
-#undef VEX_BOSS_LOCKON
+void SpawnBossLockOnShots(int32_t row, LockSide side);
+void MoveBossLockOnShots(int32_t row, LockSide side);

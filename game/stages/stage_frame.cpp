@@ -97,6 +97,10 @@ void PresentAndPlayerLogic(const StageScene& stage) {
     }
     for (int32_t i = 0; i < stage.lockOnMoveCount; ++i)
         stage.lockOnMoves[i]();
+    for (int32_t row : stage.bossLockOnRows) {
+        MoveBossLockOnShots(row, LockSide::A);
+        MoveBossLockOnShots(row, LockSide::B);
+    }
     if (stage.mainShotsBlock && mainShotsOn == 1) MainShots();
 }
 

@@ -11,7 +11,8 @@
 //   power item  draw/move and its spawn windows
 //   player      UpdatePlayer, then the scene's pattern and bullet tables
 //   present     HUD, game over, present; then the player's move, bomb,
-//               shots and collisions, homing chains, lock-on moves
+//               shots and collisions, homing chains, lock-on moves (the
+//               scene's list, then its bosses' lock-on shots)
 //
 // Everything drawn comes before PresentFrame and every move of the player
 // after it, so a picture shows the state before that frame's collisions.
@@ -103,7 +104,8 @@ struct StageScene {
     bool homingSchedulesMode3; // the four chain schedules when gameMode is 3
     const StageCall* lockOnMoves;
     int32_t lockOnMoveCount;
-    bool mainShotsBlock; // the automatic release and lock-on spawns behind mainShotsOn
+    std::span<const int32_t> bossLockOnRows; // roster rows whose lock-on shots, A then B, move next
+    bool mainShotsBlock;                     // the automatic release and lock-on spawns behind mainShotsOn
 
     int32_t continueBombs;
 };

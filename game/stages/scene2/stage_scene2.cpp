@@ -26,11 +26,11 @@ constexpr PowerItemWindow kScene2PowerItemWindows[kPowerItemWindowCount] = {
 };
 
 const StageCall kScene2LockOnMoves[] = {
-    LockOnShotB_Move,           LockOnShotC_Move,           HomingChainJ_Move,       HomingChainK_Move,
-    HomingChainM_Move,          HomingChainN_Move,          LockOnShotQ_Move,        LockOnShotT_Move,
-    LockOnShotSquadV3A_Move,    LockOnShotSquadV3B_Move,    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move,
-    LockOnShotScene2BossA_Move, LockOnShotScene2BossB_Move,
+    LockOnShotB_Move,        LockOnShotC_Move,        HomingChainJ_Move,       HomingChainK_Move,
+    HomingChainM_Move,       HomingChainN_Move,       LockOnShotQ_Move,        LockOnShotT_Move,
+    LockOnShotSquadV3A_Move, LockOnShotSquadV3B_Move, LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move,
 };
+const int32_t kScene2BossLockOnRows[] = {kScene2BossRow};
 
 // Every family moves, then draws, every frame, spawned or not; enemy A moves
 // at double rate.
@@ -188,6 +188,7 @@ const StageScene kStageScene2 = {
     .homingSchedulesMode3 = false,
     .lockOnMoves = kScene2LockOnMoves,
     .lockOnMoveCount = int32_t(sizeof kScene2LockOnMoves / sizeof kScene2LockOnMoves[0]),
+    .bossLockOnRows = kScene2BossLockOnRows,
     .mainShotsBlock = true,
     .continueBombs = 5,
 };

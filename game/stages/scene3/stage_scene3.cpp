@@ -25,12 +25,12 @@ namespace {
 bool ExtraNot1() { return difficultyExtra != 1; }
 
 const StageCall kScene3LockOnMoves[] = {
-    HomingChainJ_Move,          HomingChainK_Move,          HomingChainM_Move,
-    HomingChainN_Move,          LockOnShotQ_Move,           LockOnShotT_Move,
-    LockOnShotSquadV3A_Move,    LockOnShotSquadV3B_Move,    LockOnShotSquadV4A_Move,
-    LockOnShotSquadV4B_Move,    LockOnShotScene8BossA_Move, LockOnShotScene8BossB_Move,
-    LockOnShotScene3BossA_Move, LockOnShotScene3BossB_Move,
+    HomingChainJ_Move,       HomingChainK_Move,       HomingChainM_Move,       HomingChainN_Move,
+    LockOnShotQ_Move,        LockOnShotT_Move,        LockOnShotSquadV3A_Move, LockOnShotSquadV3B_Move,
+    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move,
 };
+// The scene-8 boss's lock-on shots fly here too, ahead of this scene's own.
+const int32_t kScene3BossLockOnRows[] = {kScene8BossRow, kScene3BossRow};
 
 // After the player's shots: each family moves (some twice) and draws every
 // frame, spawned or not, then its waves (both ends strict). The harder
@@ -293,6 +293,7 @@ const StageScene kStageScene3 = {
     .homingSchedulesMode3 = true,
     .lockOnMoves = kScene3LockOnMoves,
     .lockOnMoveCount = int32_t(sizeof kScene3LockOnMoves / sizeof kScene3LockOnMoves[0]),
+    .bossLockOnRows = kScene3BossLockOnRows,
     .mainShotsBlock = false,
     .continueBombs = 5,
 };

@@ -19,10 +19,11 @@
 namespace {
 
 const StageCall kScene4LockOnMoves[] = {
-    HomingChainJ_Move,       HomingChainK_Move,       HomingChainM_Move,          HomingChainN_Move,
-    LockOnShotQ_Move,        LockOnShotT_Move,        LockOnShotSquadV3A_Move,    LockOnShotSquadV3B_Move,
-    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move, LockOnShotScene4BossA_Move, LockOnShotScene4BossB_Move,
+    HomingChainJ_Move,       HomingChainK_Move,       HomingChainM_Move,       HomingChainN_Move,
+    LockOnShotQ_Move,        LockOnShotT_Move,        LockOnShotSquadV3A_Move, LockOnShotSquadV3B_Move,
+    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move,
 };
+const int32_t kScene4BossLockOnRows[] = {kScene4BossRow};
 
 // Family by family: its moves, its draw, then its waves (both ends strict),
 // each wave firing the family's bullet groups as it spawns. Enemy A flies at
@@ -218,6 +219,7 @@ const StageScene kStageScene4 = {
     .homingSchedulesMode3 = false,
     .lockOnMoves = kScene4LockOnMoves,
     .lockOnMoveCount = int32_t(sizeof kScene4LockOnMoves / sizeof kScene4LockOnMoves[0]),
+    .bossLockOnRows = kScene4BossLockOnRows,
     .mainShotsBlock = false,
     .continueBombs = 5,
 };

@@ -337,10 +337,11 @@ const ScheduleRow kScene5PatternRows[] = {
 };
 
 const StageCall kScene5LockOnMoves[] = {
-    HomingChainJ_Move,       HomingChainK_Move,       HomingChainM_Move,          HomingChainN_Move,
-    LockOnShotQ_Move,        LockOnShotT_Move,        LockOnShotSquadV3A_Move,    LockOnShotSquadV3B_Move,
-    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move, LockOnShotScene5BossA_Move, LockOnShotScene5BossB_Move,
+    HomingChainJ_Move,       HomingChainK_Move,       HomingChainM_Move,       HomingChainN_Move,
+    LockOnShotQ_Move,        LockOnShotT_Move,        LockOnShotSquadV3A_Move, LockOnShotSquadV3B_Move,
+    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move,
 };
+const int32_t kScene5BossLockOnRows[] = {kScene5BossRow};
 
 const StageScene kStageScene5 = {
     .scene = kSceneStage5,
@@ -361,6 +362,7 @@ const StageScene kStageScene5 = {
     .homingSchedulesMode3 = true,
     .lockOnMoves = kScene5LockOnMoves,
     .lockOnMoveCount = int32_t(sizeof kScene5LockOnMoves / sizeof kScene5LockOnMoves[0]),
+    .bossLockOnRows = kScene5BossLockOnRows,
     .mainShotsBlock = true,
     .continueBombs = 5,
 };

@@ -202,10 +202,11 @@ constexpr ScheduleRow kScene6PatternRows[] = {
 };
 
 const StageCall kScene6LockOnMoves[] = {
-    HomingChainJ_Move,       HomingChainK_Move,       HomingChainM_Move,          HomingChainN_Move,
-    LockOnShotQ_Move,        LockOnShotT_Move,        LockOnShotSquadV3A_Move,    LockOnShotSquadV3B_Move,
-    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move, LockOnShotScene6BossA_Move, LockOnShotScene6BossB_Move,
+    HomingChainJ_Move,       HomingChainK_Move,       HomingChainM_Move,       HomingChainN_Move,
+    LockOnShotQ_Move,        LockOnShotT_Move,        LockOnShotSquadV3A_Move, LockOnShotSquadV3B_Move,
+    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move,
 };
+const int32_t kScene6BossLockOnRows[] = {kScene6BossRow};
 
 const StageScene kStageScene6 = {
     .scene = kSceneStage6,
@@ -226,6 +227,7 @@ const StageScene kStageScene6 = {
     .homingSchedulesMode3 = true,
     .lockOnMoves = kScene6LockOnMoves,
     .lockOnMoveCount = int32_t(sizeof kScene6LockOnMoves / sizeof kScene6LockOnMoves[0]),
+    .bossLockOnRows = kScene6BossLockOnRows,
     .mainShotsBlock = true,
     .continueBombs = 5,
 };

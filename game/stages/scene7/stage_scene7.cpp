@@ -27,11 +27,11 @@ bool ExtraNotDifficulty2() { return difficulty != 2 && difficultyExtra == 1; }
 bool NotExtra1() { return difficultyExtra != 1; }
 
 const StageCall kScene7LockOnMoves[] = {
-    LockOnShotB_Move,           LockOnShotC_Move,           HomingChainJ_Move,       HomingChainK_Move,
-    HomingChainM_Move,          HomingChainN_Move,          LockOnShotQ_Move,        LockOnShotT_Move,
-    LockOnShotSquadV3A_Move,    LockOnShotSquadV3B_Move,    LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move,
-    LockOnShotScene7BossA_Move, LockOnShotScene7BossB_Move,
+    LockOnShotB_Move,        LockOnShotC_Move,        HomingChainJ_Move,       HomingChainK_Move,
+    HomingChainM_Move,       HomingChainN_Move,       LockOnShotQ_Move,        LockOnShotT_Move,
+    LockOnShotSquadV3A_Move, LockOnShotSquadV3B_Move, LockOnShotSquadV4A_Move, LockOnShotSquadV4B_Move,
 };
+const int32_t kScene7BossLockOnRows[] = {kScene7BossRow};
 
 // Every family moves, then draws, every frame, spawned or not; enemy A moves
 // at double rate. Nothing spawns B or C here. Then the waves, one row per
@@ -264,6 +264,7 @@ const StageScene kStageScene7 = {
     .homingSchedulesMode3 = false,
     .lockOnMoves = kScene7LockOnMoves,
     .lockOnMoveCount = int32_t(sizeof kScene7LockOnMoves / sizeof kScene7LockOnMoves[0]),
+    .bossLockOnRows = kScene7BossLockOnRows,
     .mainShotsBlock = true,
     .continueBombs = 5,
 };

@@ -234,11 +234,11 @@ constexpr ScheduleRow kScene8PatternRows[] = {
 };
 
 const StageCall kScene8LockOnMoves[] = {
-    HomingChainJ_Move,          HomingChainK_Move,          HomingChainM_Move,
-    HomingChainN_Move,          LockOnShotQ_Move,           LockOnShotT_Move,
-    LockOnShotScene3BossA_Move, LockOnShotScene3BossB_Move, LockOnShotScene8BossA_Move,
-    LockOnShotScene8BossB_Move,
+    HomingChainJ_Move, HomingChainK_Move, HomingChainM_Move,
+    HomingChainN_Move, LockOnShotQ_Move,  LockOnShotT_Move,
 };
+// The scene-3 boss's lock-on shots fly here too, ahead of this scene's own.
+const int32_t kScene8BossLockOnRows[] = {kScene3BossRow, kScene8BossRow};
 
 const StageScene kStageScene8 = {
     .scene = kSceneStage8,
@@ -259,6 +259,7 @@ const StageScene kStageScene8 = {
     .homingSchedulesMode3 = false,
     .lockOnMoves = kScene8LockOnMoves,
     .lockOnMoveCount = int32_t(sizeof kScene8LockOnMoves / sizeof kScene8LockOnMoves[0]),
+    .bossLockOnRows = kScene8BossLockOnRows,
     .mainShotsBlock = true,
     .continueBombs = 3,
 };

@@ -15,9 +15,10 @@
 namespace {
 
 const StageCall kScene9LockOnMoves[] = {
-    HomingChainJ_Move, HomingChainK_Move, HomingChainM_Move,          HomingChainN_Move,
-    LockOnShotQ_Move,  LockOnShotT_Move,  LockOnShotScene9BossA_Move, LockOnShotScene9BossB_Move,
+    HomingChainJ_Move, HomingChainK_Move, HomingChainM_Move,
+    HomingChainN_Move, LockOnShotQ_Move,  LockOnShotT_Move,
 };
+const int32_t kScene9BossLockOnRows[] = {kScene9BossRow};
 
 // This stage moves and draws its boss's patterns right after the player's
 // shots, so they lie under the enemies and the ship. Then family by family:
@@ -169,6 +170,7 @@ const StageScene kStageScene9 = {
     .homingSchedulesMode3 = false,
     .lockOnMoves = kScene9LockOnMoves,
     .lockOnMoveCount = int32_t(sizeof kScene9LockOnMoves / sizeof kScene9LockOnMoves[0]),
+    .bossLockOnRows = kScene9BossLockOnRows,
     .mainShotsBlock = true,
     .continueBombs = 5,
 };

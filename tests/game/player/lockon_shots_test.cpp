@@ -156,7 +156,7 @@ TEST_F(LockOnShots, ABossPointShotStrikesTheBossOnceByItsRate) {
     scene2Boss.x = 110.0f;
     scene2Boss.y = 0.0f;
     scene2BossLockPointsA[0] = LockMarker{300, 150, 1, 0};
-    LockOnShotScene2BossA_Spawn();
+    SpawnBossLockOnShots(kScene2BossRow, LockSide::A);
     const LockOnShot& s = lockOnShotsScene2BossA[0];
     EXPECT_EQ(s.active, 1);
     EXPECT_FLOAT_EQ(s.x, 415.0f); // 5 left of playerX + 20
@@ -166,7 +166,7 @@ TEST_F(LockOnShots, ABossPointShotStrikesTheBossOnceByItsRate) {
     EXPECT_FLOAT_EQ(s.launchDY, -190.0f);
 
     const float hp = scene2Boss.hp;
-    const int frames = FramesUntilFree(LockOnShotScene2BossA_Move, s);
+    const int frames = FramesUntilFree([] { MoveBossLockOnShots(kScene2BossRow, LockSide::A); }, s);
     ASSERT_GT(frames, 14); // the swerve alone lasts 14 frames
     EXPECT_FLOAT_EQ(scene2Boss.hp, hp - 100.0f * frameDt);
     EXPECT_EQ(scene2Boss.BossHitFlash, 1);
@@ -176,8 +176,8 @@ TEST_F(LockOnShots, ABossPointShotStrikesTheBossOnceByItsRate) {
     EXPECT_EQ(scene2BossLockPointsA[0].x, -500);
     EXPECT_EQ(scene2BossLockPointsA[0].y, 500);
     for (int frame = 0; frame < 10; ++frame) {
-        LockOnShotScene2BossA_Spawn();
-        LockOnShotScene2BossA_Move();
+        SpawnBossLockOnShots(kScene2BossRow, LockSide::A);
+        MoveBossLockOnShots(kScene2BossRow, LockSide::A);
     }
     EXPECT_FLOAT_EQ(scene2Boss.hp, hp - 100.0f * frameDt);
 
@@ -189,15 +189,15 @@ TEST_F(LockOnShots, ABossPointShotStrikesTheBossOnceByItsRate) {
     lockSightX = 300;
     lockSightY = 100;
     UpdateBossLockOn();
-    LockOnShotScene7BossA_Spawn();
-    LockOnShotScene7BossB_Spawn();
+    SpawnBossLockOnShots(kScene7BossRow, LockSide::A);
+    SpawnBossLockOnShots(kScene7BossRow, LockSide::B);
     for (const LockOnShot& shot : lockOnShotsScene7BossA)
         EXPECT_EQ(shot.active, 1);
     EXPECT_FLOAT_EQ(lockOnShotsScene7BossB[0].x, 460.0f);         // 40 right of playerX + 20
     EXPECT_FLOAT_EQ(lockOnShotsScene7BossB[0].launchClock, 0.0f); // plain form: untouched
     const float hp7 = scene7Boss.hp;
     for (int frame = 0; frame < 200; ++frame)
-        LockOnShotScene7BossA_Move();
+        MoveBossLockOnShots(kScene7BossRow, LockSide::A);
     for (int k = 0; k < kScene7BossLockPointsUsed; ++k) {
         EXPECT_EQ(lockOnShotsScene7BossA[k].active, 0) << k;
         EXPECT_EQ(scene7BossLockPointsA[k].locked, 0) << k;
@@ -216,18 +216,18 @@ TEST_F(LockOnShots, BossShotsSwerveTheirOwnWay) {
     scene5BossLockPointsB[0] = LockMarker{340, 100, 1, 0};
     scene5BossLockPointsA[0] = LockMarker{260, 100, 1, 0}; // spawn x 280
     scene8BossLockPointsA[0] = LockMarker{260, 100, 1, 0};
-    LockOnShotScene4BossB_Spawn();
-    LockOnShotScene5BossB_Spawn();
-    LockOnShotScene5BossA_Spawn();
-    LockOnShotScene8BossA_Spawn();
+    SpawnBossLockOnShots(kScene4BossRow, LockSide::B);
+    SpawnBossLockOnShots(kScene5BossRow, LockSide::B);
+    SpawnBossLockOnShots(kScene5BossRow, LockSide::A);
+    SpawnBossLockOnShots(kScene8BossRow, LockSide::A);
     // Point B keeps the launch vector it had; point A of a full-form boss sets it.
     EXPECT_FLOAT_EQ(lockOnShotsScene4BossB[0].launchDX, 0.0f);
     EXPECT_FLOAT_EQ(lockOnShotsScene5BossA[0].launchDX, 0.0f);
     EXPECT_FLOAT_EQ(lockOnShotsScene5BossA[0].launchDY, -290.0f);
-    LockOnShotScene4BossB_Move();
-    LockOnShotScene5BossB_Move();
-    LockOnShotScene5BossA_Move();
-    LockOnShotScene8BossA_Move();
+    MoveBossLockOnShots(kScene4BossRow, LockSide::B);
+    MoveBossLockOnShots(kScene5BossRow, LockSide::B);
+    MoveBossLockOnShots(kScene5BossRow, LockSide::A);
+    MoveBossLockOnShots(kScene8BossRow, LockSide::A);
     EXPECT_NEAR(lockOnShotsScene4BossB[0].heading, 1.5 * M_PI, 1e-5);
     EXPECT_NEAR(lockOnShotsScene4BossB[0].x, 350.0f, 1e-3); // scene 4's B swerves left too
     EXPECT_NEAR(lockOnShotsScene5BossB[0].x, 370.0f, 1e-3);
@@ -246,7 +246,7 @@ TEST_F(LockOnShots, BossShotsSwerveTheirOwnWay) {
         s.x = 360.0f;
         s.y = 400.0f;
         s.launchClock = clock;
-        LockOnShotScene5BossB_Move();
+        MoveBossLockOnShots(kScene5BossRow, LockSide::B);
         return s.x - 360.0f;
     };
     EXPECT_NEAR(swerve(58.984375f), 2.34375f, 1e-4); // reaches 60 exactly: still swerving
@@ -311,21 +311,21 @@ TEST_F(LockOnShots, ALockedTargetDrawsItsBarOrItsBolt) {
     b3.x = 500.0f;
     playerX = 0.0f; // the bolts start left of the field
     playerY = 0.0f;
-    LockOnShotScene5BossA_Draw();
-    LockOnShotScene3BossB_Draw();
+    DrawBossLockOnShots(kScene5BossRow, LockSide::A);
+    DrawBossLockOnShots(kScene3BossRow, LockSide::B);
     EXPECT_EQ(Screen(250, 300), bar);
     EXPECT_EQ(Screen(500, 300), 0);
     weaponType = 1;
     vextest::Fill(backBuffer, 0);
-    LockOnShotScene5BossA_Draw();
-    LockOnShotScene3BossB_Draw();
+    DrawBossLockOnShots(kScene5BossRow, LockSide::A);
+    DrawBossLockOnShots(kScene3BossRow, LockSide::B);
     EXPECT_EQ(Screen(250, 300), 0);
     EXPECT_EQ(Screen(500, 300), 0);
     // The scene-2 boss's point A tests for the laser in both its branches: the
     // lightning shows nothing at all.
     weaponType = 2;
     lockOnShotsScene2BossA[0] = a5;
-    LockOnShotScene2BossA_Draw();
+    DrawBossLockOnShots(kScene2BossRow, LockSide::A);
     EXPECT_EQ(Screen(250, 300), 0);
 }
 

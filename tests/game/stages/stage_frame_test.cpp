@@ -2,6 +2,7 @@
 // backgrounds, pausing, and the time-out that always ends a stage.
 #include "harness/game_harness.h"
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/enemy_kinds.h"
 #include "game/player/player_pools.h"
 #include "game/shell/new_game.h"
@@ -18,7 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -233,6 +236,47 @@ TEST(StageFrame, TimeOutEndsEveryStage) {
         EXPECT_FLOAT_EQ(scrollDistance, 0.0f) << s.scene;
         EXPECT_EQ(stageFrameCounter, 0);
         EXPECT_EQ(lives, 7);
+    }
+}
+
+TEST(StageFrame, EachStageMovesTheLockOnShotsOfItsBosses) {
+    // Scenes 3 and 8 also move each other's boss's shots.
+    struct Moves {
+        int32_t scene;
+        std::vector<int32_t> rows;
+    };
+    const Moves kMoves[] = {
+        {2, {kScene2BossRow}},
+        {3, {kScene8BossRow, kScene3BossRow}},
+        {4, {kScene4BossRow}},
+        {5, {kScene5BossRow}},
+        {6, {kScene6BossRow}},
+        {7, {kScene7BossRow}},
+        {8, {kScene3BossRow, kScene8BossRow}},
+        {9, {kScene9BossRow}},
+    };
+    GameHarness h(Quiet());
+    ASSERT_TRUE(h.Start());
+    for (const Moves& m : kMoves) {
+        EnterStage(h, m.scene);
+        ASSERT_TRUE(h.Frame(0.0f));
+        // A shot left of the field is parked by the first move that sees it.
+        for (const BossRosterRow& r : kBossRoster)
+            for (LockSide side : {LockSide::A, LockSide::B}) {
+                LockOnShot& shot = LockOnSideOf(r, side).shots[0];
+                shot = LockOnShot{};
+                shot.active = 1;
+                shot.x = 0.0f;
+                shot.y = 200.0f;
+            }
+        ASSERT_TRUE(h.Frame(0.0f));
+        for (int32_t row = 0; row < kBossRosterRows; ++row) {
+            const bool moved = std::find(m.rows.begin(), m.rows.end(), row) != m.rows.end();
+            for (LockSide side : {LockSide::A, LockSide::B})
+                EXPECT_EQ(LockOnSideOf(kBossRoster[row], side).shots[0].active, moved ? 0 : 1)
+                    << "scene " << m.scene << " " << kBossRoster[row].name
+                    << (side == LockSide::A ? " A" : " B");
+        }
     }
 }
 
