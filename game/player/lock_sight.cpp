@@ -67,7 +67,7 @@ static_assert(std::all_of(std::begin(kBossRoster), std::end(kBossRoster), [](con
 
 // A locked point keeps its place: a new lock moves the whole array onto the
 // boss only when the point was free.
-void LockBossPoint(const BossRosterRow& def, LockMarker* points, int32_t k) {
+void LockPointOf(const BossRosterRow& def, LockMarker* points, int32_t k) {
     if (k < 0 || k >= def.lockPointsUsed) return;
     if (points[k].locked != 0) return;
     points[k].locked = 1;
@@ -78,13 +78,6 @@ void LockBossPoint(const BossRosterRow& def, LockMarker* points, int32_t k) {
         points[j].x = Sat32(bx + def.lockOffsets[j].dx);
         points[j].y = Sat32(by + def.lockOffsets[j].dy);
     }
-}
-
-void LockBossPointA(int32_t boss, int32_t k) {
-    LockBossPoint(kBossRoster[boss], kBossRoster[boss].lockOnA.points, k);
-}
-void LockBossPointB(int32_t boss, int32_t k) {
-    LockBossPoint(kBossRoster[boss], kBossRoster[boss].lockOnB.points, k);
 }
 
 } // namespace
@@ -150,26 +143,15 @@ void UpdateBossLockOn() {
             const int64_t by = FloatToInt(b.y);
             if (bx + kBossBodyMargin <= cx && cx <= bx + def.sightXReach && by + kBossBodyMargin <= cy &&
                 cy <= by + def.sightYReach) {
-                LockBossPointA(i, k);
-                LockBossPointB(i, k);
+                LockBossPoint(i, LockSide::A, k);
+                LockBossPoint(i, LockSide::B, k);
             }
         }
     }
 }
 
-void LockScene2BossA(int32_t k) { LockBossPointA(kScene2BossRow, k); }
-void LockScene2BossB(int32_t k) { LockBossPointB(kScene2BossRow, k); }
-void LockScene3BossA(int32_t k) { LockBossPointA(kScene3BossRow, k); }
-void LockScene3BossB(int32_t k) { LockBossPointB(kScene3BossRow, k); }
-void LockScene4BossA(int32_t k) { LockBossPointA(kScene4BossRow, k); }
-void LockScene4BossB(int32_t k) { LockBossPointB(kScene4BossRow, k); }
-void LockScene5BossA(int32_t k) { LockBossPointA(kScene5BossRow, k); }
-void LockScene5BossB(int32_t k) { LockBossPointB(kScene5BossRow, k); }
-void LockScene6BossA(int32_t k) { LockBossPointA(kScene6BossRow, k); }
-void LockScene6BossB(int32_t k) { LockBossPointB(kScene6BossRow, k); }
-void LockScene7BossA(int32_t k) { LockBossPointA(kScene7BossRow, k); }
-void LockScene7BossB(int32_t k) { LockBossPointB(kScene7BossRow, k); }
-void LockScene8BossA(int32_t k) { LockBossPointA(kScene8BossRow, k); }
-void LockScene8BossB(int32_t k) { LockBossPointB(kScene8BossRow, k); }
-void LockScene9BossA(int32_t k) { LockBossPointA(kScene9BossRow, k); }
-void LockScene9BossB(int32_t k) { LockBossPointB(kScene9BossRow, k); }
+void LockBossPoint(int32_t row, LockSide side, int32_t k) {
+    if (row < 0 || row >= kBossRosterRows) return;
+    const BossRosterRow& def = kBossRoster[row];
+    LockPointOf(def, LockOnSideOf(def, side).points, k);
+}

@@ -34,22 +34,8 @@ void LockSquadV4B(int32_t slot);
 void LockSpareMarkerA(int32_t slot);
 void LockSpareMarkerB(int32_t slot);
 
-// Boss lock-point setters: lock point k unless it is locked already, and put
-// the array's points on the boss's body. An index beyond the boss's points is
-// ignored.
-void LockScene2BossA(int32_t k);
-void LockScene2BossB(int32_t k);
-void LockScene3BossA(int32_t k);
-void LockScene3BossB(int32_t k);
-void LockScene4BossA(int32_t k);
-void LockScene4BossB(int32_t k);
-void LockScene5BossA(int32_t k);
-void LockScene5BossB(int32_t k);
-void LockScene6BossA(int32_t k);
-void LockScene6BossB(int32_t k);
-void LockScene7BossA(int32_t k);
-void LockScene7BossB(int32_t k);
-void LockScene8BossA(int32_t k);
-void LockScene8BossB(int32_t k);
-void LockScene9BossA(int32_t k);
-void LockScene9BossB(int32_t k);
+// Boss lock-point setter: locks point k of one side of the boss in roster
+// row `row` unless it is locked already, and puts that side's points on the
+// boss's body. A row outside the roster or an index beyond the boss's points
+// is ignored.
+void LockBossPoint(int32_t row, LockSide side, int32_t k);

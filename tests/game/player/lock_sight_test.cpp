@@ -107,7 +107,7 @@ TEST_F(LockSight, ABossUnderTheSightsCentreHasAllItsPointsLockedAndPlaced) {
             EXPECT_EQ(scene2BossLockPointsA[k].y, 500);
         }
     }
-    LockScene2BossA(3);
+    LockBossPoint(kScene2BossRow, LockSide::A, 3);
     EXPECT_EQ(scene2BossLockPointsA[3].locked, 0);
 
     // Nine points of the scene-7 boss, each at its own place on the body.
@@ -194,7 +194,7 @@ TEST_F(LockSight, EachBossIsOfferedOutToItsOwnReach) {
 TEST_F(LockSight, ALockedPointKeepsItsPlaceUntilAnotherPointLocks) {
     scene4Boss.x = 100.0f;
     scene4Boss.y = 50.0f;
-    LockScene4BossA(0);
+    LockBossPoint(kScene4BossRow, LockSide::A, 0);
     EXPECT_EQ(scene4BossLockPointsA[0].locked, 1);
     EXPECT_EQ(scene4BossLockPointsA[1].locked, 0);
     EXPECT_EQ(scene4BossLockPointsA[0].x, 290);
@@ -204,9 +204,9 @@ TEST_F(LockSight, ALockedPointKeepsItsPlaceUntilAnotherPointLocks) {
     EXPECT_EQ(scene4BossLockPointsB[0].locked, 0); // B has its own setter
 
     scene4Boss.x = 200.0f;
-    LockScene4BossA(0); // already locked: nothing
+    LockBossPoint(kScene4BossRow, LockSide::A, 0); // already locked: nothing
     EXPECT_EQ(scene4BossLockPointsA[0].x, 290);
-    LockScene4BossA(1); // a new lock moves the whole array
+    LockBossPoint(kScene4BossRow, LockSide::A, 1); // a new lock moves the whole array
     EXPECT_EQ(scene4BossLockPointsA[0].x, 390);
     EXPECT_EQ(scene4BossLockPointsA[1].x, 320);
     EXPECT_EQ(scene4BossLockPointsA[1].locked, 1);
@@ -214,7 +214,7 @@ TEST_F(LockSight, ALockedPointKeepsItsPlaceUntilAnotherPointLocks) {
     // The scene-2 boss places only the point being locked.
     scene2Boss.x = 0.0f;
     scene2Boss.y = 0.0f;
-    LockScene2BossB(1);
+    LockBossPoint(kScene2BossRow, LockSide::B, 1);
     EXPECT_EQ(scene2BossLockPointsB[1].x, 190);
     EXPECT_EQ(scene2BossLockPointsB[1].y, 150);
     EXPECT_EQ(scene2BossLockPointsB[0].x, -500);
@@ -223,7 +223,7 @@ TEST_F(LockSight, ALockedPointKeepsItsPlaceUntilAnotherPointLocks) {
     // A boss far beyond the int range still places its points in range.
     scene8Boss.x = 3.0e38f;
     scene8Boss.y = -3.0e38f;
-    LockScene8BossA(4);
+    LockBossPoint(kScene8BossRow, LockSide::A, 4);
     EXPECT_EQ(scene8BossLockPointsA[4].x, INT32_MAX);
     EXPECT_EQ(scene8BossLockPointsA[4].y, INT32_MIN + 110);
 }
