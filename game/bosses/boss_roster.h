@@ -1,20 +1,22 @@
 #pragma once
-// Every boss as the player's weapons see it: its record, its hit setter, its
-// lock points A and B and the lock-on shots that fly at them. Each scene
-// folder moves, draws and defeats its own boss; the weapons reach the bosses
-// through here, never through a scene.
+// Every boss as the player's weapons and the world reset see it: its record,
+// its hit setter, its start hp, its lock points A and B and the lock-on shots
+// that fly at them. Each scene folder moves, draws and defeats its own boss;
+// the weapons and the reset reach the bosses through here, never through a
+// scene.
 #include <cstdint>
 
 #include "game/bosses/boss_record.h"
 #include "game/enemies/lock_marker.h"
 
 // Per boss: the record; the hit setter, which raises the hit flash (the caller
-// lowers hp); lock points A and B, of which the body draw reads every entry
-// and the lock-on weapons the first ones they use; one lock-on shot per point
-// used, on each of A and B.
+// lowers hp); the hp the world reset gives it; lock points A and B, of which
+// the body draw reads every entry and the lock-on weapons the first ones they
+// use; one lock-on shot per point used, on each of A and B.
 // Scene 2.
 extern BossRecord scene2Boss;
 void Scene2Boss_SetHit();
+constexpr float kScene2BossStartHp = 1020.0f;
 constexpr int kScene2BossLockPoints = 4;
 constexpr int32_t kScene2BossLockPointsUsed = 3;
 extern LockMarker scene2BossLockPointsA[kScene2BossLockPoints];
@@ -26,6 +28,7 @@ static_assert(kScene2BossLockPointsUsed <= kScene2BossLockPoints);
 // Scene 3.
 extern BossRecord scene3Boss;
 void Scene3Boss_SetHit();
+constexpr float kScene3BossStartHp = 1000.0f;
 constexpr int kScene3BossLockPoints = 5;
 constexpr int32_t kScene3BossLockPointsUsed = 5;
 extern LockMarker scene3BossLockPointsA[kScene3BossLockPoints];
@@ -37,6 +40,7 @@ static_assert(kScene3BossLockPointsUsed <= kScene3BossLockPoints);
 // Scene 4.
 extern BossRecord scene4Boss;
 void Scene4Boss_SetHit();
+constexpr float kScene4BossStartHp = 600.0f;
 constexpr int kScene4BossLockPoints = 4;
 constexpr int32_t kScene4BossLockPointsUsed = 3;
 extern LockMarker scene4BossLockPointsA[kScene4BossLockPoints];
@@ -48,6 +52,7 @@ static_assert(kScene4BossLockPointsUsed <= kScene4BossLockPoints);
 // Scene 5.
 extern BossRecord scene5Boss;
 void Scene5Boss_SetHit();
+constexpr float kScene5BossStartHp = 800.0f;
 constexpr int kScene5BossLockPoints = 4;
 constexpr int32_t kScene5BossLockPointsUsed = 3;
 extern LockMarker scene5BossLockPointsA[kScene5BossLockPoints];
@@ -59,6 +64,7 @@ static_assert(kScene5BossLockPointsUsed <= kScene5BossLockPoints);
 // Scene 6.
 extern BossRecord scene6Boss;
 void Scene6Boss_SetHit();
+constexpr float kScene6BossStartHp = 1000.0f;
 constexpr int kScene6BossLockPoints = 6;
 constexpr int32_t kScene6BossLockPointsUsed = 5;
 extern LockMarker scene6BossLockPointsA[kScene6BossLockPoints];
@@ -70,6 +76,7 @@ static_assert(kScene6BossLockPointsUsed <= kScene6BossLockPoints);
 // Scene 7.
 extern BossRecord scene7Boss;
 void Scene7Boss_SetHit();
+constexpr float kScene7BossStartHp = 1400.0f;
 constexpr int kScene7BossLockPoints = 9;
 constexpr int32_t kScene7BossLockPointsUsed = 9;
 extern LockMarker scene7BossLockPointsA[kScene7BossLockPoints];
@@ -81,6 +88,7 @@ static_assert(kScene7BossLockPointsUsed <= kScene7BossLockPoints);
 // Scene 8.
 extern BossRecord scene8Boss;
 void Scene8Boss_SetHit();
+constexpr float kScene8BossStartHp = 1500.0f;
 constexpr int kScene8BossLockPoints = 6;
 constexpr int32_t kScene8BossLockPointsUsed = 5;
 extern LockMarker scene8BossLockPointsA[kScene8BossLockPoints];
@@ -92,6 +100,7 @@ static_assert(kScene8BossLockPointsUsed <= kScene8BossLockPoints);
 // Scene 9.
 extern BossRecord scene9Boss;
 void Scene9Boss_SetHit();
+constexpr float kScene9BossStartHp = 1220.0f;
 constexpr int kScene9BossLockPoints = 6;
 constexpr int32_t kScene9BossLockPointsUsed = 5;
 extern LockMarker scene9BossLockPointsA[kScene9BossLockPoints];
@@ -101,9 +110,9 @@ extern LockOnShot lockOnShotsScene9BossB[kScene9BossLockPointsUsed];
 static_assert(kScene9BossLockPointsUsed <= kScene9BossLockPoints);
 
 // --- The roster -------------------------------------------------------------------
-// One row per boss with everything the player's weapons need of it, in the
-// order they test the bosses: the shots and the bomb row by row, the lock
-// sight and the lock-on shots A then B of each row.
+// One row per boss with everything the player's weapons and the world reset
+// need of it, in the order the weapons test the bosses: the shots and the bomb
+// row by row, the lock sight and the lock-on shots A then B of each row.
 
 // Inclusive x range from the boss's whole-pixel x, and the points of a hit.
 struct BossHitBox {
@@ -152,6 +161,10 @@ struct BossRosterRow {
     const char* name;
     BossRecord* boss;
     void (*setHit)();
+    // The world reset restarts the record at startHp; only the scene-2 boss
+    // also clears its hit flash, the others keep theirs.
+    float startHp;
+    bool resetClearsHitFlash;
     int32_t lockPointsUsed;
 
     // Player shots, per pass (wide, narrow, burst); every burst box is the
@@ -179,50 +192,50 @@ struct BossRosterRow {
 
 // clang-format off
 inline constexpr BossRosterRow kBossRoster[] = {
-    {"Scene2Boss", &scene2Boss, Scene2Boss_SetHit, kScene2BossLockPointsUsed,
+    {"Scene2Boss", &scene2Boss, Scene2Boss_SetHit, kScene2BossStartHp, true, kScene2BossLockPointsUsed,
      {{80, 300, 100}, {80, 300, 50}, {80, 340, 50}}, {80, 300, 50}, 40.0f,
      -10.0f, 400, 320, true, {{190, 150}, {190, 150}, {190, 150}},
      100, true,
      {lockOnShotsScene2BossA, scene2BossLockPointsA, -5, kVeerLeft, kLookBarBolt1},
      {lockOnShotsScene2BossB, scene2BossLockPointsB, 5, kVeerRight, kLookBar1}},
-    {"Scene4Boss", &scene4Boss, Scene4Boss_SetHit, kScene4BossLockPointsUsed,
+    {"Scene4Boss", &scene4Boss, Scene4Boss_SetHit, kScene4BossStartHp, false, kScene4BossLockPointsUsed,
      {{80, 300, 100}, {80, 300, 50}, {80, 340, 50}}, {80, 300, 50}, 40.0f,
      -10.0f, 400, 340, false, {{190, 160}, {120, 120}, {260, 120}},
      150, true,
      {lockOnShotsScene4BossA, scene4BossLockPointsA, -40, kVeerLeft, kLookBarBolt1},
      {lockOnShotsScene4BossB, scene4BossLockPointsB, 40, kVeerLeft, kLookBar1}},
-    {"Scene8Boss", &scene8Boss, Scene8Boss_SetHit, kScene8BossLockPointsUsed,
+    {"Scene8Boss", &scene8Boss, Scene8Boss_SetHit, kScene8BossStartHp, false, kScene8BossLockPointsUsed,
      {{80, 320, 100}, {80, 320, 50}, {80, 360, 50}}, {80, 320, 50}, 40.0f,
      -10.0f, 420, 340, false, {{200, 160}, {130, 90}, {270, 90}, {80, 110}, {320, 110}},
      150, false,
      {lockOnShotsScene8BossA, scene8BossLockPointsA, -40, kVeerNone, kLookBarOrBolt},
      {lockOnShotsScene8BossB, scene8BossLockPointsB, 40, kVeerNone, kLookBar1}},
-    {"Scene5Boss", &scene5Boss, Scene5Boss_SetHit, kScene5BossLockPointsUsed,
+    {"Scene5Boss", &scene5Boss, Scene5Boss_SetHit, kScene5BossStartHp, false, kScene5BossLockPointsUsed,
      {{80, 300, 100}, {80, 300, 50}, {80, 340, 50}}, {80, 300, 50}, 40.0f,
      -10.0f, 340, 340, false, {{190, 180}, {20, 140}, {360, 140}},
      150, true,
      {lockOnShotsScene5BossA, scene5BossLockPointsA, -40, kVeerLeft, kLookBolt1Bar2},
      {lockOnShotsScene5BossB, scene5BossLockPointsB, 40, kVeerRight, kLookBar2}},
-    {"Scene6Boss", &scene6Boss, Scene6Boss_SetHit, kScene6BossLockPointsUsed,
+    {"Scene6Boss", &scene6Boss, Scene6Boss_SetHit, kScene6BossStartHp, false, kScene6BossLockPointsUsed,
      {{50, 270, 100}, {50, 270, 50}, {50, 310, 50}}, {50, 270, 50}, 40.0f,
      -10.0f, 340, 340, false, {{160, 100}, {110, 40}, {210, 40}, {40, 110}, {280, 110}},
      150, false,
      {lockOnShotsScene6BossA, scene6BossLockPointsA, -40, kVeerNone, kLookBarOrBolt},
      {lockOnShotsScene6BossB, scene6BossLockPointsB, 40, kVeerNone, kLookBar1}},
-    {"Scene7Boss", &scene7Boss, Scene7Boss_SetHit, kScene7BossLockPointsUsed,
+    {"Scene7Boss", &scene7Boss, Scene7Boss_SetHit, kScene7BossStartHp, false, kScene7BossLockPointsUsed,
      {{50, 330, 250}, {50, 330, 50}, {50, 370, 50}}, {50, 330, 50}, 35.0f,
      0.0f, 400, 340, false,
      {{200, 170}, {110, 170}, {290, 170}, {30, 110}, {370, 110}, {120, 120}, {280, 120}, {80, 70}, {320, 70}},
      150, false,
      {lockOnShotsScene7BossA, scene7BossLockPointsA, -40, kVeerNone, kLookBarOrBolt},
      {lockOnShotsScene7BossB, scene7BossLockPointsB, 40, kVeerNone, kLookBar1}},
-    {"Scene3Boss", &scene3Boss, Scene3Boss_SetHit, kScene3BossLockPointsUsed,
+    {"Scene3Boss", &scene3Boss, Scene3Boss_SetHit, kScene3BossStartHp, false, kScene3BossLockPointsUsed,
      {{50, 390, 250}, {50, 390, 60}, {50, 430, 60}}, {50, 390, 60}, 35.0f,
      0.0f, 460, 340, false, {{220, 120}, {150, 230}, {290, 230}, {80, 90}, {360, 90}},
      150, true,
      {lockOnShotsScene3BossA, scene3BossLockPointsA, -40, kVeerLeft, kLookBolt1},
      {lockOnShotsScene3BossB, scene3BossLockPointsB, 40, kVeerRight, kLookNone}},
-    {"Scene9Boss", &scene9Boss, Scene9Boss_SetHit, kScene9BossLockPointsUsed,
+    {"Scene9Boss", &scene9Boss, Scene9Boss_SetHit, kScene9BossStartHp, false, kScene9BossLockPointsUsed,
      {{50, 370, 100}, {50, 370, 50}, {50, 410, 50}}, {50, 370, 50}, 40.0f,
      0.0f, 440, 340, false, {{220, 100}, {150, 150}, {290, 150}, {80, 70}, {360, 70}},
      150, false,

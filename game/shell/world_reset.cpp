@@ -1,5 +1,6 @@
 #include "game/shell/world_reset.h"
 
+#include "game/bosses/boss_roster.h"
 #include "game/enemies/large_enemies.h"
 #include "game/player/player_pools.h"
 #include "game/shell/new_game.h"
@@ -89,8 +90,8 @@ void ParkLargeEnemy(LargeEnemyStepRecord& e) {
 
 void ParkIntro(BossIntro& intro) { intro = BossIntro{ParkX, ParkY, 0.0f, 0}; }
 
-// Everything up to the dead flag restarts; only the scene-2 boss also clears
-// its hit-flash pair, the others keep theirs.
+// Everything up to the dead flag restarts; the hit-flash pair restarts only
+// where the roster says so.
 void ResetBoss(BossRecord& boss, float startHp, bool clearFlash) {
     const int32_t flashShown = boss.flashShown;
     const int32_t hitFlash = boss.BossHitFlash;
@@ -155,14 +156,10 @@ void ResetWorldB() {
     ParkIntro(scene6BossIntro);
     ParkIntro(scene3BossIntro);
 
-    ResetBoss(scene2Boss, kScene2BossStartHp, true);
-    ResetBoss(scene3Boss, kScene3BossStartHp, false);
-    ResetBoss(scene4Boss, kScene4BossStartHp, false);
-    ResetBoss(scene5Boss, kScene5BossStartHp, false);
-    ResetBoss(scene6Boss, kScene6BossStartHp, false);
-    ResetBoss(scene7Boss, kScene7BossStartHp, false);
-    ResetBoss(scene8Boss, kScene8BossStartHp, false);
-    ResetBoss(scene9Boss, kScene9BossStartHp, false);
+    // Each reset touches its own record alone and draws no random numbers,
+    // so the roster's order serves.
+    for (const BossRosterRow& row : kBossRoster)
+        ResetBoss(*row.boss, row.startHp, row.resetClearsHitFlash);
 
     ParkBeam(scene6BossVerticalBeam1);
     ParkBeam(scene6BossVerticalBeam2);

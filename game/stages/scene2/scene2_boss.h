@@ -12,7 +12,6 @@
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
-constexpr float kScene2BossStartHp = 1020.0f;
 extern BossIntro scene2BossSilhouette;
 
 extern BossExplosion scene2BossBigExplosions[kBigExplosions];

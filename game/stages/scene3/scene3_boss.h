@@ -13,7 +13,6 @@
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
-constexpr float kScene3BossStartHp = 1000.0f;
 extern BossIntro scene3BossIntro;
 
 extern BossExplosion scene3BossBigExplosions[kBigExplosions];

@@ -12,8 +12,6 @@
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
-constexpr float kScene4BossStartHp = 600.0f;
-
 extern BossExplosion scene4BossBigExplosions[kBigExplosions];
 extern BossExplosion scene4BossSmallExplosions[kSmallExplosions];
 

@@ -13,7 +13,6 @@
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
-constexpr float kScene5BossStartHp = 800.0f;
 // Its curving streams keep their schedule counters in patternTimer[0..5].
 
 extern BossExplosion scene5BossBigExplosions[kBigExplosions];

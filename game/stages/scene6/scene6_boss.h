@@ -14,7 +14,6 @@
 #include "game/stages/scene6/vertical_beam.h"
 #include "game/stages/stage_frame.h"
 
-constexpr float kScene6BossStartHp = 1000.0f;
 extern BossIntro scene6BossIntro;
 extern VerticalBeam scene6BossVerticalBeam1; // the left beam
 extern VerticalBeam scene6BossVerticalBeam2; // the right beam

@@ -14,8 +14,6 @@
 #include "game/stages/scene7/lightning_chain.h"
 #include "game/stages/stage_frame.h"
 
-constexpr float kScene7BossStartHp = 1400.0f;
-
 extern BossExplosion scene7BossBigExplosions[kBigExplosions];
 extern BossExplosion scene7BossSmallExplosions[kSmallExplosions];
 

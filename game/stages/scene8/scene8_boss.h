@@ -13,8 +13,6 @@
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
-constexpr float kScene8BossStartHp = 1500.0f;
-
 extern BossExplosion scene8BossBigExplosions[kBigExplosions];
 extern BossExplosion scene8BossSmallExplosions[kSmallExplosions];
 

@@ -12,8 +12,6 @@
 #include "game/enemies/lock_marker.h"
 #include "game/stages/stage_frame.h"
 
-constexpr float kScene9BossStartHp = 1220.0f;
-
 extern BossExplosion scene9BossBigExplosions[kBigExplosions];
 extern BossExplosion scene9BossSmallExplosions[kSmallExplosions];
 
