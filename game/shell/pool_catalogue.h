@@ -108,7 +108,8 @@ inline constexpr Recipe R72a{"R72a", 18, 1, 6, {At(0, X), At(1, Y), At(8, A), Ze
 
 // The groups the reset parks in turn. ResetWorldA parks Shell, Player,
 // EnemyKinds and SquadsAndLargeEnemies, and StarField last; ResetWorldB the
-// eight stages' groups.
+// stages' groups, from Scene2 up to End in this order (their parks draw random
+// numbers, so the order is the game's).
 enum class PoolGroup : uint8_t {
     Shell,
     Player,
@@ -123,6 +124,7 @@ enum class PoolGroup : uint8_t {
     Scene7,
     Scene8,
     Scene9,
+    End, // past the last group; no pool belongs to it
 };
 
 struct PoolEntry {

@@ -159,12 +159,6 @@ void ResetWorldB() {
     ParkBeam(scene6BossVerticalBeam1);
     ParkBeam(scene6BossVerticalBeam2);
 
-    ParkPoolGroup(PoolGroup::Scene2);
-    ParkPoolGroup(PoolGroup::Scene3);
-    ParkPoolGroup(PoolGroup::Scene4);
-    ParkPoolGroup(PoolGroup::Scene5);
-    ParkPoolGroup(PoolGroup::Scene6);
-    ParkPoolGroup(PoolGroup::Scene7);
-    ParkPoolGroup(PoolGroup::Scene8);
-    ParkPoolGroup(PoolGroup::Scene9);
+    for (auto g = uint8_t(PoolGroup::Scene2); g < uint8_t(PoolGroup::End); ++g)
+        ParkPoolGroup(PoolGroup(g));
 }
