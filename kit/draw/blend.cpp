@@ -1,6 +1,7 @@
 #include "kit/draw/blend.h"
 
 #include "kit/draw/blend_skeleton.h"
+#include "kit/draw/draw_observer.h"
 #include "kit/draw/blit.h"
 #include "kit/draw/image_ops.h"
 #include "kit/system/fint.h"
@@ -190,6 +191,7 @@ void FadeWalk(const Run& run, int32_t direction, int32_t start, int32_t every, R
 
 int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
                      int32_t bottom) {
+    ObserveDraw({DrawKind::Additive, img, x, y, left, top, right, bottom, 0, 0, 0});
     return Blend(x, y, img, left, top, right, bottom, [](const Run& run) {
         const Layout layout = run.src == run.dst ? Layout::Other : CurrentLayout();
         switch (layout) {
@@ -217,6 +219,7 @@ int32_t BlitAdditive(int32_t x, int32_t y, int32_t img, int32_t left, int32_t to
 
 int32_t BlitHalfTranslucent(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
                             int32_t bottom) {
+    ObserveDraw({DrawKind::HalfTranslucent, img, x, y, left, top, right, bottom, 0, 0, 0});
     return Blend(x, y, img, left, top, right, bottom, [](const Run& run) {
         const uint16_t hm = uint16_t(halfMask);
         if (run.src != run.dst) {

@@ -1,5 +1,6 @@
 #include "kit/draw/blit.h"
 
+#include "kit/draw/draw_observer.h"
 #include "kit/draw/image.h"
 #include "kit/draw/image_ops.h"
 #include "kit/draw/pack.h"
@@ -78,10 +79,12 @@ void AdvanceScroll(float& scroll, float speed, int64_t rows) {
 } // namespace
 
 void BlitKeyed(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    ObserveDraw({DrawKind::Keyed, img, x, y, left, top, right, bottom, 0, 0, 0});
     ClippedCopy(backBuffer, x, y, img, left, top, right, bottom, true);
 }
 
 void BlitOpaque(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    ObserveDraw({DrawKind::Opaque, img, x, y, left, top, right, bottom, 0, 0, 0});
     ClippedCopy(backBuffer, x, y, img, left, top, right, bottom, false);
 }
 

@@ -1,6 +1,7 @@
 #include "kit/draw/rotate.h"
 
 #include "kit/draw/blend_skeleton.h"
+#include "kit/draw/draw_observer.h"
 #include "kit/draw/image.h"
 #include "kit/draw/screen.h"
 #include "kit/system/fint.h"
@@ -266,6 +267,7 @@ constexpr int64_t kNarrowLimit = int64_t(1) << 20;
 
 int32_t BlitRotated(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, int32_t img, int32_t left,
                     int32_t top, int32_t right, int32_t bottom) {
+    ObserveDraw({DrawKind::Rotated, img, x1, y1, left, top, right, bottom, x2, y2, angle});
     return Rotated(x1, y1, x2, y2, angle, img, left, top, right, bottom,
                    [](const Box& b, const Map& m, const Locked& L) {
                        const bool narrow =

@@ -1,4 +1,5 @@
 #include "kit/draw/stretch.h"
+#include "kit/draw/draw_observer.h"
 #include "kit/system/fint.h"
 
 #include "kit/draw/blit.h"
@@ -47,6 +48,7 @@ void Stretch(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32
 
 void BlitStretchKeyed(int32_t x, int32_t y, int32_t img, int32_t left, int32_t top, int32_t right,
                       int32_t bottom, int32_t w, int32_t h) {
+    ObserveDraw({DrawKind::StretchKeyed, img, x, y, left, top, right, bottom, w, h, 0});
     Stretch(x, y, img, left, top, right, bottom, w, h, true);
 }
 

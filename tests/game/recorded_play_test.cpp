@@ -13,6 +13,8 @@
 #include "harness/play_recorder.h"
 
 #include "game/bosses/boss_record.h"
+#include "game/enemies/large_enemies.h"
+#include "game/player/player_pools.h"
 #include "game/shell/new_game.h"
 #include "game/shell/world_reset.h"
 #include "game/stages/scene2/scene2_boss.h"
@@ -33,7 +35,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <ostream>
 #include <random>
@@ -117,23 +119,67 @@ Boss BossOf(int32_t scene) {
     }
 }
 
-// The hp the fight is held at: inside the gate, above every hp row.
-float HoldHp(const BossSection& s) {
-    float top = s.gateLo;
-    for (const ScheduleRow& row : s.hpRows)
-        if (row.window.hi < s.gateHi) top = std::max(top, row.window.hi);
-    return s.hpRows.empty() ? s.gateHi - 10.0f : std::floor((top + s.gateHi) / 2);
+// Where each boss is held: hp inside its attack gate and above its hp rows,
+// for one whole attack cycle of its longest-cycling mode and 30 frames more.
+// Written out here rather than worked out from the boss section under test,
+// so that a changed wrap, gate or hp row shows in play, frame by frame.
+struct Hold {
+    float hp;
+    int32_t frames;
+};
+
+Hold HoldOf(int32_t scene) {
+    switch (scene) {
+    case 2:
+        return {1000, 4330};
+    case 3:
+        return {970, 3740};
+    case 4:
+        return {580, 1130};
+    case 5:
+        return {775, 4930};
+    case 6:
+        return {970, 1800};
+    case 7:
+        return {1370, 1640};
+    case 8:
+        return {1470, 4420};
+    default:
+        return {1190, 1250};
+    }
 }
 
-// Frames of one whole attack cycle in this mode: to the wrap, or past the
-// last attack row where the clock never wraps.
-int32_t CycleFrames(const BossSection& s, int32_t mode) {
-    const int32_t wrap = mode >= 0 && mode < 4 ? s.wrap.byMode[mode] : s.wrap.otherwise;
-    if (wrap > 0) return wrap;
-    float last = 0;
-    for (const ScheduleRow& row : s.attackRows)
-        if (std::isfinite(row.window.hi)) last = std::max(last, row.window.hi);
-    return int32_t(last) + 30;
+// Half a second or so of scrolling short of the time-out, which opens at
+// 11000 in every stage.
+constexpr float kTimeOutScroll = 10970.0f;
+
+// A record the pool catalogue does not hold, watched as its pools are.
+template <typename T> WatchedRecords Watched(const char* name, T& record) {
+    int32_t live = -1;
+    if constexpr (requires { &T::active; }) live = int32_t(offsetof(T, active) / 4);
+    return {name, &record, 1, int32_t(sizeof(T)), live, int32_t(offsetof(T, x) / 4)};
+}
+
+const std::vector<WatchedRecords>& MoreRecords() {
+    static const std::vector<WatchedRecords> more = {
+        Watched("powerItem", powerItem),
+        Watched("largeEnemyD50", largeEnemyD50),
+        Watched("largeEnemyD51", largeEnemyD51),
+        Watched("largeEnemyD52", largeEnemyD52),
+        Watched("largeEnemyS53L", largeEnemyS53L),
+        Watched("largeEnemyS53R", largeEnemyS53R),
+        Watched("largeEnemyS50L", largeEnemyS50L),
+        Watched("largeEnemyS50R", largeEnemyS50R),
+        Watched("largeEnemyS54L", largeEnemyS54L),
+        Watched("largeEnemyS54R", largeEnemyS54R),
+        Watched("largeEnemyT60", largeEnemyT60),
+        Watched("scene2BossSilhouette", scene2BossSilhouette),
+        Watched("scene3BossIntro", scene3BossIntro),
+        Watched("scene6BossIntro", scene6BossIntro),
+        Watched("scene6BossVerticalBeam1", scene6BossVerticalBeam1),
+        Watched("scene6BossVerticalBeam2", scene6BossVerticalBeam2),
+    };
+    return more;
 }
 
 constexpr float kFrameDt = 1.0f / 60;
@@ -166,9 +212,13 @@ std::string Play(const PlayRun& run, std::string& trouble) {
     h.SetFrameDt(kFrameDt);
 
     const Boss boss = BossOf(run.scene);
-    const float hold = HoldHp(boss.section);
-    const int32_t holdFrames = CycleFrames(boss.section, run.mode) + 30;
-    PlayRecorder rec(boss.record, boss.section);
+    const float hold = HoldOf(run.scene).hp;
+    const int32_t holdFrames = HoldOf(run.scene).frames;
+    PlayRecorder rec(boss.record, boss.section, MoreRecords());
+    // The ship's own shots and wreck follow the keys, not the tables: their
+    // spawns say only which records, which keeps the keys runs small.
+    for (const char* pool : {"narrowShots", "wideShots", "burstShots", "playerDebris"})
+        rec.Brief(pool);
     rec.Note("# " + Describe(run));
     rec.Note("# hold hp " + std::to_string(int(hold)) + " for " + std::to_string(holdFrames) + " frames");
 
@@ -189,7 +239,7 @@ std::string Play(const PlayRun& run, std::string& trouble) {
             } else if (run.ending == Ending::TimeOut) {
                 // Two seconds or so of scrolling short of the time-out; the
                 // hp stays where the gate holds the attacks.
-                if (fightFrame == holdFrames) scrollDistance = boss.section.timeOut.lo - 30.0f;
+                if (fightFrame == holdFrames) scrollDistance = kTimeOutScroll;
                 boss.record.hp = hold;
             } else {
                 const int32_t k = fightFrame - holdFrames;

@@ -14,6 +14,7 @@
 #include "game/shell/pool_catalogue.h"
 #include "game/stages/schedule.h"
 #include "game/stages/stage_frame.h"
+#include "kit/draw/draw_observer.h"
 #include "game/state/game_state.h"
 #include "game/state/player_state.h"
 #include "game/state/scene_state.h"
@@ -58,10 +59,10 @@ uint32_t WordAt(const unsigned char* record, int32_t word) {
     return u;
 }
 
-bool Live(const PoolEntry& pool, const unsigned char* record) {
+bool Live(const WatchedRecords& pool, const unsigned char* record) {
     if (pool.liveWord >= 0) return WordAt(record, pool.liveWord) != 0;
     // No flag: alive while away from the park place.
-    const uint32_t x = WordAt(record, pool.recipe->xWord);
+    const uint32_t x = WordAt(record, pool.xWord);
     constexpr float kParkX = -500.0f;
     uint32_t parkBits;
     std::memcpy(&parkBits, &kParkX, sizeof parkBits);
@@ -70,14 +71,22 @@ bool Live(const PoolEntry& pool, const unsigned char* record) {
 
 } // namespace
 
-PlayRecorder::PlayRecorder(BossRecord& boss, const BossSection& section) : boss_(boss), section_(section) {
-    for (const PoolEntry& entry : PoolCatalogue()) {
-        const auto* p = static_cast<const unsigned char*>(entry.storage);
-        const std::size_t bytes =
-            static_cast<std::size_t>(entry.records) * static_cast<std::size_t>(entry.stride);
-        pools_.push_back(
-            {&entry, {p, p + bytes}, 0, std::vector<uint32_t>(static_cast<std::size_t>(entry.stride / 4))});
-    }
+PlayRecorder::PlayRecorder(BossRecord& boss, const BossSection& section, std::span<const WatchedRecords> more)
+    : boss_(boss), section_(section) {
+    auto watch = [this](const WatchedRecords& w) {
+        const auto* p = static_cast<const unsigned char*>(w.storage);
+        const std::size_t bytes = static_cast<std::size_t>(w.records) * static_cast<std::size_t>(w.stride);
+        pools_.push_back({w,
+                          {p, p + bytes},
+                          0,
+                          std::vector<uint32_t>(static_cast<std::size_t>(w.stride / 4)),
+                          false,
+                          false});
+    };
+    for (const PoolEntry& e : PoolCatalogue())
+        watch({e.name, e.storage, e.records, e.stride, e.liveWord, e.recipe->xWord});
+    for (const WatchedRecords& w : more)
+        watch(w);
     tables_.push_back({section.attackRows.data(), {}, {}, {}});
     tables_.push_back({section.hpRows.data(), {}, {}, {}});
     tables_.push_back({nullptr, {}, {}, {}});
@@ -88,11 +97,35 @@ PlayRecorder::PlayRecorder(BossRecord& boss, const BossSection& section) : boss_
         t.ranBefore = t.ran;
     recording = this;
     SetScheduleRowObserverForTests(&PlayRecorder::OnRow);
+    SetDrawObserverForTests(&PlayRecorder::OnDraw);
 }
 
 PlayRecorder::~PlayRecorder() {
     SetScheduleRowObserverForTests(nullptr);
+    SetDrawObserverForTests(nullptr);
     recording = nullptr;
+}
+
+void PlayRecorder::OnDraw(const DrawCall& call) {
+    PlayRecorder* r = recording;
+    if (!r) return;
+    const int32_t fields[] = {static_cast<int32_t>(call.kind),
+                              call.img,
+                              call.x,
+                              call.y,
+                              call.left,
+                              call.top,
+                              call.right,
+                              call.bottom,
+                              call.a,
+                              call.b,
+                              call.c};
+    uint32_t h = r->drawDigest_;
+    for (int32_t f : fields)
+        for (int k = 0; k < 4; ++k)
+            h = (h ^ ((static_cast<uint32_t>(f) >> (8 * k)) & 0xFF)) * 16777619u;
+    r->drawDigest_ = h;
+    ++r->draws_;
 }
 
 void PlayRecorder::OnRow(std::span<const ScheduleRow> rows, std::size_t row) {
@@ -113,6 +146,11 @@ void PlayRecorder::OnRow(std::span<const ScheduleRow> rows, std::size_t row) {
             return;
         }
     }
+}
+
+void PlayRecorder::Brief(const char* pool) {
+    for (Pool& p : pools_)
+        if (std::strcmp(p.what.name, pool) == 0) p.brief = true;
 }
 
 void PlayRecorder::Note(const std::string& line) {
@@ -170,7 +208,7 @@ void PlayRecorder::Records(int32_t frame) {
     std::vector<Group> spawned;
     std::string freed, line;
     for (Pool& pool : pools_) {
-        const PoolEntry& e = *pool.entry;
+        const WatchedRecords& e = pool.what;
         const auto* now = static_cast<const unsigned char*>(e.storage);
         const std::size_t stride = static_cast<std::size_t>(e.stride);
         const std::size_t bytes = static_cast<std::size_t>(e.records) * stride;
@@ -185,9 +223,9 @@ void PlayRecorder::Records(int32_t frame) {
             if (liveNow == Live(e, was)) continue;
             if (liveNow) {
                 // Records that start alike (a burst's shots, a ring's
-                // twins) share one line.
+                // twins) share one line; a brief pool's spawns all do.
                 auto same = std::find_if(spawned.begin(), spawned.end(), [&](const Group& g) {
-                    return std::memcmp(g.record, rec, stride) == 0;
+                    return pool.brief || std::memcmp(g.record, rec, stride) == 0;
                 });
                 if (same == spawned.end()) same = spawned.insert(spawned.end(), Group{rec, {}});
                 std::string& list = same->indexes;
@@ -206,15 +244,16 @@ void PlayRecorder::Records(int32_t frame) {
             line += e.name;
             line += ' ';
             line += g.indexes;
-            for (int32_t w = 0; w < e.stride / 4; ++w) {
+            for (int32_t w = 0; !pool.brief && w < e.stride / 4; ++w) {
                 const uint32_t v = WordAt(g.record, w);
                 line += ' ';
-                if (v == pool.lastSpawn[static_cast<std::size_t>(w)])
+                if (pool.spawned && v == pool.lastSpawn[static_cast<std::size_t>(w)])
                     line += '=';
                 else
                     Word(line, v);
                 pool.lastSpawn[static_cast<std::size_t>(w)] = v;
             }
+            pool.spawned = true;
             Line(frame, line);
         }
         if (!freed.empty()) Line(frame, "free " + std::string(e.name) + " " + freed);
@@ -256,12 +295,20 @@ void PlayRecorder::Summary(int32_t frame) {
     line += " scroll ";
     Float(line, scrollDistance);
     Line(frame, line);
+    char hex[12];
+    line = "draws ";
+    Int(line, draws_);
+    line += " digest ";
+    line.append(hex, std::to_chars(hex, hex + sizeof hex, drawDigest_ >> 8, 16).ptr);
+    Line(frame, line);
+    draws_ = 0;
+    drawDigest_ = 2166136261u;
     if (frame % kDigestEvery != 0) return;
     // Each pool's live records, where they are and what they hold, when
     // they changed since the last digest. 24 bits are plenty to notice a
     // change; the spawns and frees say which records there are.
     for (Pool& pool : pools_) {
-        const PoolEntry& e = *pool.entry;
+        const WatchedRecords& e = pool.what;
         const auto* now = static_cast<const unsigned char*>(e.storage);
         const std::size_t stride = static_cast<std::size_t>(e.stride);
         uint32_t h = 2166136261u;

@@ -10,7 +10,9 @@
 // Every 30 frames it notes the boss (position, clocks, hp), the ship and the
 // scroll distance, and every 60 frames a digest of the live records of each
 // pool whose live records changed; lives and the scene as soon as they
-// change, the score with the summaries. The lines of a frame follow a line
+// change, the score with the summaries, and how many sprites were drawn
+// since the last summary with a digest of where and how (what the art looks
+// like plays no part). The lines of a frame follow a line
 // "@ frame". Numbers read the same on every machine and in every locale:
 // integers in decimal, floats in their shortest exact form.
 #include <cstdint>
@@ -20,16 +22,31 @@
 
 struct BossRecord;
 struct BossSection;
-struct PoolEntry;
+struct DrawCall;
+
+// Records watched as the pool catalogue's are: its pools, and records it
+// does not hold (the power item, the large enemies, ...).
+struct WatchedRecords {
+    const char* name;
+    const void* storage;
+    int32_t records;
+    int32_t stride;   // bytes per record
+    int32_t liveWord; // the active or alive flag; -1: alive while away from the park place
+    int32_t xWord;
+};
 
 class PlayRecorder {
   public:
-    // Watches `boss` and names the rows of `section` and of the stage tables.
-    PlayRecorder(BossRecord& boss, const BossSection& section);
+    // Watches `boss`, every pool of the catalogue and then `more`, and names
+    // the rows of `section` and of the stage tables.
+    PlayRecorder(BossRecord& boss, const BossSection& section, std::span<const WatchedRecords> more = {});
     ~PlayRecorder();
     PlayRecorder(const PlayRecorder&) = delete;
     PlayRecorder& operator=(const PlayRecorder&) = delete;
 
+    // Spawns of this pool are noted by their indexes alone (its digests
+    // still hold what the records carry).
+    void Brief(const char* pool);
     // A line before the frames (what the run is).
     void Note(const std::string& line);
     // Call after every frame, counted from 1.
@@ -44,12 +61,15 @@ class PlayRecorder {
         std::vector<uint8_t> ran, ranBefore, ever;
     };
     struct Pool {
-        const PoolEntry* entry;
+        WatchedRecords what;
         std::vector<unsigned char> before;
         uint32_t digest;
         std::vector<uint32_t> lastSpawn;
+        bool spawned; // lastSpawn holds a spawn
+        bool brief;
     };
     static void OnRow(std::span<const struct ScheduleRow> rows, std::size_t row);
+    static void OnDraw(const DrawCall& call);
     void Line(int32_t frame, const std::string& line);
     void Rows(int32_t frame);
     void Records(int32_t frame);
@@ -61,6 +81,7 @@ class PlayRecorder {
     std::vector<Table> tables_; // attack, hp, enemy, pattern
     int32_t markedFrame_ = -1;
     int32_t score_ = -1, lives_ = -1, scene_ = -1;
+    uint32_t draws_ = 0, drawDigest_ = 2166136261u;
     std::string text_;
 };
 

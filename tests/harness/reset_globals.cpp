@@ -28,6 +28,7 @@
 #include "game/state/scene_state.h"
 #include "kit/draw/blend.h"
 #include "kit/draw/blit.h"
+#include "kit/draw/draw_observer.h"
 #include "kit/draw/effects.h"
 #include "kit/draw/gdi.h"
 #include "kit/draw/image.h"
@@ -101,6 +102,7 @@ void ResetPlatformHooks() {
     plat::SetProgramDirectoryForTests("");
     plat::SetInstanceLockDirectoryForTests("");
     SetScheduleRowObserverForTests(nullptr);
+    SetDrawObserverForTests(nullptr);
 }
 
 void ResetKitSystem() {
