@@ -408,9 +408,8 @@ std::string Subject(const std::string& line) {
     std::istringstream in(line);
     std::string kind, what, index;
     in >> kind >> what >> index;
-    if (kind == "spawn" || kind == "free" || kind == "row+" || kind == "row-")
-        return kind + " " + what + " " + index;
-    if (kind == "pool") return kind + " " + what;
+    if (kind == "row+" || kind == "row-") return kind + " " + what + " " + index;
+    if (kind == "spawn" || kind == "free" || kind == "pool") return kind + " " + what;
     return kind;
 }
 
@@ -461,8 +460,19 @@ std::string FirstDifference(const std::string& recorded, const std::string& now)
                 wasUsed[x] = isUsed[y] = true;
                 break;
             }
-    int shown = 0;
-    for (std::size_t x = 0; x < was.size() && shown < 16; ++x) {
+    // Recorded beside new, paired by what they are about; at most three
+    // pairs about any one thing and twelve in all, then a count of the rest.
+    std::map<std::string, int> perSubject;
+    int shown = 0, more = 0;
+    auto show = [&](const std::string& subject, const std::string& was, const std::string& is) {
+        if (shown >= 12 || ++perSubject[subject] > 3) {
+            ++more;
+            return;
+        }
+        out << "  recorded: " << was << '\n' << "  now:      " << is << '\n';
+        ++shown;
+    };
+    for (std::size_t x = 0; x < was.size(); ++x) {
         if (wasUsed[x]) continue;
         const std::string subject = Subject(was[x]);
         std::size_t match = is.size();
@@ -471,21 +481,12 @@ std::string FirstDifference(const std::string& recorded, const std::string& now)
                 match = y;
                 break;
             }
-        out << "  recorded: " << was[x] << '\n';
-        if (match < is.size()) {
-            out << "  now:      " << is[match] << '\n';
-            isUsed[match] = true;
-        } else {
-            out << "  now:      (nothing of " << subject << " at this frame)\n";
-        }
-        ++shown;
+        if (match < is.size()) isUsed[match] = true;
+        show(subject, was[x], match < is.size() ? is[match] : "(nothing of " + subject + " at this frame)");
     }
-    for (std::size_t y = 0; y < is.size() && shown < 16; ++y) {
-        if (isUsed[y]) continue;
-        out << "  recorded: (nothing of " << Subject(is[y]) << " at this frame)\n";
-        out << "  now:      " << is[y] << '\n';
-        ++shown;
-    }
+    for (std::size_t y = 0; y < is.size(); ++y)
+        if (!isUsed[y]) show(Subject(is[y]), "(nothing of " + Subject(is[y]) + " at this frame)", is[y]);
+    if (more > 0) out << "  ... and " << more << " more lines that differ at this frame\n";
     return out.str();
 }
 
