@@ -29,7 +29,6 @@
 #include "game/state/game_state.h"
 #include "game/state/scene_state.h"
 #include "kit/draw/present.h"
-#include "platform/midi.h"
 #include "platform/window.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +39,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
